@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/controls.h"
+#include "app/form.h"
+
+namespace rainbow {
+
+class Program;
+
+// The main window "arxiki": the picture Picture1 and the controls that choose the angle, the
+// number of rays and reflections, the drop's and the source's heights, the material and the
+// kind of beam. Its handlers write labels and settings, clear the picture and call a view.
+class MainWindow {
+public:
+    explicit MainWindow(Program& program);
+
+    Form& form() { return form_; }
+    Program& program() { return program_; }
+
+    // Runs when the window is first referenced: seeds angle_theta and the labels.
+    void Form_Load();
+
+    // True when the point source is chosen (otherwise the parallel beam).
+    bool point_source_chosen() const { return pointsource.value(); }
+    // Picture1.Cls and the main scene again.
+    void redraw();
+    // HScroll1 and Label3 hidden.
+    void hide_ray_selector();
+
+private:
+    Program& program_;
+    Form form_;
+
+public:
+    PictureBox& Picture1;
+    ScrollBar& goniatheta;
+    ScrollBar& arithaktinon;
+    ScrollBar& Ycthesi;
+    ScrollBar& psipigi;
+    ScrollBar& arithanak;
+    ScrollBar& HScroll1;
+    OptionButton& pointsource;
+    OptionButton& parallel;
+    Frame& Frame1;
+    OptionButton& Option1;  // "Water"
+    OptionButton& Option2;  // "glass"
+    CommandButton& Command1;
+    CommandButton& Command2;
+    CommandButton& Command3;
+    CommandButton& Command4;
+    CommandButton& Command5;
+    CommandButton& Command6;
+    Label& Label1;
+    Label& Label2;
+    Label& Label3;
+    Label& Label4;
+    Label& Label5;
+    Label& Label6;
+
+    // Handlers of the controls that redraw the main scene.
+    void arithaktinon_Change();
+    void arithanak_Change();
+    void goniatheta_Change();
+    void Ycthesi_Change();
+    void psipigi_Change();
+    void Option1_Click();
+    void Option2_Click();
+    void parallel_Click();
+    void pointsource_Click();
+
+    // Handlers of the command buttons and the ray selector.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void HScroll1_Change();
+};
+
+}  // namespace rainbow

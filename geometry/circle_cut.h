@@ -1,0 +1,34 @@
+#pragma once
+
+#include <ostream>
+
+namespace rainbow {
+
+// Where a line cuts a circle: two points and whether the cut holds.
+struct circle_cut {
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
+    bool cuts = false;
+
+    friend std::ostream& operator<<(std::ostream& out, const circle_cut& c) {
+        return out << "{(" << c.x1 << ", " << c.y1 << "), (" << c.x2 << ", " << c.y2
+                   << "), cuts=" << c.cuts << "}";
+    }
+};
+
+// The cut of the line through (x0, y0) with direction (dx, dy) and the circle of centre
+// (xc, yc) and radius r. For a sloping line the first point has the larger x; for a vertical
+// line the first point is the upper one. A tangent line does not cut.
+circle_cut line_circle_cut(double xc, double yc, double r, double dx, double dy, double x0,
+                           double y0);
+
+// Of the two points of a cut, the one nearer to (sx, sy); on a tie the second.
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+Point nearer_cut_point(const circle_cut& cut, double sx, double sy);
+
+}  // namespace rainbow

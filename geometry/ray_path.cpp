@@ -1,0 +1,82 @@
+#include "geometry/ray_path.h"
+
+#include <cmath>
+
+#include "app/surface.h"
+#include "geometry/angles.h"
+
+namespace rainbow {
+
+RayPath trace_ray(double sx, double sy, double px, double py, double xc, double yc, double r,
+                  double n, int k) {
+    RayPath path;
+    const double ux = sx - px;
+    const double uy = sy - py;
+    const double wx = xc - px;
+    const double wy = yc - py;
+    const double length = std::sqrt(ux * ux + uy * uy);
+    // Signed sine of the angle between the incoming ray and the radius at the entry point.
+    const double sin_incidence = (wy * ux - wx * uy) / (length * r);
+    path.incidence = safe_arcsine(sin_incidence).value_or(0);
+    path.refraction = safe_arcsine(std::sin(path.incidence) / n).value_or(0);
+
+    const double alpha = pi_value() - 2 * path.refraction;
+    const double ca = std::cos(alpha);
+    const double sa = std::sin(alpha);
+    const int chords = k + 1;
+    path.points.reserve(std::size_t(chords) + 1);
+    path.points.push_back({px, py});
+    double dx = px - xc;
+    double dy = py - yc;
+    for (int i = 1; i <= chords; ++i) {
+        const double turned_x = ca * dx + sa * dy;
+        const double turned_y = ca * dy - sa * dx;
+        dx = turned_x;
+        dy = turned_y;
+        path.points.push_back({xc + dx, yc + dy});
+    }
+    // The outgoing ray: the outward normal at the exit turned by the angle of incidence.
+    const double mx = (path.exit().x - xc) / r;
+    const double my = (path.exit().y - yc) / r;
+    const double ci = std::cos(path.incidence);
+    const double si = std::sin(path.incidence);
+    path.exit_direction = {ci * mx + si * my, ci * my - si * mx};
+    return path;
+}
+
+void draw_ray_path(Surface& surface, double sx, double sy, double px, double py, double xc,
+                   double yc, double r, double n, int k) {
+    const RayPath path = trace_ray(sx, sy, px, py, xc, yc, r, n, k);
+    surface.line(float(sx), float(sy), float(px), float(py));
+    for (std::size_t i = 1; i < path.points.size(); ++i) {
+        surface.line(float(path.points[i - 1].x), float(path.points[i - 1].y),
+                     float(path.points[i].x), float(path.points[i].y));
+    }
+    const Point& exit = path.exit();
+    surface.line(float(exit.x), float(exit.y), float(exit.x + exit_length * path.exit_direction.x),
+                 float(exit.y + exit_length * path.exit_direction.y));
+}
+
+Point rainbow_entry_point(double angle_theta, double sx, double sy, double xc, double yc,
+                          double r, double n, int k) {
+    double theta = rainbow_incidence(n, k).value_or(0);
+    if (angle_theta < 0) theta = -theta;
+    const double impact = r * std::sin(theta);
+    const double beta = std::atan((sy - yc) / (sx - xc));
+    const double length = std::sqrt((sx - xc) * (sx - xc) + (sy - yc) * (sy - yc));
+    const double gamma = safe_arcsine(impact / length).value_or(0);
+    const double delta = gamma + beta;
+    // The entry point of a horizontal ray at height `impact`, turned by delta.
+    const double vx = -r * std::cos(theta);
+    const double vy = r * std::sin(theta);
+    return {xc + std::cos(delta) * vx - std::sin(delta) * vy,
+            yc + std::cos(delta) * vy + std::sin(delta) * vx};
+}
+
+void draw_rainbow_ray(Surface& surface, double angle_theta, double sx, double sy, double xc,
+                      double yc, double r, double n, int k) {
+    const Point entry = rainbow_entry_point(angle_theta, sx, sy, xc, yc, r, n, k);
+    draw_ray_path(surface, sx, sy, entry.x, entry.y, xc, yc, r, n, k);
+}
+
+}  // namespace rainbow
