@@ -1,6 +1,57 @@
+// The composite rainbow: a column of small drops, each sending its red, green and blue
+// least-deviation rays, which leave every drop at slightly different angles.
 #include "rainbow/composite.h"
 
-// Placeholder body until the composite rainbow lands.
+#include "app/main_window.h"
+#include "app/program.h"
+#include "geometry/ray_path.h"
+
 namespace rainbow {
-void draw_composite_rainbow(Program&) {}
+namespace {
+
+constexpr int drop_count = 25;
+constexpr double column_drop_radius = 3.5;
+constexpr double column_x = 125;
+constexpr double column_top = 145;
+constexpr double source_x = -80;
+constexpr Rgb drop_outline_color = rgb(0, 0, 255);
+
+struct ColourRay {
+    Rgb color;
+    double n;
+};
+constexpr ColourRay colour_rays[] = {
+    {rgb(255, 0, 0), 1.33},
+    {rgb(0, 255, 0), 1.333},
+    {rgb(0, 0, 255), 1.343},
+};
+
+}  // namespace
+
+void draw_composite_rainbow(Program& program) {
+    MainWindow& window = program.arxiki();
+    Settings& settings = program.settings;
+    // Choosing the parallel beam redraws the main scene when it was not chosen yet; the
+    // column is drawn in the coordinates that scene leaves.
+    window.parallel.set_value(true);
+    settings.drop_radius = column_drop_radius;
+    const int k = window.arithanak.value();
+    // Only the sign counts: with two reflections the rays pass below the drops' centres.
+    settings.angle_theta = k == 2 ? -1 : 1;
+    Surface& surface = window.Picture1.surface();
+    for (int i = 1; i <= drop_count; ++i) {
+        settings.drop_xc = column_x;
+        settings.drop_yc = column_top - i * (settings.drop_radius * 4);
+        const double sx = source_x;
+        const double sy = settings.drop_yc;
+        surface.circle(float(settings.drop_xc), float(settings.drop_yc),
+                       float(settings.drop_radius), drop_outline_color);
+        for (const ColourRay& ray : colour_rays) {
+            surface.fore_color = ray.color;
+            draw_rainbow_ray(surface, settings.angle_theta, sx, sy, settings.drop_xc,
+                             settings.drop_yc, settings.drop_radius, ray.n, k);
+        }
+    }
+}
+
 }  // namespace rainbow

@@ -1,0 +1,70 @@
+#include "rainbow/construction_steps.h"
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "geometry/angles.h"
+#include "geometry/ray_path.h"
+#include "rainbow/drop_drawing.h"
+
+namespace rainbow {
+namespace {
+
+// x of the point source, and of the start line of a parallel beam.
+constexpr double source_x = -80;
+
+constexpr Rgb drop_outline_color = rgb(0, 0, 255);
+constexpr Rgb rainbow_ray_color = rgb(0, 150, 0);
+
+void draw_drop_outline(const Construction& c) {
+    c.surface.circle(float(c.xc), float(c.yc), float(c.R), drop_outline_color);
+}
+
+}  // namespace
+
+Construction open_construction(Program& program, double half_width, double n, double xc,
+                               double yc) {
+    MainWindow& window = program.arxiki();
+    Settings& settings = program.settings;
+    settings.source_y = window.psipigi.value();
+    Construction c{window.Picture1.surface(),
+                   n,
+                   xc,
+                   yc,
+                   settings.drop_radius,
+                   {source_x, settings.source_y},
+                   window.arithanak.value(),
+                   0};
+    c.surface.scale(-half_width, half_width, half_width, -half_width);
+    settings.pi = pi_value();
+    draw_axes(c.surface, half_width);
+    draw_drop_outline(c);
+    draw_focal_points(c.surface, xc, yc, c.R, n);
+    c.rainbow_incidence = rainbow_incidence(n, c.k).value_or(0);
+    return c;
+}
+
+double cone_half_angle(const Construction& c) {
+    const double distance = point_distance(c.source.x, c.source.y, c.xc, c.yc);
+    return safe_arcsine(c.R / distance).value_or(0);
+}
+
+void draw_rainbow_rays(Program& program, const Construction& c, double psi, Point first,
+                       Point second, std::optional<LineStyle> style) {
+    double& angle_theta = program.settings.angle_theta;
+    c.surface.fore_color = rainbow_ray_color;
+    c.surface.draw_width = 2;
+    angle_theta = psi;
+    if (style) c.surface.draw_style = *style;
+    draw_rainbow_ray(c.surface, angle_theta, first.x, first.y, c.xc, c.yc, c.R, c.n, c.k);
+    angle_theta = -psi;
+    draw_rainbow_ray(c.surface, angle_theta, second.x, second.y, c.xc, c.yc, c.R, c.n, c.k);
+    if (style) c.surface.draw_style = LineStyle::solid;
+}
+
+void close_construction(const Construction& c) {
+    c.surface.draw_width = 1;
+    c.surface.fore_color = black;
+    draw_drop_outline(c);
+}
+
+}  // namespace rainbow

@@ -1,0 +1,93 @@
+#include <cmath>
+
+#include "app/format.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "geometry/angles.h"
+#include "geometry/ray_path.h"
+#include "rainbow/scene.h"
+
+namespace rainbow {
+namespace {
+
+double sign_of(double v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
+
+// The line of each colour pass is printed on its own line of the picture.
+double deviation_text_y(double n) {
+    if (n == 1.33) return 95;
+    if (n == 1.333) return 110;
+    return 80;
+}
+
+}  // namespace
+
+void show_deviation(Program& program, double sx, double sy, double ex, double ey, double cx,
+                    double cy, double R, double n, int k) {
+    Surface& picture = program.arxiki().Picture1.surface();
+    const double pi = pi_value();
+
+    const RayPath path = trace_ray(sx, sy, ex, ey, cx, cy, R, n, k);
+    const Point exit = path.exit();
+    const Point far{exit.x + 10 * R * path.exit_direction.x,
+                    exit.y + 10 * R * path.exit_direction.y};
+
+    // Directions of the incoming line (S to E) and of the outgoing line (X to F).
+    const double in_x = ex - sx;
+    const double in_y = ey - sy;
+    const double out_x = far.x - exit.x;
+    const double out_y = far.y - exit.y;
+    const double cross = in_x * out_y - in_y * out_x;
+    const double lengths = std::hypot(in_x, in_y) * std::hypot(out_x, out_y);
+
+    double deviation = 0;
+    if (!(std::fabs(cross) > 1e-12 * lengths)) {
+        // The two lines are parallel (a ray through the centre): they never cross, and the
+        // deviation is 0 or 180 degrees from their directions alone.
+        deviation = in_x * out_x + in_y * out_y > 0 ? 0 : pi;
+    } else {
+        // Crossing of the two lines: K = S + t (E - S), with t from the outgoing line.
+        const double t = ((exit.x - sx) * out_y - (exit.y - sy) * out_x) / cross;
+        const Point K{sx + t * in_x, sy + t * in_y};
+        if (sy == ey) {
+            picture.line(float(far.x), float(far.y), float(K.x), float(K.y), black);
+            picture.line(float(sx), float(sy), float(K.x + 2 * R), float(sy), black);
+        } else if (exit.y == far.y) {
+            picture.line(float(far.x), float(far.y), float(2 * K.x), float(far.y));
+            picture.line(float(sx), float(sy), float(K.x), float(K.y));
+        } else {
+            picture.line(float(sx), float(sy), float(sx + 2 * (K.x - sx)),
+                         float(sy + 2 * (K.y - sy)));
+            picture.line(float(far.x), float(far.y), float(K.x), float(K.y));
+            picture.draw_width = 1;
+            picture.pset(float(K.x), float(K.y), rgb(0, 255, 255));
+            picture.pset(float(ex), float(ey), rgb(255, 0, 255));
+            picture.draw_width = 1;
+        }
+
+        // The angle at K between the incoming and the outgoing direction.
+        const double ax = K.x - sx;
+        const double ay = K.y - sy;
+        const double bx = far.x - K.x;
+        const double by = far.y - K.y;
+        const double q = safe_arcsine((ax * by - ay * bx) /
+                                      (std::hypot(ax, ay) * std::hypot(bx, by)))
+                             .value_or(0);
+        deviation = ax * bx + ay * by > 0 ? std::fabs(q) : pi - std::fabs(q);
+
+        // An arc of radius 15 around K from the incoming direction, in 20 segments.
+        const double start = sy == ey ? 0 : std::atan(in_y / in_x);
+        const double step = sign_of(q) * deviation / 20;
+        for (int i = 0; i < 20; ++i) {
+            const double a0 = start + i * step;
+            const double a1 = a0 + step;
+            picture.line(float(K.x + 15 * std::cos(a0)), float(K.y + 15 * std::sin(a0)),
+                         float(K.x + 15 * std::cos(a1)), float(K.y + 15 * std::sin(a1)));
+        }
+    }
+
+    picture.current_x = -80;
+    picture.current_y = deviation_text_y(n);
+    picture.print("DEVIATION ANGLE γωνία απόκλισης= " + format_number(deviation * 180 / pi, "0.00"));
+}
+
+}  // namespace rainbow

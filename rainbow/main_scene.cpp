@@ -1,0 +1,70 @@
+#include "app/main_window.h"
+#include "app/program.h"
+#include "rainbow/main_layout.h"
+#include "rainbow/scene.h"
+
+namespace rainbow {
+namespace {
+
+// The colour passes of water: red, green and blue light see slightly different indices.
+struct ColourPass {
+    Rgb color;
+    double index;
+};
+constexpr ColourPass water_passes[] = {
+    {rgb(255, 0, 0), 1.33},
+    {rgb(0, 255, 0), 1.333},
+    {rgb(0, 0, 255), 1.343},
+};
+constexpr double glass_index = 1.5;
+constexpr double beam_start_x = -90;
+
+}  // namespace
+
+void Main(Program& program) {
+    Settings& s = program.settings;
+    MainWindow& w = program.arxiki();
+    Surface& picture = w.Picture1.surface();
+
+    s.drop_radius = 30;
+    lay_out_main_window(w, program.screen());
+
+    if (w.Option1.value()) {
+        s.refractive_index = water_passes[0].index;
+    } else if (w.Option2.value()) {
+        s.refractive_index = glass_index;
+    }
+    s.drop_xc = 10;
+    s.drop_yc = w.Ycthesi.value();
+    s.source_y = w.psipigi.value();
+    // Other views leave angle_theta at angles of their own: the scene is always drawn with
+    // the angle its scroll bar shows.
+    s.angle_theta = w.goniatheta.value();
+
+    double beam_y = 0;
+    const bool point = w.pointsource.value();
+    if (w.Option1.value()) {
+        for (const ColourPass& pass : water_passes) {
+            picture.fore_color = pass.color;
+            if (point) {
+                trace_point_source(program, pass.index);
+            } else {
+                trace_parallel_beam(program, beam_start_x, beam_y, s.drop_xc, s.drop_yc,
+                                    pass.index);
+            }
+            s.refractive_index = pass.index;
+        }
+    } else if (w.Option2.value()) {
+        // Glass is one pass, in red for either beam.
+        picture.fore_color = rgb(255, 0, 0);
+        if (point) {
+            trace_point_source(program, s.refractive_index);
+        } else {
+            trace_parallel_beam(program, beam_start_x, beam_y, s.drop_xc, s.drop_yc,
+                                glass_index);
+        }
+        s.refractive_index = glass_index;
+    }
+}
+
+}  // namespace rainbow

@@ -1,0 +1,110 @@
+#include <cmath>
+
+#include "app/format.h"
+#include "app/main_window.h"
+#include "app/program.h"
+#include "geometry/angles.h"
+#include "geometry/circle_cut.h"
+#include "geometry/ray_path.h"
+#include "rainbow/drop_drawing.h"
+#include "rainbow/scene.h"
+
+namespace rainbow {
+namespace {
+
+constexpr double source_x = -80;
+
+double sign_of(double v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
+
+// Marks the angle of incidence of the first ray that meets the drop at F: the normal through
+// F, an arc between the normal and the ray, and the angle printed beside it.
+void show_first_incidence(Surface& picture, double pi, Point source, Point centre, double R,
+                          Point first) {
+    const double ux = first.x - centre.x;
+    const double uy = first.y - centre.y;
+    picture.line(float(centre.x), float(centre.y), float(centre.x + 2 * ux),
+                 float(centre.y + 2 * uy), rgb(250, 0, 0));
+    const double normal_slope = std::atan(std::fabs(uy) / std::fabs(ux));
+    const double ray_slope = std::fabs(std::atan((source.y - first.y) / (source.x - first.x)));
+    double start = 0;
+    double end = 0;
+    if (uy > 0) {
+        start = pi - normal_slope;
+        end = pi + ray_slope;
+    } else if (uy < 0) {
+        start = pi - ray_slope;
+        end = pi + normal_slope;
+    }
+    picture.current_x = centre.x + 2.5 * R * std::cos(start);
+    picture.current_y = centre.y + 2.5 * R * sign_of(uy) * std::sin(start);
+    picture.print("INCIDENCE  =" + format_number(180 * (end - start) / pi, "0.00"));
+    if (end != start) {
+        picture.arc(float(first.x), float(first.y), float(R / 4), rgb(255, 0, 0), float(start),
+                    float(end));
+    }
+}
+
+}  // namespace
+
+void trace_point_source(Program& program, double n) {
+    Settings& s = program.settings;
+    MainWindow& w = program.arxiki();
+    Surface& picture = w.Picture1.surface();
+    const double R = s.drop_radius;
+    const Point centre{s.drop_xc, s.drop_yc};
+
+    s.source_y = w.psipigi.value();
+    const Point source{source_x, s.source_y};
+    picture.scale(-135, 135, 135, -135);
+    s.pi = pi_value();
+    draw_axes(picture, 135);
+    picture.circle(float(centre.x), float(centre.y), float(R), rgb(0, 0, 255));
+    picture.circle(float(centre.x), float(centre.y), float(R), rgb(0, 255, 255));
+    draw_focal_points(picture, centre.x, centre.y, R, n);
+
+    const int k = w.arithanak.value();
+    const int N = w.arithaktinon.value();
+    const double step = 3.2 / (N + 1);
+    const double first_offset = N == 1 ? 0 : -1.6;
+
+    int hits = 0;
+    Point first_entry;
+    // The central ray: of the rays that meet the drop, the one whose offset is nearest 0.
+    Point central_entry;
+    double central_offset = 0;
+    // The fan runs up to offset 0, the offsets accumulated by repeated addition.
+    for (double offset = first_offset; offset <= 0; offset += step) {
+        const double phi = (offset + s.angle_theta) * s.pi / 180;
+        const circle_cut cut = line_circle_cut(centre.x, centre.y, R, std::cos(phi),
+                                               std::sin(phi), source.x, source.y);
+        if (cut.cuts) {
+            ++hits;
+            const Point entry = nearer_cut_point(cut, source.x, source.y);
+            if (hits == 1) first_entry = entry;
+            if (hits == 1 || std::fabs(offset) <= std::fabs(central_offset)) {
+                central_entry = entry;
+                central_offset = offset;
+            }
+            draw_ray_path(picture, source.x, source.y, entry.x, entry.y, centre.x, centre.y, R,
+                          n, k);
+        } else {
+            picture.line(float(source.x), float(source.y),
+                         float(source.x + 5 * R * std::cos(phi)),
+                         float(source.y + 5 * R * std::sin(phi)), rgb(250, 240, 240));
+        }
+    }
+
+    if (hits > 0) {
+        show_deviation(program, source.x, source.y, central_entry.x, central_entry.y, centre.x,
+                       centre.y, R, n, k);
+        if (w.pointsource.value()) {
+            show_first_incidence(picture, s.pi, source, centre, R, first_entry);
+        }
+    }
+
+    picture.draw_style = LineStyle::dotted;
+    draw_rainbow_ray(picture, s.angle_theta, source.x, source.y, centre.x, centre.y, R, n, k);
+    picture.draw_style = LineStyle::solid;
+}
+
+}  // namespace rainbow

@@ -1,0 +1,303 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "display_list.h"
+#include "geometry/angles.h"
+
+namespace rainbow {
+namespace {
+
+using testing::items_of;
+using testing::texts_starting_with;
+
+const double pi = 4 * std::atan(1.0);
+const char* const deviation_prefix = "DEVIATION ANGLE γωνία απόκλισης= ";
+
+Surface& picture(Program& p) { return p.arxiki().Picture1.surface(); }
+
+double printed_number(const TextItem& t, std::string_view prefix) {
+    return std::stod(t.text.substr(prefix.size()));
+}
+
+// Lines drawn by ray paths of a colour: each traced ray draws k + 3 lines.
+std::size_t lines_of(Program& p, Rgb color) { return items_of<LineItem>(picture(p), color).size(); }
+
+TEST(StartState, LabelsSettingsAndThreeWaterPasses) {
+    Program p;
+    MainWindow& w = p.arxiki();
+    EXPECT_EQ(w.form().caption, "OYΡANIO TAVREL            ");
+    EXPECT_TRUE(w.form().shown);
+    EXPECT_EQ(w.Label1.caption, "γωνία που κάνει η ακτίνα με οριζόντιο=15");
+    EXPECT_EQ(w.Label2.caption, "# REFLECTIONS ΑΝΑΚΛΑΣΕΙΣ= 1");
+    EXPECT_EQ(w.Label3.caption, "every 4th ray in central cone");
+    EXPECT_FALSE(w.Label3.visible);
+    EXPECT_FALSE(w.HScroll1.visible);
+    EXPECT_EQ(w.Label4.caption, "No of rays = 1");
+    EXPECT_EQ(w.Label5.caption, "Yc =0");
+    EXPECT_EQ(w.Label6.caption, "Ysource = 0");
+
+    EXPECT_EQ(p.settings.refractive_index, 1.343);
+    EXPECT_EQ(p.settings.drop_radius, 30);
+    EXPECT_EQ(p.settings.drop_xc, 10);
+    EXPECT_EQ(p.settings.angle_theta, 15);
+    EXPECT_EQ(p.settings.pi, pi);
+
+    const auto deviations = texts_starting_with(picture(p), deviation_prefix);
+    ASSERT_EQ(deviations.size(), 3u);
+    EXPECT_EQ(deviations[0].y, 95);
+    EXPECT_EQ(deviations[1].y, 110);
+    EXPECT_EQ(deviations[2].y, 80);
+    EXPECT_EQ(deviations[0].color, rgb(255, 0, 0));
+    EXPECT_EQ(deviations[2].color, rgb(0, 0, 255));
+    // Each pass marks the first ray's incidence; all three land on the same place.
+    const auto incidences = texts_starting_with(picture(p), "INCIDENCE  =");
+    ASSERT_EQ(incidences.size(), 3u);
+    EXPECT_EQ(incidences[0].text, incidences[2].text);
+    EXPECT_EQ(incidences[0].x, incidences[2].x);
+    for (const ScaleItem& s : items_of<ScaleItem>(picture(p))) {
+        EXPECT_EQ(s.x1, -135);
+        EXPECT_EQ(s.y1, 135);
+        EXPECT_EQ(s.x2, 135);
+        EXPECT_EQ(s.y2, -135);
+    }
+}
+
+TEST(Layout, SquarePictureAndControlColumnFollowTheScreen) {
+    for (Screen screen : {Screen{}, Screen{1024 * 15, 768 * 15}, Screen{2560 * 15, 1600 * 15}}) {
+        SCOPED_TRACE(screen.height_twips);
+        Program p(screen);
+        MainWindow& w = p.arxiki();
+        EXPECT_EQ(w.form().geometry().width, screen.width_twips);
+        EXPECT_EQ(w.Picture1.width(), 0.75 * screen.height_twips);
+        EXPECT_EQ(w.Picture1.height(), w.Picture1.width());
+        EXPECT_EQ(w.Picture1.left(), 240);
+        EXPECT_EQ(w.Label1.left(), w.Picture1.left() + w.Picture1.width());
+        EXPECT_EQ(w.goniatheta.top(), w.Label1.top() + w.Label1.height());
+        EXPECT_EQ(w.Label4.top() + w.Label4.height(), w.arithaktinon.top() + w.arithaktinon.height());
+        EXPECT_EQ(w.Command4.width(), w.Command3.width());
+        EXPECT_EQ(w.Command6.top(), w.Command5.top() + w.Command5.height());
+        EXPECT_EQ(w.Picture1.surface().width_twips(), w.Picture1.width());
+    }
+}
+
+TEST(Layout, MovedControlIsPutBackByTheNextRedraw) {
+    Program p;
+    MainWindow& w = p.arxiki();
+    const double left = w.Command2.left();
+    w.Command2.set_left(5);
+    p.set_screen(Screen{1600 * 15, 900 * 15});
+    w.Option2.click();
+    EXPECT_EQ(w.Picture1.width(), 0.75 * 900 * 15);
+    EXPECT_NE(w.Command2.left(), 5);
+    EXPECT_NE(w.Command2.left(), left);  // the column moved with the smaller picture
+}
+
+TEST(Handlers, LabelsAndRedraws) {
+    Program p;
+    MainWindow& w = p.arxiki();
+
+    w.goniatheta.set_value(30);
+    EXPECT_EQ(w.Label1.caption, "ANGLE OR RAY γωνία που κάνει η ακτίνα με οριζόντιο=30");
+    EXPECT_EQ(p.settings.angle_theta, 30);
+
+    w.parallel.click();
+    EXPECT_EQ(w.Label1.caption, "INCIDENCE ANGLE γωνία ΠΡΟΣΠΤΩΣΗΣ=30");
+    EXPECT_FALSE(w.pointsource.value());
+    w.goniatheta.set_value(-20);
+    EXPECT_EQ(w.Label1.caption, "INCIDENCE ANGLE γωνία ΠΡΟΣΠΤΩΣΗΣ=-20");
+    w.pointsource.click();
+    EXPECT_EQ(w.Label1.caption, "ANGLE OR RAY γωνία που κάνει η ακτίνα με οριζόντιο=-20");
+
+    w.arithaktinon.set_value(80);
+    EXPECT_EQ(w.Label4.caption, "No of rays = 80");
+    w.arithanak.set_value(2);
+    EXPECT_EQ(w.Label2.caption, "# REFLECTIONS ΑΝΑΚΛΑΣΕΙΣ= 2");
+    w.Ycthesi.set_value(-40);
+    // The handler writes "Yc=", then the redraw's layout writes "Yc =" over it.
+    EXPECT_EQ(w.Label5.caption, "Yc =-40");
+    EXPECT_EQ(p.settings.drop_yc, -40);
+}
+
+TEST(Handlers, SourceHeightWaitsForTheNextRedraw) {
+    Program p;
+    MainWindow& w = p.arxiki();
+    const std::size_t before = w.Picture1.surface().items().size();
+    const auto generation = w.Picture1.surface().generation();
+    w.psipigi.set_value(30);
+    EXPECT_EQ(w.Label6.caption, "Ysource = 30");
+    EXPECT_EQ(w.Picture1.surface().items().size(), before);
+    EXPECT_EQ(w.Picture1.surface().generation(), generation);
+    EXPECT_EQ(p.settings.source_y, 0);
+    w.Option1.click();  // already chosen: nothing happens
+    EXPECT_EQ(p.settings.source_y, 0);
+    w.Option2.click();
+    EXPECT_EQ(p.settings.source_y, 30);
+    EXPECT_EQ(p.settings.refractive_index, 1.5);
+}
+
+TEST(Handlers, AngleOrReflectionsHideTheRaySelector) {
+    Program p;
+    MainWindow& w = p.arxiki();
+    for (int which = 0; which < 2; ++which) {
+        w.HScroll1.visible = true;
+        w.Label3.visible = true;
+        if (which == 0) w.goniatheta.set_value(25 + which);
+        if (which == 1) w.arithanak.set_value(0);
+        EXPECT_FALSE(w.HScroll1.visible);
+        EXPECT_FALSE(w.Label3.visible);
+    }
+}
+
+// Number of rays of each beam and how many lines their paths draw.
+TEST(Passes, RayCounts) {
+    struct Row {
+        const char* name;
+        bool parallel;
+        int rays;       // arithaktinon
+        int k;          // arithanak
+        int theta;      // goniatheta
+        std::size_t traced;  // rays through the drop, per pass
+        std::size_t missed;  // rays drawn faintly, per pass
+    };
+    const Row rows[] = {
+        {"parallel, one ray", true, 1, 1, 15, 1, 0},
+        {"parallel, 61 rays just cover the drop", true, 61, 1, 0, 239, 2},
+        {"parallel, 80 rays overflow the drop", true, 80, 2, 0, 239, 78},
+        {"point source, one ray", false, 1, 1, 15, 1, 0},
+        {"point source, 80 rays", false, 80, 0, 15, 41, 0},
+        {"point source, fan misses", false, 80, 1, 60, 0, 41},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Program p;
+        MainWindow& w = p.arxiki();
+        if (row.parallel) w.parallel.click();
+        w.arithanak.set_value(row.k);
+        w.goniatheta.set_value(row.theta);
+        w.arithaktinon.set_value(row.rays);
+        w.Option2.click();  // glass: one pass in red
+        const std::size_t missed = row.parallel
+                                       ? items_of<LineItem>(picture(p), rgb(255, 240, 240)).size()
+                                       : items_of<LineItem>(picture(p), rgb(250, 240, 240)).size();
+        EXPECT_EQ(missed, row.missed);
+        // Red lines: 2 axes, traced rays (k + 3 lines each), the rainbow ray (k + 3 lines),
+        // the deviation's construction (2 lines and a 20-segment arc) when a ray is traced,
+        // and for the parallel beam the normal at the central ray's entry.
+        const std::size_t rainbow = row.parallel && row.k == 0 ? 0 : std::size_t(row.k + 3);
+        std::size_t expected = 2 + row.traced * std::size_t(row.k + 3) + rainbow;
+        if (row.parallel) expected += 1;
+        const bool central_crosses = row.traced > 0 && !(row.parallel && row.theta == 0);
+        if (central_crosses) expected += 22;
+        const std::size_t black_deviation_lines =
+            row.parallel && central_crosses ? 2 : 0;  // drawn in black for a horizontal ray
+        EXPECT_EQ(lines_of(p, rgb(255, 0, 0)) + black_deviation_lines, expected);
+    }
+}
+
+// The printed deviation of the central ray of a parallel beam against the textbook formula:
+// the ray turns by 2(i - r) at the two refractions and by pi - 2r at each reflection.
+TEST(Deviation, ParallelBeamMatchesTheDeviationFormula) {
+    for (int k = 0; k <= 2; ++k) {
+        for (int theta : {-70, -15, 10, 40, 59, 85}) {
+            SCOPED_TRACE(std::to_string(k) + " reflections, theta " + std::to_string(theta));
+            Program p;
+            MainWindow& w = p.arxiki();
+            w.parallel.click();
+            w.arithanak.set_value(k);
+            w.goniatheta.set_value(theta);
+            w.Option2.click();
+            const double i = std::fabs(theta) * pi / 180;
+            const double r = std::asin(std::sin(i) / 1.5);
+            double turn = std::fmod(2 * (i - r) + k * (pi - 2 * r), 2 * pi);
+            if (turn > pi) turn = 2 * pi - turn;
+            const auto texts = texts_starting_with(picture(p), deviation_prefix);
+            ASSERT_EQ(texts.size(), 1u);
+            EXPECT_NEAR(printed_number(texts[0], deviation_prefix), turn * 180 / pi, 0.006);
+            EXPECT_EQ(texts[0].y, 80);
+        }
+    }
+}
+
+TEST(Deviation, RayThroughTheCentrePrintsZeroOrStraightBackAndNoCrossing) {
+    for (int k = 0; k <= 2; ++k) {
+        SCOPED_TRACE(k);
+        Program p;
+        MainWindow& w = p.arxiki();
+        w.parallel.click();
+        w.arithanak.set_value(k);
+        w.goniatheta.set_value(0);
+        const auto texts = texts_starting_with(picture(p), deviation_prefix);
+        ASSERT_EQ(texts.size(), 3u);
+        for (const TextItem& t : texts) {
+            EXPECT_EQ(t.text, deviation_prefix + std::string(k == 1 ? "180.00" : "0.00"));
+        }
+        EXPECT_TRUE(items_of<PsetItem>(picture(p)).empty());
+    }
+}
+
+TEST(Deviation, FanWithoutARayNearTheAxisUsesTheRayNearestIt) {
+    // Two rays: offsets -1.6 and -0.53 degrees; neither lies within 0.2 of the axis.
+    Program p;
+    MainWindow& w = p.arxiki();
+    w.arithaktinon.set_value(2);
+    w.Option2.click();
+    const auto texts = texts_starting_with(picture(p), deviation_prefix);
+    ASSERT_EQ(texts.size(), 1u);
+    const double printed = printed_number(texts[0], deviation_prefix);
+    // The crossing is marked with a cyan dot and the ray's entry with a magenta one, on the drop.
+    const auto entries = items_of<PsetItem>(picture(p), rgb(255, 0, 255));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_NEAR(std::hypot(entries[0].x - 10, entries[0].y), 30, 1e-3);
+    // One reflection in glass from a source at 15 degrees: between 140 and 180 degrees.
+    EXPECT_GT(printed, 140);
+    EXPECT_LT(printed, 180);
+}
+
+TEST(Main, DrawsWithTheScrollBarAngleWhateverAViewLeft) {
+    Program p;
+    MainWindow& w = p.arxiki();
+    const auto reference = picture(p).items().size();
+    const std::string text = texts_starting_with(picture(p), deviation_prefix)[0].text;
+    p.settings.angle_theta = 0.34;  // as a construction view leaves it
+    w.Picture1.surface().cls();
+    w.pointsource.set_value(false);
+    w.pointsource.click();
+    EXPECT_EQ(p.settings.angle_theta, 15);
+    EXPECT_EQ(w.Label1.caption, "ANGLE OR RAY γωνία που κάνει η ακτίνα με οριζόντιο=15");
+    EXPECT_EQ(picture(p).items().size(), reference);
+    EXPECT_EQ(texts_starting_with(picture(p), deviation_prefix)[0].text, text);
+}
+
+TEST(Main, ParallelGlassIsDrawnInRed) {
+    Program p;
+    MainWindow& w = p.arxiki();
+    w.Option2.click();
+    w.parallel.click();
+    const auto axes = items_of<LineItem>(picture(p));
+    ASSERT_GE(axes.size(), 2u);
+    EXPECT_EQ(axes[0].color, rgb(255, 0, 0));
+    EXPECT_EQ(p.settings.refractive_index, 1.5);
+}
+
+TEST(Main, NothingDrawnIsNotFinite) {
+    Program p;
+    MainWindow& w = p.arxiki();
+    w.arithaktinon.set_value(80);
+    for (int theta : {-90, -45, 0, 45, 90}) {
+        for (bool parallel : {false, true}) {
+            if (parallel) w.parallel.click(); else w.pointsource.click();
+            w.goniatheta.set_value(theta);
+            for (const TextItem& t : items_of<TextItem>(picture(p))) {
+                EXPECT_EQ(t.text.find("nan"), std::string::npos) << t.text;
+                EXPECT_NE(t.text.back(), ' ') << t.text;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace rainbow
