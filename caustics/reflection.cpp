@@ -15,6 +15,29 @@ constexpr Rgb point_magenta = rgb(255, 0, 255);
 constexpr Rgb rainbow_green = rgb(0, 255, 0);
 constexpr Rgb caustic_yellow = rgb(255, 255, 0);
 
+// The ray of incidence a: where it enters, reflects and leaves, with its refraction angle r
+// and the angle N = 4r - 2a of the outgoing ray, which runs back to the left through the exit
+// point with slope tan N.
+struct ReflectedRay {
+    Point entry;
+    Point reflection;
+    Point exit;
+    double outgoing_angle = 0;
+    double refraction = 0;
+};
+
+ReflectedRay reflected_ray(double a, double R, double n) {
+    const double r = safe_arcsine(std::sin(a) / n).value_or(0);
+    // Each chord subtends pi - 2r at the centre: the reflection point lies at the polar angle
+    // 2r - a, the exit point at 4r - a - pi.
+    const double exit_angle = 4 * r - a;
+    return ReflectedRay{{-R * std::cos(a), R * std::sin(a)},
+                        {R * std::cos(2 * r - a), R * std::sin(2 * r - a)},
+                        {-R * std::cos(exit_angle), -R * std::sin(exit_angle)},
+                        4 * r - 2 * a,
+                        r};
+}
+
 // The rays are drawn back to this x, well left of the picture.
 constexpr double far_left = -200;
 
@@ -23,7 +46,7 @@ double height_at_far_left(const ReflectedRay& ray) {
     return ray.exit.y - (ray.exit.x - far_left) * std::tan(ray.outgoing_angle);
 }
 
-void draw_rainbow_ray(Surface& eikona, double R, double n) {
+void draw_least_deviation_ray(Surface& eikona, double R, double n) {
     const double incidence = rainbow_incidence(n).value_or(0);
     const ReflectedRay ray = reflected_ray(incidence, R, n);
     const double y_left = height_at_far_left(ray);
@@ -42,18 +65,6 @@ void draw_rainbow_ray(Surface& eikona, double R, double n) {
 }
 
 }  // namespace
-
-ReflectedRay reflected_ray(double a, double R, double n) {
-    const double r = safe_arcsine(std::sin(a) / n).value_or(0);
-    // Each chord subtends pi - 2r at the centre: the reflection point lies at the polar angle
-    // 2r - a, the exit point at 4r - a - pi.
-    const double exit_angle = 4 * r - a;
-    return ReflectedRay{{-R * std::cos(a), R * std::sin(a)},
-                        {R * std::cos(2 * r - a), R * std::sin(2 * r - a)},
-                        {-R * std::cos(exit_angle), -R * std::sin(exit_angle)},
-                        4 * r - 2 * a,
-                        r};
-}
 
 std::optional<Point> reflected_caustic_envelope(double a, double R, double n) {
     const ReflectedRay ray = reflected_ray(a, R, n);
@@ -88,7 +99,7 @@ std::optional<Point> reflected_caustic_point(Surface& eikona, double a, double R
         eikona.line(float(ray.exit.x), float(ray.exit.y), float(far_left), float(y_left));
     }
     const std::optional<Point> caustic = reflected_caustic_envelope(a, R, n);
-    draw_rainbow_ray(eikona, R, n);
+    draw_least_deviation_ray(eikona, R, n);
     return caustic;
 }
 

@@ -8,18 +8,8 @@ namespace rainbow {
 
 class Surface;
 
-// A ray of a horizontal beam, of incidence angle a, reflected once inside a sphere of radius
-// R about the origin: where it enters, reflects and leaves, and the angle N = 4r - 2a of the
-// outgoing ray, which runs back to the left through the exit point with slope tan N.
-struct ReflectedRay {
-    Point entry;
-    Point reflection;
-    Point exit;
-    double outgoing_angle = 0;
-    double refraction = 0;  // r = arcsin(sin a / n), read as 0 where it does not exist
-};
-
-ReflectedRay reflected_ray(double a, double R, double n);
+// A horizontal beam meets a sphere of radius R about the origin; a ray of incidence angle a
+// (a > 0 above the axis) is refracted in, reflected once inside and leaves back to the left.
 
 // Where the outgoing rays of the beam touch their envelope, for the ray a: no value at the
 // rainbow ray itself, where neighbouring outgoing rays are parallel (the point lies at

@@ -1,0 +1,240 @@
+// The caustics window driven through its handlers, as the user drives it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "caustics/caustics_window.h"
+#include "display_list.h"
+#include "geometry/angles.h"
+
+namespace rainbow {
+namespace {
+
+using testing::items_of;
+
+constexpr Rgb red = rgb(255, 0, 0);
+constexpr Rgb purple = rgb(55, 0, 100);
+constexpr Rgb blue = rgb(0, 0, 255);
+constexpr Rgb grey = rgb(55, 55, 55);
+constexpr Rgb green = rgb(0, 255, 0);
+constexpr Rgb yellow = rgb(255, 255, 0);
+
+CausticsWindow& opened(Program& p) {
+    p.arxiki().Command6.click();
+    return p.kafstikh();
+}
+
+const Surface& picture(CausticsWindow& w) { return w.eikona.surface(); }
+
+TEST(CausticsWindow, OpensWithScaledPictureTheAxisAndTheRawLabels) {
+    Program p(Screen{1600 * 15, 900 * 15});
+    CausticsWindow& w = opened(p);
+    const Form& form = w.form();
+    EXPECT_TRUE(form.shown);
+    EXPECT_EQ(form.caption, "CAUSTIC");
+    EXPECT_EQ(form.geometry(), (Geometry{0, 0, 1600 * 15, 900 * 15}));
+
+    const auto scales = items_of<ScaleItem>(picture(w));
+    ASSERT_EQ(scales.size(), 1u);
+    EXPECT_EQ(scales[0].x1, -40);
+    EXPECT_EQ(scales[0].y1, 40);
+    EXPECT_EQ(scales[0].x2, 40);
+    EXPECT_EQ(scales[0].y2, -40);
+    const auto lines = items_of<LineItem>(picture(w));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].x1, -120);
+    EXPECT_EQ(lines[0].x2, 120);
+    EXPECT_EQ(lines[0].y1, 0);
+    EXPECT_EQ(lines[0].y2, 0);
+    EXPECT_EQ(picture(w).items().size(), 2u);
+
+    EXPECT_EQ(w.Label1.caption, "R = 20");
+    EXPECT_EQ(w.Label2.caption, "v = 50");
+    EXPECT_TRUE(w.Option2.value());
+    EXPECT_FALSE(w.Option1.value());
+    EXPECT_FALSE(w.Option3.value());
+}
+
+TEST(CausticsWindow, LaysControlsOutRightOfASquarePicture) {
+    Program p(Screen{1600 * 15, 900 * 15});
+    CausticsWindow& w = opened(p);
+    const Geometry pic = w.eikona.geometry();
+    EXPECT_DOUBLE_EQ(pic.left, w.form().client_width_twips() / 25);
+    EXPECT_EQ(pic.top, 360);
+    EXPECT_DOUBLE_EQ(pic.height, 900 * 15 * 4.0 / 5);
+    EXPECT_EQ(pic.width, pic.height);
+
+    const Geometry c1 = w.Command1.geometry();
+    EXPECT_EQ(c1.left, pic.right());
+    EXPECT_EQ(c1.top, pic.top);
+    EXPECT_EQ(w.Option1.top(), c1.bottom());
+    EXPECT_EQ(w.Option2.top(), c1.bottom() + w.Option1.height());
+    EXPECT_EQ(w.Option3.top(), c1.bottom() + 2 * w.Option1.height());
+    EXPECT_EQ(w.Command2.left(), c1.right());
+    EXPECT_EQ(w.Command3.geometry(), (Geometry{w.Command2.geometry().right(), c1.top,
+                                               w.Command2.width(), w.Command2.height()}));
+    EXPECT_EQ(w.Command4.geometry(), (Geometry{w.Command2.left(), w.Command2.geometry().bottom(),
+                                               w.Command2.width(), c1.height}));
+    EXPECT_EQ(w.AKTIN.top(), w.Option3.geometry().bottom());
+    EXPECT_EQ(w.timhv.top(), w.AKTIN.geometry().bottom());
+    EXPECT_EQ(w.timhv.width(), w.AKTIN.width());
+    EXPECT_EQ(w.Label1.left(), w.AKTIN.geometry().right());
+    EXPECT_EQ(w.Label2.top(), w.AKTIN.geometry().bottom());
+}
+
+TEST(CausticsWindow, ReopeningKeepsTheWindowAndThePictureAndWritesTheRawValueAgain) {
+    Program p;
+    CausticsWindow& w = opened(p);
+    w.Command1.click();
+    w.timhv.set_value(70);
+    EXPECT_EQ(w.Label2.caption, "V =0.70");
+    const std::size_t drawn = picture(w).items().size();
+    p.arxiki().Command6.click();
+    EXPECT_EQ(&p.kafstikh(), &w);
+    EXPECT_EQ(w.Label2.caption, "v = 70");
+    EXPECT_EQ(picture(w).items().size(), drawn + 2);  // the scale and the axis on top
+}
+
+TEST(CausticsWindow, RefractionPictureHasItsRaysAndBothCaustics) {
+    Program p;
+    CausticsWindow& w = opened(p);
+    w.Command1.click();
+    const Surface& s = picture(w);
+    EXPECT_EQ(p.settings.refractive_index, 1.5);
+
+    const auto reds = items_of<LineItem>(s, red);
+    ASSERT_EQ(reds.size(), 150u);  // incident ray, chord and outgoing part of 50 rays
+    int incident = 0;
+    for (const LineItem& l : reds) incident += l.x1 == -100;
+    EXPECT_EQ(incident, 50);
+
+    // The beam: a = -pi/2 + k pi/50 for k = 0 to 49; the middle ray is just off the axis.
+    std::vector<float> heights;
+    for (const LineItem& l : reds) {
+        if (l.x1 == -100) heights.push_back(l.y1);
+    }
+    std::sort(heights.begin(), heights.end());
+    ASSERT_EQ(heights.size(), 50u);
+    for (int k = 0; k < 50; ++k) {
+        EXPECT_NEAR(heights[k], 20 * std::sin(-M_PI / 2 + k * M_PI / 50), 1e-4) << k;
+    }
+    EXPECT_NE(heights[25], 0);
+
+    // Each continuation, of length 3R, starts where the outgoing part drawn just before it
+    // meets the axis and runs towards +x on the other side of the axis. Where that part runs
+    // forwards it carries on along its line; for grazing rays deviated by more than a right
+    // angle the line meets the axis behind the exit point and the continuation turns away.
+    std::size_t continuations = 0;
+    const LineItem* outgoing = nullptr;
+    for (const Item& item : s.items()) {
+        const auto* l = std::get_if<LineItem>(&item);
+        if (l == nullptr) continue;
+        if (l->color == red) outgoing = l;
+        if (l->color != purple) continue;
+        ++continuations;
+        ASSERT_NE(outgoing, nullptr);
+        EXPECT_EQ(l->x1, outgoing->x2);
+        EXPECT_EQ(l->y1, 0);
+        EXPECT_NEAR(std::hypot(l->x2 - l->x1, l->y2 - l->y1), 60, 1e-3);
+        EXPECT_GT(l->x2, l->x1);
+        EXPECT_LE(l->y2 * outgoing->y1, 0);
+        const double dx = outgoing->x2 - outgoing->x1;
+        const double dy = outgoing->y2 - outgoing->y1;
+        if (dx > 1) {
+            const double off_line =
+                ((l->x2 - l->x1) * dy - (l->y2 - l->y1) * dx) / std::hypot(dx, dy);
+            EXPECT_NEAR(off_line, 0, 1e-2);
+        }
+    }
+    EXPECT_EQ(continuations, 50u);
+    EXPECT_EQ(items_of<CircleItem>(s).size(), 3u);
+    EXPECT_EQ(items_of<PsetItem>(s).size(), 450u);         // the inner caustic's points
+    EXPECT_EQ(items_of<LineItem>(s, black).size(), 449u);  // joined one to the next
+    const auto inside = items_of<LineItem>(s, blue);
+    const auto outside = items_of<LineItem>(s, grey);
+    EXPECT_EQ(inside.size() + outside.size(), 449u);
+    // Blue for the dense rays inside the rainbow cone (|a| < 49.8 degrees for n = 1.5).
+    const double cone = *rainbow_incidence(1.5);
+    EXPECT_NEAR(double(inside.size()), 450 * 2 * cone / M_PI, 2);
+    for (const LineItem& l : outside) EXPECT_EQ(l.width, 2);
+    EXPECT_EQ(s.draw_width, 1);
+}
+
+TEST(CausticsWindow, ReflectedBeamMarksAndJoinsItsCausticForEachIndex) {
+    struct Row {
+        const char* option;
+        double n;
+        std::size_t points;
+    };
+    const Row rows[] = {{"Option1", 1.33, 51}, {"Option2", 1.5, 67}, {"Option3", 1.7, 87}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.option);
+        Program p;
+        CausticsWindow& w = opened(p);
+        w.form().get<OptionButton>(row.option).click();
+        w.Command1.click();
+        EXPECT_EQ(p.settings.refractive_index, row.n);
+        const std::size_t refraction_items = picture(w).items().size();
+        w.Command2.click();
+        const Surface& s = picture(w);
+
+        std::size_t marks = 0;
+        for (const PsetItem& d : items_of<PsetItem>(s, green)) marks += d.width == 4;
+        EXPECT_EQ(marks, row.points);
+        const auto joins = items_of<LineItem>(s, yellow);
+        EXPECT_EQ(joins.size(), row.points - 2);
+        for (const LineItem& l : joins) EXPECT_EQ(l.width, 4);
+        EXPECT_EQ(items_of<PsetItem>(s, blue).size(), row.points);  // one entry dot per ray
+        EXPECT_EQ(s.draw_width, 1);
+
+        // A second click draws the same again over it.
+        const std::size_t once = s.items().size() - refraction_items;
+        w.Command2.click();
+        EXPECT_EQ(s.items().size(), refraction_items + 2 * once);
+    }
+}
+
+TEST(CausticsWindow, HandlersWriteTheirLabels) {
+    Program p;
+    CausticsWindow& w = opened(p);
+    w.AKTIN.set_value(5);
+    EXPECT_EQ(w.Label1.caption, "AKTINA = 5");
+    EXPECT_EQ(items_of<CircleItem>(picture(w))[0].r, 5);
+    w.AKTIN.set_value(30);
+    EXPECT_EQ(w.Label1.caption, "AKTINA = 30");
+    EXPECT_EQ(w.Label2.caption, "v = 50");
+
+    w.timhv.set_value(130);
+    EXPECT_EQ(w.Label2.caption, "V =1.30");
+    w.Option1.click();
+    EXPECT_EQ(w.Label2.caption, "V =1.30");
+    EXPECT_EQ(p.settings.refractive_index, 1.33);
+    w.Option3.click();
+    EXPECT_EQ(w.Label2.caption, "V= 1.30");
+    EXPECT_EQ(p.settings.refractive_index, 1.7);
+    EXPECT_EQ(items_of<LineItem>(picture(w), purple).size(), 50u);
+    EXPECT_EQ(w.Label1.caption, "AKTINA = 30");
+}
+
+TEST(CausticsWindow, WaveFrontsStartOnAClearedPicture) {
+    Program p;
+    CausticsWindow& w = opened(p);
+    w.Command1.click();
+    w.Command4.click();
+    EXPECT_TRUE(items_of<LineItem>(picture(w), purple).empty());
+}
+
+TEST(CausticsWindow, EndStopsTheProgram) {
+    Program p;
+    CausticsWindow& w = opened(p);
+    EXPECT_FALSE(p.ended());
+    w.Command3.click();
+    EXPECT_TRUE(p.ended());
+}
+
+}  // namespace
+}  // namespace rainbow
