@@ -16,11 +16,11 @@ constexpr double column_top = 145;
 constexpr double source_x = -80;
 constexpr Rgb drop_outline_color = rgb(0, 0, 255);
 
-struct ColourRay {
+struct SpectralRay {
     Rgb color;
     double n;
 };
-constexpr ColourRay colour_rays[] = {
+constexpr SpectralRay spectrum[] = {
     {rgb(255, 0, 0), 1.33},
     {rgb(0, 255, 0), 1.333},
     {rgb(0, 0, 255), 1.343},
@@ -46,7 +46,7 @@ void draw_composite_rainbow(Program& program) {
         const double sy = settings.drop_yc;
         surface.circle(float(settings.drop_xc), float(settings.drop_yc),
                        float(settings.drop_radius), drop_outline_color);
-        for (const ColourRay& ray : colour_rays) {
+        for (const SpectralRay& ray : spectrum) {
             surface.fore_color = ray.color;
             draw_rainbow_ray(surface, settings.angle_theta, sx, sy, settings.drop_xc,
                              settings.drop_yc, settings.drop_radius, ray.n, k);

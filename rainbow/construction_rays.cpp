@@ -71,8 +71,7 @@ std::vector<ConstructionRay> beam_rays(const Construction& c) {
         if (distance > 0) {
             const double ux = (c.xc - s.x) / distance;
             const double uy = (c.yc - s.y) / distance;
-            enter_drop(ray, line_circle_cut(c.xc, c.yc, c.R, ux, uy, ray.start.x, ray.start.y),
-                       c);
+            enter_drop(ray, line_circle_cut(c.xc, c.yc, c.R, ux, uy, ray.start.x, ray.start.y), c);
         }
         rays.push_back(ray);
     }
@@ -94,16 +93,19 @@ void draw_ray_pass(const Construction& c, const std::vector<ConstructionRay>& ra
         if (!on_side(ray, pass.side, c.rainbow_incidence)) continue;
         surface.fore_color = pass.color;
         if (ray.number % pass.thinning != 0) continue;
-        draw_ray_path(surface, ray.start.x, ray.start.y, ray.entry.x, ray.entry.y, c.xc, c.yc,
-                      c.R, c.n, c.k);
+        draw_ray_path(surface, ray.start.x, ray.start.y, ray.entry.x, ray.entry.y, c.xc, c.yc, c.R,
+                      c.n, c.k);
     }
 }
 
 int thinning_step(int selector) {
     switch (selector) {
-        case 1: return 4;
-        case 2: return 2;
-        default: return 1;
+        case 1:
+            return 4;
+        case 2:
+            return 2;
+        default:
+            return 1;
     }
 }
 

@@ -14,9 +14,9 @@ struct ConstructionRay {
     Point start;
     Point miss_end;  // the black segment drawn when the ray misses the drop ends here
     bool cuts = false;
-    Point entry;            // the cut point nearer to the start, when the ray cuts
-    double incidence = 0;   // signed angle of incidence at the entry point
-    int number = 0;         // the count the central rays are thinned by
+    Point entry;           // the cut point nearer to the start, when the ray cuts
+    double incidence = 0;  // signed angle of incidence at the entry point
+    int number = 0;        // the count the central rays are thinned by
 };
 
 // The cone of rays from the point source towards the drop: 2 * steps rays of angular step

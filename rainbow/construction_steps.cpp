@@ -26,14 +26,14 @@ Construction open_construction(Program& program, double half_width, double n, do
     MainWindow& window = program.arxiki();
     Settings& settings = program.settings;
     settings.source_y = window.psipigi.value();
-    Construction c{window.Picture1.surface(),
-                   n,
-                   xc,
-                   yc,
-                   settings.drop_radius,
-                   {source_x, settings.source_y},
-                   window.arithanak.value(),
-                   0};
+    Construction c{.surface = window.Picture1.surface(),
+                   .n = n,
+                   .xc = xc,
+                   .yc = yc,
+                   .R = settings.drop_radius,
+                   .source = {source_x, settings.source_y},
+                   .k = window.arithanak.value(),
+                   .rainbow_incidence = 0};
     c.surface.scale(-half_width, half_width, half_width, -half_width);
     settings.pi = pi_value();
     draw_axes(c.surface, half_width);

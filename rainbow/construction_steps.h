@@ -26,8 +26,7 @@ struct Construction {
 // The opening steps every construction view shares: the source's height from psipigi into
 // source_y, the square scale from -half_width to half_width, pi, the axes, the drop's
 // outline, its focal points, k from arithanak and the rainbow ray's angle of incidence.
-Construction open_construction(Program& program, double half_width, double n, double xc,
-                               double yc);
+Construction open_construction(Program& program, double half_width, double n, double xc, double yc);
 
 // Half-angle of the cone of rays from the source that meet the drop; 0 when the source lies
 // inside the drop.

@@ -26,8 +26,8 @@ constexpr Rgb full_external_point_color = rgb(155, 0, 0);
 constexpr Rgb full_external_beam_color = rgb(155, 0, 5);
 
 // One side of the cone from the point source, and the two rainbow rays from the source.
-void draw_point_side(Program& program, double half_width, int steps, const RayPass& pass,
-                     double n, double xc, double yc) {
+void draw_point_side(Program& program, double half_width, int steps, const RayPass& pass, double n,
+                     double xc, double yc) {
     const Construction c = open_construction(program, half_width, n, xc, yc);
     const double psi = cone_half_angle(c);
     const std::vector<ConstructionRay> rays = cone_rays(c, psi, steps);
@@ -53,9 +53,7 @@ void draw_beam_side(Program& program, const RayPass& pass, double n, double xc, 
     close_construction(c);
 }
 
-int selected_thinning(Program& program) {
-    return thinning_step(program.arxiki().HScroll1.value());
-}
+int selected_thinning(Program& program) { return thinning_step(program.arxiki().HScroll1.value()); }
 
 }  // namespace
 
@@ -82,8 +80,7 @@ void draw_full_construction_point(Program& program, double n, double xc, double 
     const double psi = cone_half_angle(c);
     const std::vector<ConstructionRay> rays = cone_rays(c, psi, fine_cone_steps);
     if (!rays.empty()) {
-        draw_ray_pass(c, rays,
-                      {RaySide::central, thinned_point_color, selected_thinning(program)});
+        draw_ray_pass(c, rays, {RaySide::central, thinned_point_color, selected_thinning(program)});
         draw_ray_pass(c, rays, {RaySide::external, full_external_point_color});
         draw_rainbow_rays(program, c, psi, c.source, c.source, LineStyle::dotted);
     }
