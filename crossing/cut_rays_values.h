@@ -1,0 +1,37 @@
+#pragma once
+
+namespace rainbow {
+
+// The values the ray-crossing window shares between its set-up, its picture and the refracted
+// rays: the user window of its client area, the sphere, where the rays start, and what the last
+// refracted ray left behind. One per window; it starts all zero except the kind of rays.
+struct CutRaysValues {
+    // The client area in twips, as it was before the user scale was set, and the shares of
+    // width and height in their sum.
+    float client_width = 0;
+    float client_height = 0;
+    double x_share = 0;
+    double y_share = 0;
+
+    // User coordinates of the client area's edges; y grows upward, the origin is the centre.
+    double x_left = 0;
+    double x_right = 0;
+    double y_top = 0;
+    double y_bottom = 0;
+
+    // The sphere is centred at the origin; every ray starts at x = start_x, left of it.
+    double lens_radius = 0;
+    double start_x = 0;
+
+    // True: parallel rays, each starting at its own height. False: both rays start on the axis.
+    bool parallel_rays = true;
+
+    // Left by the last refracted ray: the slope of its chord and its exit point. All three are
+    // 0 when the chord is vertical; the slope alone is 0 when the chord is horizontal within
+    // rounding.
+    double chord_slope = 0;
+    float exit_x = 0;
+    float exit_y = 0;
+};
+
+}  // namespace rainbow
