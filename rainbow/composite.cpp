@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "geometry/ray_path.h"
+#include "rainbow/water_spectrum.h"
 
 namespace rainbow {
 namespace {
@@ -16,15 +17,6 @@ constexpr double column_top = 145;
 constexpr double source_x = -80;
 constexpr Rgb drop_outline_color = rgb(0, 0, 255);
 
-struct SpectralRay {
-    Rgb color;
-    double n;
-};
-constexpr SpectralRay spectrum[] = {
-    {rgb(255, 0, 0), 1.33},
-    {rgb(0, 255, 0), 1.333},
-    {rgb(0, 0, 255), 1.343},
-};
 
 }  // namespace
 
@@ -46,10 +38,10 @@ void draw_composite_rainbow(Program& program) {
         const double sy = settings.drop_yc;
         surface.circle(float(settings.drop_xc), float(settings.drop_yc),
                        float(settings.drop_radius), drop_outline_color);
-        for (const SpectralRay& ray : spectrum) {
+        for (const SpectralColour& ray : water_spectrum) {
             surface.fore_color = ray.color;
             draw_rainbow_ray(surface, settings.angle_theta, sx, sy, settings.drop_xc,
-                             settings.drop_yc, settings.drop_radius, ray.n, k);
+                             settings.drop_yc, settings.drop_radius, ray.index, k);
         }
     }
 }

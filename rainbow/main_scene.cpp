@@ -2,20 +2,11 @@
 #include "app/program.h"
 #include "rainbow/main_layout.h"
 #include "rainbow/scene.h"
+#include "rainbow/water_spectrum.h"
 
 namespace rainbow {
 namespace {
 
-// The colour passes of water: red, green and blue light see slightly different indices.
-struct ColourPass {
-    Rgb color;
-    double index;
-};
-constexpr ColourPass water_passes[] = {
-    {rgb(255, 0, 0), 1.33},
-    {rgb(0, 255, 0), 1.333},
-    {rgb(0, 0, 255), 1.343},
-};
 constexpr double glass_index = 1.5;
 constexpr double beam_start_x = -90;
 
@@ -30,7 +21,7 @@ void Main(Program& program) {
     lay_out_main_window(w, program.screen());
 
     if (w.Option1.value()) {
-        s.refractive_index = water_passes[0].index;
+        s.refractive_index = water_spectrum[0].index;
     } else if (w.Option2.value()) {
         s.refractive_index = glass_index;
     }
@@ -44,7 +35,7 @@ void Main(Program& program) {
     double beam_y = 0;
     const bool point = w.pointsource.value();
     if (w.Option1.value()) {
-        for (const ColourPass& pass : water_passes) {
+        for (const SpectralColour& pass : water_spectrum) {
             picture.fore_color = pass.color;
             if (point) {
                 trace_point_source(program, pass.index);
