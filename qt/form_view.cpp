@@ -1,0 +1,361 @@
+#include "qt/form_view.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <cmath>
+#include <exception>
+
+#include "app/controls.h"
+#include "qt/fonts.h"
+#include "qt/picture_widget.h"
+
+namespace rainbow {
+namespace {
+
+QString qstring(const std::string& s) { return QString::fromStdString(s); }
+
+QColor to_qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+// Qt's scroll bars hold the smaller number at the top (or left) end. A bar whose Min
+// exceeds its Max has Min at that end, so its value is mirrored within the range; the
+// mirror is its own inverse.
+int mirrored_value(const ScrollBar& bar, int value) {
+    return bar.min() > bar.max() ? bar.min() + bar.max() - value : value;
+}
+
+// A command button whose caption wraps onto several lines, centred, as the windows'
+// buttons do.
+class CaptionButton : public QPushButton {
+public:
+    explicit CaptionButton(QWidget* parent) : QPushButton(parent), label_(new QLabel(this)) {
+        label_->setWordWrap(true);
+        label_->setAlignment(Qt::AlignCenter);
+        label_->setTextFormat(Qt::PlainText);
+        label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(3, 1, 3, 1);
+        layout->addWidget(label_);
+    }
+    void set_caption(const QString& caption) {
+        if (label_->text() == caption) return;
+        label_->setText(caption);
+        setAccessibleName(caption);
+    }
+
+private:
+    QLabel* label_;
+};
+
+void set_text_color(QWidget* widget, Rgb color) {
+    QPalette palette = widget->palette();
+    const QColor c = to_qcolor(color);
+    if (palette.color(QPalette::WindowText) == c && palette.color(QPalette::ButtonText) == c) {
+        return;
+    }
+    palette.setColor(QPalette::WindowText, c);
+    palette.setColor(QPalette::ButtonText, c);
+    palette.setColor(QPalette::Text, c);
+    widget->setPalette(palette);
+}
+
+void set_background(QWidget* widget, const std::optional<Rgb>& color) {
+    widget->setAutoFillBackground(color.has_value());
+    if (!color) return;
+    QPalette palette = widget->palette();
+    if (palette.color(QPalette::Window) == to_qcolor(*color)) return;
+    palette.setColor(QPalette::Window, to_qcolor(*color));
+    widget->setPalette(palette);
+}
+
+int pixels(double v) {
+    if (!std::isfinite(v)) return 0;
+    return int(std::lround(std::clamp(v, -1e6, 1e6)));
+}
+
+}  // namespace
+
+FormView::FormView(Form& form, FormViewHost& host)
+    : form_(form), host_(host), window_(std::make_unique<QMainWindow>()) {
+    window_->setObjectName(qstring(form.name()));
+    window_->setFont(control_font(form.font, form.font_size));
+    window_->installEventFilter(this);
+    client_ = new QWidget;
+    client_->setObjectName(QStringLiteral("client"));
+    window_->setCentralWidget(client_);
+    sync();
+}
+
+FormView::~FormView() = default;
+
+QWidget* FormView::widget_for(std::string_view control_name) const {
+    auto it = widgets_.find(form_.find(control_name));
+    return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+QAction* FormView::action_for(std::string_view item_name) const {
+    auto it = actions_.find(form_.find(item_name));
+    return it == actions_.end() ? nullptr : it->second.data();
+}
+
+template <class F>
+void FormView::act(F&& action) {
+    if (syncing_) return;
+    try {
+        action();
+    } catch (const std::exception& e) {
+        qWarning("%s: %s", form_.name().c_str(), e.what());
+    }
+    host_.after_action();
+}
+
+double FormView::pixels_per_twip() const { return window_->logicalDpiX() / 1440.0; }
+
+QRect FormView::to_pixels(const Geometry& g) const {
+    const double k = pixels_per_twip();
+    return QRect(pixels(g.left * k), pixels(g.top * k), std::max(0, pixels(g.width * k)),
+                 std::max(0, pixels(g.height * k)));
+}
+
+QWidget* FormView::parent_for(const Control& control) const {
+    if (!control.container.empty()) {
+        Control* frame = form_.find(control.container);
+        if (frame != nullptr && frame->kind() == ControlKind::frame) {
+            auto it = widgets_.find(frame);
+            if (it != widgets_.end() && it->second) return it->second;
+        }
+    }
+    return client_;
+}
+
+QRect FormView::pixel_rect(const Control& control) const {
+    // A frame keeps twips for what it holds; the form's client area may have a user scale.
+    const bool in_frame = parent_for(control) != client_;
+    return to_pixels(in_frame ? control.geometry() : form_.to_twips(control.geometry()));
+}
+
+void FormView::add_missing_widgets() {
+    // Frames and menus first: options and menu items go inside them.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const auto& owned : form_.controls()) {
+            Control& c = *owned;
+            const bool container = c.kind() == ControlKind::frame || c.kind() == ControlKind::menu;
+            if ((pass == 0) != container) continue;
+            if (widgets_.count(&c) || actions_.count(&c)) continue;
+            if (c.kind() == ControlKind::menuitem) {
+                add_menu_item(static_cast<MenuItem&>(c));
+            } else if (QWidget* w = make_widget(c)) {
+                w->setObjectName(qstring(c.name()));
+                widgets_[&c] = w;
+            }
+        }
+    }
+}
+
+QWidget* FormView::make_widget(Control& control) {
+    QWidget* parent = parent_for(control);
+    switch (control.kind()) {
+        case ControlKind::scrollbar: {
+            auto& model = static_cast<ScrollBar&>(control);
+            auto* bar = new QScrollBar(model.vertical() ? Qt::Vertical : Qt::Horizontal, parent);
+            // The value changes when the thumb is let go, as the Change event expects.
+            bar->setTracking(false);
+            connect(bar, &QScrollBar::valueChanged, this, [this, &model](int v) {
+                act([&] {
+                    const int value = mirrored_value(model, v);
+                    if (model.accepts(value)) model.set_value(value);
+                });
+            });
+            return bar;
+        }
+        case ControlKind::option: {
+            auto& model = static_cast<OptionButton&>(control);
+            auto* option = new QRadioButton(parent);
+            // The model keeps one option of a group chosen; the view only shows it.
+            option->setAutoExclusive(false);
+            connect(option, &QRadioButton::clicked, this, [this, &model] {
+                act([&] { model.click(); });
+            });
+            return option;
+        }
+        case ControlKind::button: {
+            auto& model = static_cast<CommandButton&>(control);
+            auto* button = new CaptionButton(parent);
+            connect(button, &QPushButton::clicked, this, [this, &model] {
+                act([&] { model.click(); });
+            });
+            return button;
+        }
+        case ControlKind::label: {
+            auto* label = new QLabel(parent);
+            label->setWordWrap(true);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
+        case ControlKind::frame: return new QGroupBox(parent);
+        case ControlKind::picture: {
+            auto* picture = new PictureWidget(parent);
+            picture->set_surface(&static_cast<PictureBox&>(control).surface());
+            return picture;
+        }
+        case ControlKind::menu: {
+            QMenu* menu = window_->menuBar()->addMenu(qstring(control.caption));
+            menus_[control.name()] = menu;
+            return menu;
+        }
+        case ControlKind::menuitem: break;
+    }
+    return nullptr;
+}
+
+void FormView::add_menu_item(MenuItem& item) {
+    auto it = menus_.find(item.container);
+    QWidget* owner = it != menus_.end() && it->second ? static_cast<QWidget*>(it->second)
+                                                      : window_->menuBar();
+    auto* action = new QAction(qstring(item.caption), owner);
+    action->setObjectName(qstring(item.name()));
+    // Every item can show a tick; the model decides whether it does.
+    action->setCheckable(true);
+    owner->addAction(action);
+    connect(action, &QAction::triggered, this, [this, &item] { act([&] { item.click(); }); });
+    actions_[&item] = action;
+}
+
+void FormView::sync() {
+    syncing_ = true;
+    add_missing_widgets();
+    sync_window();
+    for (auto& [control, widget] : widgets_) {
+        if (widget) sync_control(*control, widget);
+    }
+    for (auto& [control, action] : actions_) {
+        if (!action) continue;
+        const auto& item = static_cast<const MenuItem&>(*control);
+        action->setText(qstring(item.caption));
+        action->setChecked(item.checked);
+        action->setVisible(item.visible);
+    }
+    syncing_ = false;
+}
+
+void FormView::sync_window() {
+    const QString title = qstring(form_.caption);
+    if (window_->windowTitle() != title) window_->setWindowTitle(title);
+
+    const Geometry& g = form_.geometry();
+    if (applied_geometry_ != g) {
+        applied_geometry_ = g;
+        const Screen screen = host_.screen();
+        const bool fills_screen = g.left <= 0 && g.top <= 0 && g.width >= screen.width_twips &&
+                                  g.height >= screen.height_twips;
+        // The model's size is applied even when the window is maximised: without a window
+        // manager, nobody else would size it.
+        const QRect outer = to_pixels(g);
+        const QRect client =
+            to_pixels(Geometry{0, 0, form_.client_width_twips(), form_.client_height_twips()});
+        const int menu = form_.has_menu() ? window_->menuBar()->sizeHint().height() : 0;
+        window_->setWindowState(window_->windowState() & ~Qt::WindowMaximized);
+        window_->move(outer.topLeft());
+        window_->resize(std::max(1, client.width()), std::max(1, client.height() + menu));
+        if (fills_screen) window_->setWindowState(window_->windowState() | Qt::WindowMaximized);
+    }
+
+    if (const Surface* surface = form_.client_surface()) {
+        if (client_picture_ == nullptr) {
+            client_picture_ = new PictureWidget(client_);
+            client_picture_->setObjectName(QStringLiteral("client"));
+            client_picture_->set_surface(surface);
+            client_picture_->lower();
+            client_picture_->show();
+        }
+        const QRect area =
+            to_pixels(Geometry{0, 0, surface->width_twips(), surface->height_twips()});
+        if (client_picture_->geometry() != area) client_picture_->setGeometry(area);
+        client_picture_->refresh();
+    }
+
+    if (form_.shown && !window_->isVisible()) {
+        window_->show();
+    } else if (!form_.shown && window_->isVisible()) {
+        window_->hide();
+    }
+}
+
+void FormView::sync_control(Control& control, QWidget* widget) {
+    if (control.kind() == ControlKind::menu) {
+        auto* menu = static_cast<QMenu*>(widget);
+        menu->setTitle(qstring(control.caption));
+        menu->menuAction()->setVisible(control.visible);
+        return;
+    }
+    const QRect rect = pixel_rect(control);
+    if (widget->geometry() != rect) widget->setGeometry(rect);
+    const QFont font = control_font(control.font, control.font_size);
+    if (widget->font() != font) widget->setFont(font);
+    const QString caption = qstring(control.caption);
+
+    switch (control.kind()) {
+        case ControlKind::scrollbar: {
+            const auto& model = static_cast<const ScrollBar&>(control);
+            auto* bar = static_cast<QScrollBar*>(widget);
+            bar->setRange(std::min(model.min(), model.max()), std::max(model.min(), model.max()));
+            bar->setPageStep(std::max(1, model.large_change));
+            bar->setSingleStep(std::max(1, model.small_change));
+            bar->setValue(mirrored_value(model, model.value()));
+            break;
+        }
+        case ControlKind::option: {
+            auto* option = static_cast<QRadioButton*>(widget);
+            if (option->text() != caption) option->setText(caption);
+            option->setChecked(static_cast<const OptionButton&>(control).value());
+            set_text_color(option, control.fore_color);
+            break;
+        }
+        case ControlKind::button:
+            static_cast<CaptionButton*>(widget)->set_caption(caption);
+            break;
+        case ControlKind::label: {
+            auto* label = static_cast<QLabel*>(widget);
+            if (label->text() != caption) label->setText(caption);
+            set_text_color(label, control.fore_color);
+            set_background(label, control.back_color);
+            break;
+        }
+        case ControlKind::frame: {
+            auto* frame = static_cast<QGroupBox*>(widget);
+            if (frame->title() != caption) frame->setTitle(caption);
+            break;
+        }
+        case ControlKind::picture: static_cast<PictureWidget*>(widget)->refresh(); break;
+        case ControlKind::menu:
+        case ControlKind::menuitem: break;
+    }
+    widget->setVisible(control.visible);
+}
+
+void FormView::activate() {
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+bool FormView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_.get() && event->type() == QEvent::Close && window_->isVisible()) {
+        // The models decide what closing a window means; the window follows at the next sync.
+        event->ignore();
+        host_.close_requested(form_);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace rainbow

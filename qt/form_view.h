@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QObject>
+#include <QPointer>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/form.h"
+#include "app/program.h"
+
+class QAction;
+class QMenu;
+
+namespace rainbow {
+
+class PictureWidget;
+
+// What a form view needs from whoever shows the program's windows.
+class FormViewHost {
+public:
+    virtual ~FormViewHost() = default;
+    // The user acted on a control: every view is brought up to date from the models.
+    virtual void after_action() = 0;
+    // The user closed the window of `form` from its title bar.
+    virtual void close_requested(Form& form) = 0;
+    // The screen in twips: a window that covers it is shown maximised.
+    virtual Screen screen() const = 0;
+};
+
+// Shows one form model as a real window: one widget per control, placed from the model's
+// geometry (twips, or the user units of a scaled client area, to logical pixels), the menu
+// as a menu bar, picture boxes and the form's own client surface as picture widgets. It
+// holds no behaviour: a user's action calls the control's model, then the host, which calls
+// sync() on every view.
+class FormView : public QObject {
+public:
+    FormView(Form& form, FormViewHost& host);
+    ~FormView() override;
+
+    Form& form() const { return form_; }
+    QMainWindow* window() const { return window_.get(); }
+    // The widget that shows a control (a QMenu for a menu; none for a menu item).
+    QWidget* widget_for(std::string_view control_name) const;
+    QAction* action_for(std::string_view item_name) const;
+    PictureWidget* client_picture() const { return client_picture_; }
+
+    // Brings the window and every widget up to date from the models, firing no events.
+    void sync();
+    // Shows the window, raises it and gives it the focus.
+    void activate();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void add_missing_widgets();
+    QWidget* make_widget(Control& control);
+    void add_menu_item(MenuItem& item);
+    void sync_window();
+    void sync_control(Control& control, QWidget* widget);
+    QWidget* parent_for(const Control& control) const;
+    QRect pixel_rect(const Control& control) const;
+    QRect to_pixels(const Geometry& twips) const;
+    double pixels_per_twip() const;
+    // Runs a user's action on the model, then lets the host bring the views up to date.
+    template <class F>
+    void act(F&& action);
+
+    Form& form_;
+    FormViewHost& host_;
+    std::unique_ptr<QMainWindow> window_;
+    QWidget* client_ = nullptr;
+    PictureWidget* client_picture_ = nullptr;
+    std::map<Control*, QPointer<QWidget>> widgets_;
+    std::map<Control*, QPointer<QAction>> actions_;
+    std::map<std::string, QPointer<QMenu>> menus_;
+    std::optional<Geometry> applied_geometry_;
+    bool syncing_ = false;
+};
+
+}  // namespace rainbow

@@ -1,0 +1,51 @@
+// rainbow-render: runs the rainbow program without a display, applies steps as a user
+// would, and writes pictures (PNG, SVG) and the whole state (JSON).
+#include <QGuiApplication>
+#include <cstdlib>
+#include <exception>
+#include <iostream>
+
+#include "tools/render_command.h"
+
+namespace {
+
+// The command's standard error holds its own messages only: Qt's notes (such as a missing
+// runtime directory on a server) are dropped, its errors kept.
+void quiet_messages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg) return;
+    std::cerr << "rainbow-render: " << message.toStdString() << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    rainbow::RenderRequest request;
+    try {
+        request = rainbow::parse_render_arguments(args);
+    } catch (const rainbow::BadInput& e) {
+        std::cerr << "rainbow-render: " << e.what() << '\n';
+        return 2;
+    }
+    if (request.help) {
+        std::cout << rainbow::render_usage;
+        return 0;
+    }
+
+    // Text needs a GUI application for its fonts; no display is needed for that.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quiet_messages);
+    int qt_argc = 1;
+    QGuiApplication app(qt_argc, argv);
+
+    try {
+        rainbow::run_render(request, std::cout);
+    } catch (const rainbow::BadInput& e) {
+        std::cerr << "rainbow-render: " << e.what() << '\n';
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "rainbow-render: failed: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

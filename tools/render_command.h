@@ -1,0 +1,45 @@
+#pragma once
+
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+
+namespace rainbow {
+
+// Input the render command cannot act on; the message names what was wrong.
+class BadInput : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// What `rainbow-render` is asked to do: the screen, the steps in order, the outputs.
+struct RenderRequest {
+    struct Step {
+        bool click = false;  // --click; otherwise --set with `value`
+        std::string form, control, value;
+    };
+    struct Output {
+        enum class Kind { png, svg, json } kind = Kind::json;
+        std::string form, picture;  // empty for json
+        std::string file;           // "-" is standard output for json
+    };
+
+    bool help = false;
+    Screen screen{1920 * twips_per_pixel, 1080 * twips_per_pixel};
+    std::vector<Step> steps;
+    std::vector<Output> outputs;
+};
+
+extern const char* const render_usage;
+
+// Reads the command line (without the program name); throws BadInput.
+RenderRequest parse_render_arguments(const std::vector<std::string>& args);
+
+// Starts the program, applies the steps, checks every output (picture and file) and only
+// then writes them; throws BadInput before anything is written.
+void run_render(const RenderRequest& request, std::ostream& standard_output);
+
+}  // namespace rainbow
