@@ -44,9 +44,7 @@ struct Box {
         return p.x >= left && p.x <= right && p.y >= bottom && p.y <= top;
     }
     // The farthest any visible point lies from the origin.
-    double reach() const {
-        return std::hypot(std::max(-left, right), std::max(-bottom, top));
-    }
+    double reach() const { return std::hypot(std::max(-left, right), std::max(-bottom, top)); }
 };
 
 // Draws the ray of incidence a from the left edge through the sphere and out, and leaves its
@@ -174,8 +172,7 @@ void show_pair(Surface& eikona, Settings& settings, double R, double n,
         eikona.pset(float(p.x), float(p.y));
         eikona.pset(float(q.x), float(q.y));
         if (q.x != p.x) {
-            number = format_number(std::atan((q.y - p.y) / (q.x - p.x)) * 180 / pi_value(),
-                                   "0.00");
+            number = format_number(std::atan((q.y - p.y) / (q.x - p.x)) * 180 / pi_value(), "0.00");
         }
     }
     eikona.fore_color = color;
@@ -202,8 +199,7 @@ void draw_wave_fronts(Surface& eikona, Settings& settings, double R, double V) {
         eikona.fore_color = fan_color;
         eikona.draw_width = 1;
         for (int k = 0; k <= fan_steps; ++k) {
-            trace_reflected_ray(eikona, settings, R, n, k * (pi_value() / 2) / fan_steps,
-                                box.left);
+            trace_reflected_ray(eikona, settings, R, n, k * (pi_value() / 2) / fan_steps, box.left);
         }
         draw_fronts(eikona, R, n, V, box);
 

@@ -47,8 +47,7 @@ std::optional<double> find_root(F f, double lo, double hi) {
 // The incidence angle between lo and hi at which the outgoing ray leaves at `deviation`.
 std::optional<double> incidence_of_deviation(double R, double n, double deviation, double lo,
                                              double hi) {
-    return find_root([&](double a) { return wave_ray(R, n, a).deviation - deviation; }, lo,
-                  hi);
+    return find_root([&](double a) { return wave_ray(R, n, a).deviation - deviation; }, lo, hi);
 }
 
 // The rainbow ray's incidence where it lies strictly inside the fan 0 to 90 degrees.
@@ -113,8 +112,8 @@ std::optional<RayPair> pair_with_path_difference(double R, double n, double diff
     if (!rainbow || !(R > 0) || !std::isfinite(R) || !(difference >= 0)) return std::nullopt;
     const double rainbow_deviation = wave_ray(R, n, *rainbow).deviation;
     // Below this direction one half of the fan has run out of rays.
-    const double lowest = std::max(wave_ray(R, n, 0).deviation,
-                                   wave_ray(R, n, pi_value() / 2).deviation);
+    const double lowest =
+        std::max(wave_ray(R, n, 0).deviation, wave_ray(R, n, pi_value() / 2).deviation);
     const auto excess = [&](double deviation) {
         const std::optional<RayPair> pair = rays_of_deviation(R, n, deviation);
         return pair ? pair->path_difference - difference : std::nan("");
