@@ -212,15 +212,6 @@ TEST(Interference, NoPairWhereTheFanCannotReachThePathDifference) {
     EXPECT_EQ(water.text(bright_text).text, bright_text);
 }
 
-TEST(FrontSpacing, WholeWavelengthsAtLeastTwoUnitsApart) {
-    EXPECT_DOUBLE_EQ(front_spacing(0.5), 2.0);
-    EXPECT_DOUBLE_EQ(front_spacing(0.3), 7 * 0.3);
-    EXPECT_DOUBLE_EQ(front_spacing(1.3), 2 * 1.3);
-    EXPECT_DOUBLE_EQ(front_spacing(3), 3);
-    EXPECT_EQ(front_spacing(0), 0);
-    EXPECT_EQ(front_spacing(std::nan("")), 0);
-}
-
 TEST(WaveFrontsPicture, PrintsTheReferenceAnglesAndLeavesTheLastRay) {
     const Picture picture(1.33, 20, 0.5);
     const TextItem dark = picture.text(dark_text);
