@@ -40,28 +40,34 @@ QPen make_pen(Rgb color, int width, int style) {
     return pen;
 }
 
-// The part of the segment a-b inside rect (Liang-Barsky), or nothing.
+// The part of the segment a-b inside rect, or nothing (Cohen-Sutherland). Each cut is
+// computed from the edge it lies on, so a nearly infinite horizontal or vertical line keeps
+// its exact height or place.
 std::optional<std::pair<QPointF, QPointF>> clip_segment(QPointF a, QPointF b, const QRectF& rect) {
-    double t0 = 0, t1 = 1;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {a.x() - rect.left(), rect.right() - a.x(), a.y() - rect.top(),
-                        rect.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return std::nullopt;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            t0 = std::max(t0, t);
+    enum : int { left = 1, right = 2, top = 4, bottom = 8 };
+    const auto outcode = [&](QPointF p) {
+        return (p.x() < rect.left() ? left : 0) | (p.x() > rect.right() ? right : 0) |
+               (p.y() < rect.top() ? top : 0) | (p.y() > rect.bottom() ? bottom : 0);
+    };
+    for (int round = 0; round < 8; ++round) {
+        const int code_a = outcode(a), code_b = outcode(b);
+        if ((code_a | code_b) == 0) return std::pair{a, b};
+        if ((code_a & code_b) != 0) return std::nullopt;
+        const int out = code_a != 0 ? code_a : code_b;
+        const double dx = b.x() - a.x(), dy = b.y() - a.y();
+        QPointF cut;
+        if (out & top) {
+            cut = {a.x() + dx * (rect.top() - a.y()) / dy, rect.top()};
+        } else if (out & bottom) {
+            cut = {a.x() + dx * (rect.bottom() - a.y()) / dy, rect.bottom()};
+        } else if (out & left) {
+            cut = {rect.left(), a.y() + dy * (rect.left() - a.x()) / dx};
         } else {
-            t1 = std::min(t1, t);
+            cut = {rect.right(), a.y() + dy * (rect.right() - a.x()) / dx};
         }
-        if (t0 > t1) return std::nullopt;
+        (out == code_a ? a : b) = cut;
     }
-    return std::pair{QPointF(a.x() + t0 * dx, a.y() + t0 * dy),
-                     QPointF(a.x() + t1 * dx, a.y() + t1 * dy)};
+    return std::nullopt;
 }
 
 Scale scale_of(const ScaleItem& s) { return Scale{s.x1, s.y1, s.x2, s.y2}; }
@@ -91,14 +97,14 @@ public:
     void operator()(const ScaleItem& s) { scale_ = scale_of(s); }
 
     void operator()(const LineItem& l) {
-        const auto cut = clip_segment(map(l.x1, l.y1), map(l.x2, l.y2), bounds_);
+        const auto cut = clip_segment(pixel_centre(l.x1, l.y1), pixel_centre(l.x2, l.y2), bounds_);
         if (!cut) return;
         painter_.setPen(make_pen(l.color, l.width, l.style));
         painter_.drawLine(cut->first, cut->second);
     }
 
     void operator()(const CircleItem& c) {
-        const QPointF centre = map(c.x, c.y);
+        const QPointF centre = pixel_centre(c.x, c.y);
         const double r = c.r * scale_.pixels_per_x_unit(size_.width());
         if (!std::isfinite(r) || r > largest_radius) return;
         const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
@@ -150,9 +156,13 @@ public:
     }
 
 private:
+    // Where a point falls in the paint area: pixel i spans [i, i + 1).
     QPointF map(float x, float y) const {
         return {scale_.to_pixel_x(x, size_.width()), scale_.to_pixel_y(y, size_.height())};
     }
+    // Pens are centred on the pixel a point falls in, so that a line along a row of pixels
+    // covers that row, not half of it and half of the next.
+    QPointF pixel_centre(float x, float y) const { return map(x, y) + QPointF(0.5, 0.5); }
 
     QPainter& painter_;
     QSizeF size_;

@@ -1,0 +1,178 @@
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+#include <numbers>
+
+#include "app/surface.h"
+#include "qt/display_list_painter.h"
+#include "qt/fonts.h"
+#include "qt/picture_files.h"
+
+using namespace rainbow;
+
+namespace {
+
+// A 100 x 100 pixel picture whose user coordinates run from 0 to 100, y upward.
+Surface square_picture() {
+    Surface s(1500, 1500);
+    s.scale(0, 100, 100, 0);
+    return s;
+}
+
+QImage paint(const Surface& s, std::size_t first = 0, QImage image = {}) {
+    if (image.isNull()) {
+        image = QImage(100, 100, QImage::Format_RGB32);
+        image.fill(Qt::black);
+    }
+    QPainter painter(&image);
+    paint_display_list(painter, s, QSizeF(image.size()), first);
+    return image;
+}
+
+// Whether a pixel within `slack` pixels of (x, y) is close to `color`.
+bool near_pixel_of(const QImage& image, int x, int y, QColor color, int slack = 1) {
+    for (int dy = -slack; dy <= slack; ++dy) {
+        for (int dx = -slack; dx <= slack; ++dx) {
+            const QColor c = image.pixelColor(x + dx, y + dy);
+            if (std::abs(c.red() - color.red()) < 60 && std::abs(c.green() - color.green()) < 60 &&
+                std::abs(c.blue() - color.blue()) < 60)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool is_white(const QImage& image, int x, int y) { return image.pixelColor(x, y) == Qt::white; }
+
+}  // namespace
+
+class DisplayListPainterTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lineLandsWhereTheScalePutsIt() {
+        Surface s = square_picture();
+        s.line(10, 70, 90, 70, rgb(255, 0, 0));
+        const QImage image = paint(s);
+        QVERIFY(near_pixel_of(image, 50, 30, Qt::red));
+        QVERIFY(near_pixel_of(image, 15, 30, Qt::red));
+        QVERIFY(is_white(image, 50, 60));  // the area was erased to white
+        QVERIFY(is_white(image, 5, 30));   // before the start of the line
+        QVERIFY(is_white(image, 95, 30));  // after its end
+    }
+
+    void scaleItemsSwitchTheCoordinates() {
+        Surface s = square_picture();
+        s.line(0, 80, 100, 80, rgb(255, 0, 0));
+        s.scale(0, 0, 10, 10);  // y downward now, ten units across
+        s.line(5, 0, 5, 10, rgb(0, 0, 255));
+        const QImage image = paint(s);
+        QVERIFY(near_pixel_of(image, 10, 20, Qt::red));
+        QVERIFY(near_pixel_of(image, 50, 70, Qt::blue));
+        QVERIFY(is_white(image, 20, 50));
+    }
+
+    void arcsRunCounterClockwiseFromTheRight() {
+        Surface s = square_picture();
+        s.draw_width = 3;
+        s.arc(50, 50, 40, rgb(0, 0, 255), 0, float(std::numbers::pi / 2));
+        const QImage image = paint(s);
+        const int d = int(40 / std::numbers::sqrt2);
+        QVERIFY(near_pixel_of(image, 50 + d, 50 - d, Qt::blue));  // upper right
+        QVERIFY(is_white(image, 50 - d, 50 + d));                    // lower left
+        QVERIFY(is_white(image, 50 - d, 50 - d));                    // upper left
+    }
+
+    void circlesTakeTheFillAndARadiusInXUnits() {
+        Surface s(3000, 1500);  // 200 x 100 pixels
+        s.scale(0, 10, 20, 0);  // ten pixels per unit on both axes
+        s.fill_style = 0;
+        s.fill_color = rgb(0, 255, 0);
+        s.circle(10, 5, 3, rgb(0, 0, 0));
+        QImage image(200, 100, QImage::Format_RGB32);
+        QPainter painter(&image);
+        paint_display_list(painter, s, QSizeF(image.size()));
+        painter.end();
+        QCOMPARE(image.pixelColor(100, 50), QColor(Qt::green));
+        QVERIFY(near_pixel_of(image, 130, 50, Qt::black));
+        QVERIFY(is_white(image, 140, 50));
+    }
+
+    void dotsAreDrawWidthPixelsAcross() {
+        Surface s = square_picture();
+        s.draw_width = 3;
+        s.pset(50.5f, 49.5f, rgb(255, 0, 0));
+        const QImage image = paint(s);
+        int red = 0;
+        for (int y = 40; y < 60; ++y)
+            for (int x = 40; x < 60; ++x) red += image.pixelColor(x, y) == QColor(Qt::red);
+        QCOMPARE(red, 9);
+    }
+
+    void textHangsFromItsPositionInItsColour() {
+        Surface s = square_picture();
+        s.fore_color = rgb(0, 0, 255);
+        s.current_x = 10;
+        s.current_y = 80;
+        s.print("ΘΩΣ γωνία");
+        const QImage image = paint(s);
+        int above = 0, below = 0;
+        for (int x = 0; x < 100; ++x) {
+            for (int y = 0; y < 19; ++y) above += !is_white(image, x, y);
+            for (int y = 20; y < 36; ++y) below += image.pixelColor(x, y).blue() > 150 &&
+                                                   image.pixelColor(x, y).red() < 100;
+        }
+        QCOMPARE(above, 0);
+        QVERIFY(below > 20);
+        // The stand-in font exists and has the Greek letters.
+        const QFont font = picture_font(11);
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
+        QVERIFY(QFontMetricsF(font).inFontUcs4(U'ω'));
+    }
+
+    void paintingInTwoStepsEqualsPaintingAtOnce() {
+        Surface s = square_picture();
+        s.line(0, 0, 100, 100, rgb(255, 0, 0));
+        s.draw_style = LineStyle::dashed;
+        s.circle(30, 60, 10, rgb(0, 128, 0));
+        const std::size_t half = s.items().size();
+        s.scale(-1, 1, 1, -1);
+        s.line(-1, 0, 1, 0.5f, rgb(0, 0, 255));
+        s.current_x = 0;
+        s.current_y = 0;
+        s.print("n = 1,33");
+        const QImage once = paint(s);
+        Surface first_part = square_picture();
+        first_part.line(0, 0, 100, 100, rgb(255, 0, 0));
+        first_part.draw_style = LineStyle::dashed;
+        first_part.circle(30, 60, 10, rgb(0, 128, 0));
+        QCOMPARE(first_part.items().size(), half);
+        const QImage twice = paint(s, half, paint(first_part));
+        QCOMPARE(twice, once);
+    }
+
+    void farAwayCoordinatesAreCutToThePicture() {
+        Surface s = square_picture();
+        s.draw_style = LineStyle::dotted;
+        s.line(-1e30f, 50, 1e30f, 50, rgb(255, 0, 0));
+        s.circle(50, 50, 1e30f);
+        const QImage image = paint(s);
+        int red = 0;
+        for (int x = 0; x < 100; ++x) red += near_pixel_of(image, x, 50, Qt::red, 0);
+        QVERIFY(red > 20);
+    }
+
+    void imagesForFilesAreAtLeast600PixelsAndKeepTheShape() {
+        Surface s(3000, 1500);  // 200 x 100 at 15 twips a pixel
+        s.line(0, 750, 3000, 750, rgb(255, 0, 0));
+        const QImage image = render_image(s);
+        QCOMPARE(image.size(), QSize(600, 300));
+        QVERIFY(near_pixel_of(image, 300, 150, Qt::red, 2));
+        QVERIFY(render_image(Surface{}).isNull());
+    }
+};
+
+QTEST_MAIN(DisplayListPainterTest)
+#include "test_display_list_painter.moc"
