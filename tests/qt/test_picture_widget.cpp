@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <memory>
 
 #include "app/surface.h"
 #include "qt/picture_widget.h"
@@ -7,7 +8,18 @@ using namespace rainbow;
 
 namespace {
 
-// The widget's pixels at its own device pixel ratio, as the screen shows them.
+// A 200-unit square picture with a 3-pixel pen, shown by a widget of `side` pixels.
+std::unique_ptr<PictureWidget> show(Surface& s, int side = 200) {
+    s = Surface(3000, 3000);
+    s.scale(0, 0, 200, 200);
+    s.draw_width = 3;
+    auto w = std::make_unique<PictureWidget>();
+    w->resize(side, side);
+    w->set_surface(&s);
+    return w;
+}
+
+// The widget's pixels at its device pixel ratio, as the screen shows them.
 QImage shown(PictureWidget& w) { return w.grab().toImage(); }
 
 // The colour at a point given in the widget's logical pixels.
@@ -26,58 +38,46 @@ class PictureWidgetTest : public QObject {
 
 private slots:
     void showsTheDisplayListAtTheScreensPixelRatio() {
-        Surface s(3000, 3000);
-        s.scale(0, 0, 200, 200);
-        s.draw_width = 3;
+        Surface s;
+        auto w = show(s);
         s.line(0, 100, 200, 100, rgb(255, 0, 0));
-        PictureWidget w;
-        w.resize(200, 200);
-        w.set_surface(&s);
-        const QImage image = shown(w);
-        QCOMPARE(image.size(), QSize(200, 200) * w.devicePixelRatioF());
+        const QImage image = shown(*w);
+        QCOMPARE(image.size(), QSize(200, 200) * w->devicePixelRatioF());
         QVERIFY(reddish(at(image, 100, 100)));
         QCOMPARE(at(image, 100, 50), QColor(Qt::white));
     }
 
     void newItemsAreAddedToTheCacheAndClearingRebuildsIt() {
-        Surface s(3000, 3000);
-        s.scale(0, 0, 200, 200);
-        s.draw_width = 3;
+        Surface s;
+        auto w = show(s);
         s.line(0, 50, 200, 50, rgb(255, 0, 0));
-        PictureWidget w;
-        w.resize(200, 200);
-        w.set_surface(&s);
-        shown(w);
-        QCOMPARE(w.rebuilds(), std::size_t(1));
+        shown(*w);
+        QCOMPARE(w->rebuilds(), std::size_t(1));
 
         // Many redraws stacked on the picture: each paints only what is new.
         for (int i = 0; i < 20; ++i) s.line(0, 100, 200, 100, rgb(0, 0, 255));
-        QImage image = shown(w);
-        QCOMPARE(w.rebuilds(), std::size_t(1));
-        QCOMPARE(w.items_painted(), s.items().size());
+        QImage image = shown(*w);
+        QCOMPARE(w->rebuilds(), std::size_t(1));
+        QCOMPARE(w->items_painted(), s.items().size());
         QVERIFY(reddish(at(image, 100, 50)));
         QVERIFY(bluish(at(image, 100, 100)));
 
         s.cls();
         s.line(0, 150, 200, 150, rgb(0, 0, 255));
-        image = shown(w);
-        QCOMPARE(w.rebuilds(), std::size_t(2));
+        image = shown(*w);
+        QCOMPARE(w->rebuilds(), std::size_t(2));
         QCOMPARE(at(image, 100, 50), QColor(Qt::white));
         QVERIFY(bluish(at(image, 100, 150)));
     }
 
     void resizingRepaintsTheWholeListAtTheNewSize() {
-        Surface s(3000, 3000);
-        s.scale(0, 0, 1, 1);
-        s.draw_width = 3;
-        s.line(0, 0.5f, 1, 0.5f, rgb(255, 0, 0));
-        PictureWidget w;
-        w.resize(100, 100);
-        w.set_surface(&s);
-        shown(w);
-        w.resize(300, 300);
-        const QImage image = shown(w);
-        QCOMPARE(w.rebuilds(), std::size_t(2));
+        Surface s;
+        auto w = show(s, 100);
+        s.line(0, 100, 200, 100, rgb(255, 0, 0));
+        shown(*w);
+        w->resize(300, 300);
+        const QImage image = shown(*w);
+        QCOMPARE(w->rebuilds(), std::size_t(2));
         QVERIFY(reddish(at(image, 250, 150)));
     }
 };
