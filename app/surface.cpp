@@ -96,6 +96,4 @@ void Surface::print(std::string_view text) {
     if (height_twips_ > 0) current_y += line_height_twips * s.height() / height_twips_;
 }
 
-void Surface::record(Item item) { items_.push_back(std::move(item)); }
-
 }  // namespace rainbow

@@ -84,6 +84,8 @@ public:
 
     // The scale in force before the first item of the list: what a player starts from.
     Scale base_scale() const;
+    // The user scale in force before the first item, when one had been set.
+    const std::optional<Scale>& base_user_scale() const { return base_user_scale_; }
 
     const std::vector<Item>& items() const { return items_; }
 
@@ -103,7 +105,11 @@ public:
 
 private:
     Scale twips_scale() const { return Scale{0, 0, width_twips_, height_twips_}; }
-    void record(Item item);
+    // Appends an item, constructing it in place in the list.
+    template <class T>
+    void record(T item) {
+        items_.emplace_back(std::in_place_type<T>, std::move(item));
+    }
     void circle_item(float x, float y, float r, Rgb color, std::optional<float> start,
                      std::optional<float> end);
 

@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "geometry/ray_path.h"
-#include "rainbow/water_spectrum.h"
+#include "rainbow/water_dispersion.h"
 
 namespace rainbow {
 namespace {

@@ -2,7 +2,7 @@
 #include "app/program.h"
 #include "rainbow/main_layout.h"
 #include "rainbow/scene.h"
-#include "rainbow/water_spectrum.h"
+#include "rainbow/water_dispersion.h"
 
 namespace rainbow {
 namespace {

@@ -304,3 +304,23 @@ TEST(StateJson, FormsAppearOnceCreatedWithTheirClientArea) {
 
 }  // namespace
 }  // namespace rainbow
+
+namespace rainbow {
+namespace {
+
+TEST(StateJson, AListClearedUnderAUserScaleStartsWithThatScale) {
+    Program p;
+    Surface& s = p.arxiki().Picture1.surface();
+    s.cls();  // the main scene left the picture scaled -135..135
+    EXPECT_TRUE(state_of(p)["forms"]["arxiki"]["pictures"]["Picture1"]["items"].arr().empty());
+    s.line(0, 0, 10, 10);
+    const Json items = state_of(p)["forms"]["arxiki"]["pictures"]["Picture1"]["items"];
+    ASSERT_EQ(items.arr().size(), 2u);
+    EXPECT_EQ(items[0]["op"].str(), "scale");
+    EXPECT_EQ(items[0]["x1"].num(), -135);
+    EXPECT_EQ(items[0]["y1"].num(), 135);
+    EXPECT_EQ(items[1]["op"].str(), "line");
+}
+
+}  // namespace
+}  // namespace rainbow
