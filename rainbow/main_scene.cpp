@@ -32,29 +32,28 @@ void Main(Program& program) {
     // the angle its scroll bar shows.
     s.angle_theta = w.goniatheta.value();
 
-    double beam_y = 0;
+    // One pass per colour of the material, for the chosen beam; with no beam or no material
+    // chosen there is nothing to draw.
     const bool point = w.pointsource.value();
+    if (!point && !w.parallel.value()) return;
+    double beam_y = 0;
+    const auto trace = [&](double n) {
+        if (point) {
+            trace_point_source(program, n);
+        } else {
+            trace_parallel_beam(program, beam_start_x, beam_y, s.drop_xc, s.drop_yc, n);
+        }
+        s.refractive_index = n;
+    };
     if (w.Option1.value()) {
         for (const SpectralColour& pass : water_spectrum) {
             picture.fore_color = pass.color;
-            if (point) {
-                trace_point_source(program, pass.index);
-            } else {
-                trace_parallel_beam(program, beam_start_x, beam_y, s.drop_xc, s.drop_yc,
-                                    pass.index);
-            }
-            s.refractive_index = pass.index;
+            trace(pass.index);
         }
     } else if (w.Option2.value()) {
         // Glass is one pass, in red for either beam.
         picture.fore_color = rgb(255, 0, 0);
-        if (point) {
-            trace_point_source(program, s.refractive_index);
-        } else {
-            trace_parallel_beam(program, beam_start_x, beam_y, s.drop_xc, s.drop_yc,
-                                glass_index);
-        }
-        s.refractive_index = glass_index;
+        trace(glass_index);
     }
 }
 

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "app/format.h"
 #include "app/main_window.h"
@@ -16,27 +18,37 @@ constexpr double source_x = -80;
 
 double sign_of(double v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
+// Direction of the vector (x, y) as an angle in [0, 2 pi).
+double direction_of(double x, double y) {
+    const double a = std::atan2(y, x);
+    return a < 0 ? a + 2 * pi_value() : a;
+}
+
 // Marks the angle of incidence of the first ray that meets the drop at F: the normal through
-// F, an arc between the normal and the ray, and the angle printed beside it.
-void show_first_incidence(Surface& picture, double pi, Point source, Point centre, double R,
-                          Point first) {
+// F out to twice the radius, an arc at F from the outward normal to the ray back towards the
+// source, and the angle printed beyond the normal, on the entry point's side of the drop.
+void show_first_incidence(Surface& picture, Point source, Point centre, double R, Point first) {
+    const double pi = pi_value();
     const double ux = first.x - centre.x;
     const double uy = first.y - centre.y;
     picture.line(float(centre.x), float(centre.y), float(centre.x + 2 * ux),
                  float(centre.y + 2 * uy), rgb(250, 0, 0));
-    const double normal_slope = std::atan(std::fabs(uy) / std::fabs(ux));
-    const double ray_slope = std::fabs(std::atan((source.y - first.y) / (source.x - first.x)));
     double start = 0;
     double end = 0;
-    if (uy > 0) {
-        start = pi - normal_slope;
-        end = pi + ray_slope;
-    } else if (uy < 0) {
-        start = pi - ray_slope;
-        end = pi + normal_slope;
+    if (uy != 0) {
+        // The arc runs counter-clockwise from the smaller to the larger of the two
+        // directions, the way round that is less than half a turn.
+        const double normal = direction_of(ux, uy);
+        const double ray = direction_of(source.x - first.x, source.y - first.y);
+        start = std::min(normal, ray);
+        end = std::max(normal, ray);
+        if (end - start > pi) {
+            std::swap(start, end);
+            end += 2 * pi;
+        }
     }
     picture.current_x = centre.x + 2.5 * R * std::cos(start);
-    picture.current_y = centre.y + 2.5 * R * sign_of(uy) * std::sin(start);
+    picture.current_y = centre.y + 2.5 * R * sign_of(uy) * std::fabs(std::sin(start));
     picture.print("INCIDENCE  =" + format_number(180 * (end - start) / pi, "0.00"));
     if (end != start) {
         picture.arc(float(first.x), float(first.y), float(R / 4), rgb(255, 0, 0), float(start),
@@ -98,7 +110,7 @@ void trace_point_source(Program& program, double n) {
         show_deviation(program, source.x, source.y, central_entry.x, central_entry.y, centre.x,
                        centre.y, R, n, k);
         if (w.pointsource.value()) {
-            show_first_incidence(picture, s.pi, source, centre, R, first_entry);
+            show_first_incidence(picture, source, centre, R, first_entry);
         }
     }
 

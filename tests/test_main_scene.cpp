@@ -7,6 +7,8 @@
 #include "app/program.h"
 #include "display_list.h"
 #include "geometry/angles.h"
+#include "geometry/circle_cut.h"
+#include "geometry/ray_path.h"
 
 namespace rainbow {
 namespace {
@@ -297,6 +299,53 @@ TEST(Main, NothingDrawnIsNotFinite) {
             }
         }
     }
+}
+
+
+// The printed incidence of the first ray is the angle between the ray and the normal at its
+// entry point, wherever the drop and the source stand.
+TEST(PointSource, PrintedIncidenceIsTheAngleBetweenRayAndNormal) {
+    struct Row {
+        int yc, source, theta;
+    };
+    const Row rows[] = {{0, 0, 15}, {80, 0, 30}, {-80, 0, -30}, {40, -50, 40},
+                        {-60, 50, -50}, {0, 20, -8}, {20, 0, 0}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.yc) + " " + std::to_string(row.source) + " " +
+                     std::to_string(row.theta));
+        Program p;
+        MainWindow& w = p.arxiki();
+        w.psipigi.set_value(row.source);
+        w.goniatheta.set_value(row.theta);
+        w.Ycthesi.set_value(row.yc);
+        w.Option2.click();
+        const auto texts = texts_starting_with(picture(p), "INCIDENCE  =");
+        ASSERT_EQ(texts.size(), 1u);
+        const double phi = row.theta * pi / 180;
+        const circle_cut cut = line_circle_cut(10, row.yc, 30, std::cos(phi), std::sin(phi), -80,
+                                               row.source);
+        ASSERT_TRUE(cut.cuts);
+        const Point entry = nearer_cut_point(cut, -80, row.source);
+        const double incidence = trace_ray(-80, row.source, entry.x, entry.y, 10, row.yc, 30, 1.5, 1).incidence;
+        EXPECT_NEAR(printed_number(texts[0], "INCIDENCE  ="), std::fabs(incidence) * 180 / pi, 0.006);
+        // The arc spans the same angle, around the entry point.
+        std::vector<CircleItem> arcs;
+        for (const CircleItem& c : items_of<CircleItem>(picture(p))) {
+            if (c.start) arcs.push_back(c);
+        }
+        ASSERT_EQ(arcs.size(), 1u);
+        EXPECT_NEAR(*arcs[0].end - *arcs[0].start, std::fabs(incidence), 1e-5);
+        EXPECT_NEAR(arcs[0].x, entry.x, 1e-4);
+    }
+}
+
+TEST(Main, NoBeamChosenDrawsNothing) {
+    Program p;
+    MainWindow& w = p.arxiki();
+    w.pointsource.set_value(false);
+    w.Option2.click();
+    EXPECT_TRUE(picture(p).items().empty());
+    EXPECT_EQ(p.settings.refractive_index, 1.5);
 }
 
 }  // namespace

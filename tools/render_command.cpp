@@ -5,6 +5,8 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <sstream>
 #include <string_view>
 
 #include "app/controls.h"
@@ -241,9 +243,26 @@ void run_render(const RenderRequest& request, std::ostream& standard_output) {
         }
     }
 
+    // Each file is written beside its place under a temporary name and moved into place only
+    // when every output has been written, so that a failure leaves no file behind.
+    std::vector<std::filesystem::path> staged;
+    const auto discard_staged = [&] {
+        std::error_code ignored;
+        for (const auto& path : staged) std::filesystem::remove(path, ignored);
+    };
+    std::optional<std::string> json_for_standard_output;
     for (std::size_t i = 0; i < request.outputs.size(); ++i) {
         const auto& output = request.outputs[i];
-        const QString file = QString::fromStdString(output.file);
+        if (output.kind == RenderRequest::Output::Kind::json && output.file == "-") {
+            std::ostringstream text;
+            write_state_json(program, text);
+            json_for_standard_output = text.str();
+            continue;
+        }
+        const std::filesystem::path temporary =
+            output.file + ".rainbow-render-" + std::to_string(getpid()) + "-" + std::to_string(i);
+        staged.push_back(temporary);
+        const QString file = QString::fromStdString(temporary.string());
         bool written = true;
         switch (output.kind) {
             case RenderRequest::Output::Kind::png:
@@ -253,18 +272,31 @@ void run_render(const RenderRequest& request, std::ostream& standard_output) {
                 written = write_svg(*pictures[i], file,
                                     QString::fromStdString(output.form + "." + output.picture));
                 break;
-            case RenderRequest::Output::Kind::json:
-                if (output.file == "-") {
-                    write_state_json(program, standard_output);
-                    written = bool(standard_output.flush());
-                } else {
-                    std::ofstream out(output.file, std::ios::binary);
-                    write_state_json(program, out);
-                    written = bool(out.flush());
-                }
+            case RenderRequest::Output::Kind::json: {
+                std::ofstream out(temporary, std::ios::binary);
+                write_state_json(program, out);
+                written = bool(out.flush());
                 break;
+            }
         }
-        if (!written) throw BadInput("cannot write '" + output.file + "'");
+        if (!written) {
+            discard_staged();
+            throw BadInput("cannot write '" + output.file + "'");
+        }
+    }
+    std::size_t staged_index = 0;
+    for (const auto& output : request.outputs) {
+        if (output.kind == RenderRequest::Output::Kind::json && output.file == "-") continue;
+        std::error_code error;
+        std::filesystem::rename(staged[staged_index++], output.file, error);
+        if (error) {
+            discard_staged();
+            throw BadInput("cannot write '" + output.file + "'");
+        }
+    }
+    if (json_for_standard_output) {
+        standard_output << *json_for_standard_output;
+        standard_output.flush();
     }
 }
 

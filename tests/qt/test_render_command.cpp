@@ -58,6 +58,9 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"--colour"} << "--colour";
         QTest::newRow("file in a missing folder")
             << QStringList{"--png", "arxiki.Picture1=%1/missing/main.png"} << "missing";
+        // A folder that exists but takes no new file shows it only while writing.
+        QTest::newRow("file refused while written")
+            << QStringList{"--svg", "arxiki.Picture1=/proc/rainbow-main.svg"} << "/proc";
     }
 
     void badInputWritesNothingAndSaysWhy() {
