@@ -28,6 +28,11 @@ public:
     void hide_ray_selector();
 
 private:
+    // A construction view: (program, n, xc, yc).
+    using View = void (*)(Program&, double, double, double);
+    // Runs the view for the chosen beam with the drop's settings.
+    void run_view(View point_view, View parallel_view);
+
     Program& program_;
     Form form_;
 

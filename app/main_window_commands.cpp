@@ -10,6 +10,12 @@
 
 namespace rainbow {
 
+void MainWindow::run_view(View point_view, View parallel_view) {
+    Settings& s = program_.settings;
+    const View view = point_source_chosen() ? point_view : parallel_view;
+    view(program_, s.refractive_index, s.drop_xc, s.drop_yc);
+}
+
 void MainWindow::Command1_Click() {
     Settings& s = program_.settings;
     s.drop_radius = 30;
@@ -18,11 +24,7 @@ void MainWindow::Command1_Click() {
     Picture1.surface().cls();
     s.drop_xc = 10;
     s.drop_yc = Ycthesi.value();
-    if (point_source_chosen()) {
-        draw_full_construction_point(program_, s.refractive_index, s.drop_xc, s.drop_yc);
-    } else {
-        draw_full_construction_parallel(program_, s.refractive_index, s.drop_xc, s.drop_yc);
-    }
+    run_view(draw_full_construction_point, draw_full_construction_parallel);
 }
 
 void MainWindow::Command2_Click() {
@@ -32,11 +34,7 @@ void MainWindow::Command2_Click() {
     Picture1.surface().cls();
     s.drop_xc = 10;
     s.drop_yc = Ycthesi.value();
-    if (point_source_chosen()) {
-        draw_central_rays_point(program_, s.refractive_index, s.drop_xc, s.drop_yc);
-    } else {
-        draw_central_rays_parallel(program_, s.refractive_index, s.drop_xc, s.drop_yc);
-    }
+    run_view(draw_central_rays_point, draw_central_rays_parallel);
 }
 
 void MainWindow::Command3_Click() {
@@ -44,14 +42,12 @@ void MainWindow::Command3_Click() {
     s.drop_radius = 30;
     hide_ray_selector();
     Picture1.surface().cls();
-    if (point_source_chosen()) {
-        // The drop stays where the previous drawing left it.
-        draw_external_rays_point(program_, s.refractive_index, s.drop_xc, s.drop_yc);
-    } else {
+    // With a point source the drop stays where the previous drawing left it.
+    if (!point_source_chosen()) {
         s.drop_xc = 10;
         s.drop_yc = Ycthesi.value();
-        draw_external_rays_parallel(program_, s.refractive_index, s.drop_xc, s.drop_yc);
     }
+    run_view(draw_external_rays_point, draw_external_rays_parallel);
 }
 
 void MainWindow::HScroll1_Change() {
@@ -64,11 +60,7 @@ void MainWindow::HScroll1_Change() {
     Picture1.surface().cls();
     s.drop_xc = 30;
     s.drop_yc = Ycthesi.value();
-    if (point_source_chosen()) {
-        draw_full_construction_point(program_, s.refractive_index, s.drop_xc, s.drop_yc);
-    } else {
-        draw_full_construction_parallel(program_, s.refractive_index, s.drop_xc, s.drop_yc);
-    }
+    run_view(draw_full_construction_point, draw_full_construction_parallel);
 }
 
 void MainWindow::Command4_Click() {
