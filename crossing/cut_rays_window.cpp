@@ -19,7 +19,7 @@ CutRaysWindow::CutRaysWindow(Program& program)
       allagideikth(form_.add<ScrollBar>("allagideikth", Geometry{840, 1200, 1935, 255}, false, 50,
                                         200, 133)),
       SPECIAL_RAY(form_.add_option("SPECIAL_RAY", Geometry{3480, 120, 1455, 375}, "SPECIAL RAY")),
-      NON_SPECIAL(form_.add_option("NON_SPECIAL", Geometry{4935, 120, 1335, 375}, "NON SPECIAL")),
+      NON_SPECIAL(form_.add_option("NON_SPECIAL", Geometry{4935, 120, 1575, 375}, "NON SPECIAL")),
       Label1(form_.add<Label>("Label1", Geometry{120, 3720, 2775, 735}, "")),
       Label2(form_.add<Label>("Label2", Geometry{3000, 3720, 2775, 735}, "")),
       Label3(form_.add<Label>("Label3", Geometry{2880, 1200, 1455, 375}, "")),
