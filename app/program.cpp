@@ -41,6 +41,11 @@ Form* Program::find_form(std::string_view name) {
     return nullptr;
 }
 
+void Program::end() {
+    ended_ = true;
+    for (Form* form : forms()) form->shown = false;
+}
+
 Form* Program::take_focus_request() {
     Form* f = focus_request_;
     focus_request_ = nullptr;

@@ -47,7 +47,7 @@ public:
     Form* find_form(std::string_view name);
 
     // End: every window closes and the program stops at once.
-    void end() { ended_ = true; }
+    void end();
     bool ended() const { return ended_; }
 
     // A window asks for the focus; the view honours the request after the event.

@@ -177,6 +177,8 @@ TEST_F(CutRaysWindowTest, Buttons) {
     EXPECT_FALSE(program.ended());
     w.Command1.click();
     EXPECT_TRUE(program.ended());
+    // END closes every window.
+    for (Form* form : program.forms()) EXPECT_FALSE(form->shown) << form->name();
 }
 
 }  // namespace
