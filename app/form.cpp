@@ -57,6 +57,15 @@ Geometry Form::to_twips(const Geometry& g) const {
                     g.height * std::fabs(ky)};
 }
 
+Geometry Form::from_twips(const Geometry& g) const {
+    if (!client_ || !client_->has_user_scale()) return g;
+    const Scale s = client_->current_scale();
+    const double ux = s.width() / client_->width_twips();
+    const double uy = s.height() / client_->height_twips();
+    return Geometry{s.x1 + g.left * ux, s.y1 + g.top * uy, g.width * std::fabs(ux),
+                    g.height * std::fabs(uy)};
+}
+
 void Form::clear_group_of(const OptionButton& chosen) {
     for (const auto& c : controls_) {
         if (c->kind() != ControlKind::option || c.get() == &chosen) continue;

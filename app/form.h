@@ -60,6 +60,9 @@ public:
     // A control's rectangle in twips, relative to the client area: control geometry is in
     // twips, or in the user units of a client surface that has a user scale.
     Geometry to_twips(const Geometry& g) const;
+    // The inverse: a rectangle in twips from the client area's top-left corner, in the user
+    // units of the client surface (unchanged while it has no user scale).
+    Geometry from_twips(const Geometry& g) const;
 
     void show() { shown = true; }
 

@@ -15,23 +15,14 @@ namespace {
 // Half the span of the client area's width plus height, in user units.
 constexpr double half_span = 150;
 
-// A rectangle in twips from the client area's top-left corner, in the surface's user units.
-Geometry to_user_units(const Surface& surface, const Geometry& g) {
-    const Scale s = surface.current_scale();
-    const double ux = s.width() / surface.width_twips();
-    const double uy = s.height() / surface.height_twips();
-    return Geometry{s.x1 + g.left * ux, s.y1 + g.top * uy, g.width * std::fabs(ux),
-                    g.height * std::fabs(uy)};
-}
-
 // Once the client area has its user scale, the controls' places are in its units: every
 // control keeps its place on the screen.
-void convert_controls_to_user_units(Form& form, const Surface& surface) {
+void convert_controls_to_user_units(Form& form) {
     for (const auto& control : form.controls()) {
         if (control->kind() == ControlKind::menu || control->kind() == ControlKind::menuitem) {
             continue;
         }
-        control->set_geometry(to_user_units(surface, control->geometry()));
+        control->set_geometry(form.from_twips(control->geometry()));
     }
 }
 
@@ -56,7 +47,7 @@ void CutRaysWindow::build_cut_rays_window() {
     v.y_bottom = -half_span * v.y_share;
     Surface& surface = client();
     surface.scale(v.x_left, v.y_top, v.x_right, v.y_bottom);
-    convert_controls_to_user_units(form_, surface);
+    convert_controls_to_user_units(form_);
 
     v.lens_radius = v.y_top / 2.5;
     surface.fill_color = white;

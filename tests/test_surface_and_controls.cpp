@@ -156,6 +156,11 @@ TEST(Form, ControlsOfAScaledClientAreaConvertToTwips) {
     EXPECT_DOUBLE_EQ(t.top, 25 * 100);
     EXPECT_DOUBLE_EQ(t.width, 100);
     EXPECT_DOUBLE_EQ(t.height, 100);
+    const Geometry back = form.from_twips(t);
+    EXPECT_DOUBLE_EQ(back.left, g.left);
+    EXPECT_DOUBLE_EQ(back.top, g.top);
+    EXPECT_DOUBLE_EQ(back.width, g.width);
+    EXPECT_DOUBLE_EQ(back.height, g.height);
 }
 
 }  // namespace
