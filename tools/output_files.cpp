@@ -48,6 +48,19 @@ bool reached_through_system(const std::string& name) {
     return true;
 }
 
+// Where a chain of links ends: the name of the file that the last link names.
+std::string link_end(const std::string& name) {
+    std::filesystem::path path = name;
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(path, error)) break;
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) break;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path.string();
+}
+
 bool is_standard_stream(const struct stat& file) {
     for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
         struct stat stream {};
@@ -101,10 +114,9 @@ OutputFiles::Destination OutputFiles::classify(const std::string& name) const {
         return d;
     }
     if (name.empty()) refuse(name, "no file name");
-    if (::lstat(name.c_str(), &file) != 0) {
-        if (errno != ENOENT) refuse(name, system_error(errno));
-        // A new file: its folder must take it.
-        std::tie(d.folder, d.leaf) = split(name);
+    // A new file, or the new target of a link: its folder must take it.
+    const auto new_file = [&](const std::string& place) {
+        std::tie(d.folder, d.leaf) = split(place);
         struct stat folder {};
         if (d.leaf.empty()) refuse(name, "not a file name");
         if (::stat(d.folder.c_str(), &folder) != 0) refuse(name, system_error(errno));
@@ -114,13 +126,17 @@ OutputFiles::Destination OutputFiles::classify(const std::string& name) const {
         d.inode = folder.st_ino;
         d.new_leaf = d.leaf;
         return d;
+    };
+    if (::lstat(name.c_str(), &file) != 0) {
+        if (errno != ENOENT) refuse(name, system_error(errno));
+        return new_file(name);
     }
     const bool link = S_ISLNK(file.st_mode);
     if (link && ::stat(name.c_str(), &file) != 0) {
-        refuse(name, errno == ENOENT ? "a link to a file that does not exist"
-                                     : system_error(errno));
+        if (errno != ENOENT) refuse(name, system_error(errno));
+        return new_file(link_end(name));
     }
-    if (S_ISDIR(file.st_mode)) refuse(name, system_error(EISDIR));
+    if (S_ISDIR(file.st_mode)) refuse(name, "it is a folder");
     d.device = file.st_dev;
     d.inode = file.st_ino;
     if (::access(name.c_str(), W_OK) != 0) refuse(name, system_error(errno));
