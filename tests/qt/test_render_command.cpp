@@ -18,15 +18,19 @@ struct Run {
     QByteArray out, err;
 };
 
-Run render(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(RENDER_COMMAND), args);
+Run finished(QProcess& process) {
     process.waitForFinished(60000);
     Run run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+Run render(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(RENDER_COMMAND), args);
+    return finished(process);
 }
 
 // Runs the command from a shell script that sees it as "$R" and the folder as "$D", so that
@@ -38,12 +42,7 @@ Run render_from_shell(const QString& script, const QString& folder) {
     environment.insert("D", folder);
     process.setProcessEnvironment(environment);
     process.start("/bin/sh", {"-c", script});
-    process.waitForFinished(60000);
-    Run run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return finished(process);
 }
 
 // What a folder holds: each entry's name (its bytes in hex), kind, link target and size.
