@@ -6,8 +6,6 @@
 
 namespace rainbow {
 
-class Surface;
-
 // Length of the outgoing segment of a drawn ray, in picture units.
 inline constexpr double exit_length = 350;
 
@@ -30,18 +28,18 @@ struct RayPath {
 RayPath trace_ray(double sx, double sy, double px, double py, double xc, double yc, double r,
                   double n, int k);
 
-// Draws that ray with the surface's pen: the incoming segment, the chords and an outgoing
-// segment of exit_length.
-void draw_ray_path(Surface& surface, double sx, double sy, double px, double py, double xc,
-                   double yc, double r, double n, int k);
+// The course of that ray as it is drawn: the start, the entry point, the points of
+// reflection, the exit point and the end of an outgoing segment of exit_length.
+std::vector<Point> ray_course(double sx, double sy, double px, double py, double xc, double yc,
+                              double r, double n, int k);
 
 // Where the ray from (sx, sy) must enter the drop to meet it at the least-deviation angle of
 // order k; on the negative side of the centre when angle_theta < 0.
 Point rainbow_entry_point(double angle_theta, double sx, double sy, double xc, double yc,
                           double r, double n, int k);
 
-// Draws the least-deviation (rainbow) ray of order k from (sx, sy) with the surface's pen.
-void draw_rainbow_ray(Surface& surface, double angle_theta, double sx, double sy, double xc,
-                      double yc, double r, double n, int k);
+// The course of the least-deviation (rainbow) ray of order k from (sx, sy), as ray_course.
+std::vector<Point> rainbow_ray_course(double angle_theta, double sx, double sy, double xc,
+                                      double yc, double r, double n, int k);
 
 }  // namespace rainbow

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/controls.h"
-#include "app/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 #include "app/program.h"
 #include "app/state_json.h"
 #include "json_reader.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/main_window.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "display_list.h"
 #include "geometry/angles.h"

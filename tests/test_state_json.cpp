@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/form.h"
-#include "app/main_window.h"
+#include "forms/form.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "app/state_json.h"
 #include "caustics/caustics_window.h"

@@ -7,8 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/color.h"
-#include "app/scale.h"
+#include "forms/color.h"
+#include "forms/scale.h"
 
 namespace rainbow {
 
