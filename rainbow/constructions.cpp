@@ -29,22 +29,16 @@ void draw_point_side(const Construction& c, int steps, const RayPass& pass) {
     const std::vector<ConstructionRay> rays = cone_rays(c, psi, steps);
     if (!rays.empty()) {
         draw_ray_pass(c, rays, pass);
-        draw_rainbow_rays(c, psi, c.source, c.source);
+        draw_rainbow_rays(c, psi, Rays::from_point);
     }
     close_construction(c);
-}
-
-// The rainbow rays of a parallel beam start at its top and its bottom ray.
-void draw_beam_rainbow_rays(const Construction& c, double psi) {
-    draw_rainbow_rays(c, psi, {c.source.x, c.source.y + c.R},
-                      {c.source.x, c.source.y - c.R});
 }
 
 // One side of the parallel beam, and its two rainbow rays.
 void draw_beam_side(const Construction& c, const RayPass& pass) {
     const double psi = cone_half_angle(c);
     draw_ray_pass(c, beam_rays(c), pass);
-    draw_beam_rainbow_rays(c, psi);
+    draw_rainbow_rays(c, psi, Rays::parallel_beam);
     close_construction(c);
 }
 
@@ -85,7 +79,7 @@ void draw_full_construction_point(const SceneChoice& choice, Settings& settings,
         draw_ray_pass(c, rays,
                       {RaySide::central, thinned_point_color, thinning_step(choice.ray_selector)});
         draw_ray_pass(c, rays, {RaySide::external, full_external_point_color});
-        draw_rainbow_rays(c, psi, c.source, c.source, LineStyle::dotted);
+        draw_rainbow_rays(c, psi, Rays::from_point, LineStyle::dotted);
     }
     close_construction(c);
 }
@@ -99,7 +93,7 @@ void draw_full_construction_parallel(const SceneChoice& choice, Settings& settin
     draw_ray_pass(c, rays,
                   {RaySide::central, central_beam_color, thinning_step(choice.ray_selector)});
     draw_ray_pass(c, rays, {RaySide::external, full_external_beam_color});
-    draw_beam_rainbow_rays(c, psi);
+    draw_rainbow_rays(c, psi, Rays::parallel_beam);
     close_construction(c);
 }
 

@@ -53,10 +53,11 @@ void trace_parallel_beam(const SceneChoice& choice, Settings& s, Surface& pictur
     beam_y = y0;
     show_deviation(picture, start_x, beam_y, entry_x, entry_y, centre_x, centre_y, R, n, k);
 
+    // The beam's own ray that meets the drop at the rainbow incidence.
     if (k > 0) {
         picture.draw_style = LineStyle::dotted;
-        draw_polyline(picture, rainbow_ray_course(s.angle_theta, start_x, beam_y, centre_x,
-                                                  centre_y, R, n, k));
+        draw_polyline(picture, beam_rainbow_ray_course(s.angle_theta, start_x, 1, 0, centre_x,
+                                                       centre_y, R, n, k));
         picture.draw_style = LineStyle::solid;
     }
 }
