@@ -9,7 +9,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/program.h"
+#include "forms/screen.h"
 #include "qt/fonts.h"
 
 namespace rainbow {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/form.h"
+#include "forms/form.h"
 #include "app/program.h"
 
 class QAction;

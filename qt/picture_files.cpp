@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/program.h"
+#include "forms/screen.h"
 #include "qt/display_list_painter.h"
 
 namespace rainbow {

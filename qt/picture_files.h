@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 

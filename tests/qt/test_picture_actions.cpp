@@ -9,10 +9,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/controls.h"
-#include "app/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 #include "app/program.h"
-#include "app/surface.h"
+#include "forms/surface.h"
 #include "qt/form_view.h"
 #include "qt/picture_actions.h"
 #include "qt/picture_widget.h"
