@@ -76,7 +76,8 @@ void PictureActions::add_action(QAction* action) {
 
 QSize PictureActions::shown_pixels() const {
     const double ratio = picture_.devicePixelRatioF();
-    return QSize(int(std::lround(picture_.width() * ratio)), int(std::lround(picture_.height() * ratio)));
+    return QSize(int(std::lround(picture_.width() * ratio)),
+                 int(std::lround(picture_.height() * ratio)));
 }
 
 double PictureActions::min_text_pixels(QSize pixels) const {
@@ -124,7 +125,8 @@ void PictureActions::print(QPrinter& printer) const {
     if (shown.isEmpty()) return;
     const double fit = std::min(page.width() / shown.width(), page.height() / shown.height());
     const QSize pixels = (shown * fit).toSize();
-    painter.translate((page.width() - pixels.width()) / 2.0, (page.height() - pixels.height()) / 2.0);
+    painter.translate((page.width() - pixels.width()) / 2.0,
+                      (page.height() - pixels.height()) / 2.0);
     paint_display_list(painter, *picture_.surface(), QSizeF(pixels), 0, min_text_pixels(pixels));
 }
 
@@ -151,16 +153,16 @@ void PictureActions::save_with_dialog() {
     };
     sizes->addItem(described(tr("As shown (%1 × %2)"), shown));
     sizes->addItem(described(tr("2× (%1 × %2)"), saved_pixels(shown, {SaveSize::Kind::twice})));
-    sizes->addItem(described(tr("4× (%1 × %2)"), saved_pixels(shown, {SaveSize::Kind::four_times})));
+    sizes->addItem(
+        described(tr("4× (%1 × %2)"), saved_pixels(shown, {SaveSize::Kind::four_times})));
     sizes->addItem(tr("Width in pixels:"));
     auto* width = new QSpinBox;
     width->setRange(smallest_saved_width, largest_saved_width);
     width->setValue(std::clamp(shown.width() * 2, smallest_saved_width, largest_saved_width));
     width->setSuffix(tr(" px"));
     width->setEnabled(false);
-    connect(sizes, &QComboBox::currentIndexChanged, width, [=](int index) {
-        width->setEnabled(index == 3);
-    });
+    connect(sizes, &QComboBox::currentIndexChanged, width,
+            [=](int index) { width->setEnabled(index == 3); });
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
         auto* row = new QHBoxLayout;
         row->addWidget(sizes);

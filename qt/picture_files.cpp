@@ -60,8 +60,7 @@ QByteArray pdf_bytes(const Surface& surface, QSize pixels, const QString& title,
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter;
         if (!painter.begin(&pdf)) return {};
-        paint_display_list(painter, surface, QSizeF(pdf.width(), pdf.height()), 0,
-                           min_text_pixels);
+        paint_display_list(painter, surface, QSizeF(pdf.width(), pdf.height()), 0, min_text_pixels);
         if (!painter.end()) return {};
     }
     return bytes;
@@ -78,7 +77,8 @@ std::optional<PictureFormat> format_of_file(const QString& file_name) {
 }
 
 QSizeF natural_size(const Surface& surface) {
-    return QSizeF(surface.width_twips() / twips_per_pixel, surface.height_twips() / twips_per_pixel);
+    return QSizeF(surface.width_twips() / twips_per_pixel,
+                  surface.height_twips() / twips_per_pixel);
 }
 
 QSize size_with_longer_side(const Surface& surface, int longer_side) {
@@ -93,7 +93,8 @@ QSize default_file_size(const Surface& surface) {
     const QSizeF natural = natural_size(surface);
     if (natural.isEmpty()) return {};
     const double longer = std::max(natural.width(), natural.height());
-    return size_with_longer_side(surface, int(std::lround(std::max<double>(longer, smallest_file_side))));
+    return size_with_longer_side(surface,
+                                 int(std::lround(std::max<double>(longer, smallest_file_side))));
 }
 
 QImage render_image(const Surface& surface, QSize pixels, double min_text_pixels) {

@@ -220,8 +220,8 @@ void OutputFiles::write(const std::vector<std::string>& contents,
         for (std::size_t i = 0; i < staged.size(); ++i) {
             current = staged[i].destination;
             const int folder = staged[i].folder->fd;
-            if (::renameat(folder, staged[i].temporary.c_str(), folder,
-                           current->leaf.c_str()) != 0) {
+            if (::renameat(folder, staged[i].temporary.c_str(), folder, current->leaf.c_str()) !=
+                0) {
                 const int error = errno;
                 staged.erase(staged.begin(), staged.begin() + std::ptrdiff_t(i));
                 throw std::system_error(error, std::generic_category());

@@ -9,9 +9,9 @@
 #include <QtTest>
 #include <memory>
 
+#include "app/program.h"
 #include "forms/controls.h"
 #include "forms/form.h"
-#include "app/program.h"
 #include "forms/surface.h"
 #include "qt/form_view.h"
 #include "qt/picture_actions.h"
@@ -94,7 +94,8 @@ private slots:
         const QImage copied = QGuiApplication::clipboard()->image();
         QCOMPARE(copied.size(), QSize(300, 200) * shown.widget.devicePixelRatioF());
         // Painted afresh, not taken from the screen: the line is there.
-        QVERIFY(copied.pixelColor(150 * copied.width() / 300, 100 * copied.height() / 200).red() > 200);
+        QVERIFY(copied.pixelColor(150 * copied.width() / 300, 100 * copied.height() / 200).red() >
+                200);
     }
 
     void savedPicturesHaveTheAskedSize_data() {
@@ -103,14 +104,18 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<QSize>("pixels");
         const auto kind = [](SaveSize::Kind k) { return int(k); };
-        QTest::newRow("PNG as shown") << "a.png" << kind(SaveSize::Kind::shown) << 0 << QSize(300, 200);
-        QTest::newRow("PNG twice") << "a.PNG" << kind(SaveSize::Kind::twice) << 0 << QSize(600, 400);
-        QTest::newRow("PNG four times") << "a.png" << kind(SaveSize::Kind::four_times) << 0
-                                        << QSize(1200, 800);
-        QTest::newRow("PNG by width") << "a.png" << kind(SaveSize::Kind::width) << 1000
-                                      << QSize(1000, 667);
-        QTest::newRow("SVG twice") << "a.svg" << kind(SaveSize::Kind::twice) << 0 << QSize(600, 400);
-        QTest::newRow("PDF twice") << "a.pdf" << kind(SaveSize::Kind::twice) << 0 << QSize(600, 400);
+        QTest::newRow("PNG as shown")
+            << "a.png" << kind(SaveSize::Kind::shown) << 0 << QSize(300, 200);
+        QTest::newRow("PNG twice")
+            << "a.PNG" << kind(SaveSize::Kind::twice) << 0 << QSize(600, 400);
+        QTest::newRow("PNG four times")
+            << "a.png" << kind(SaveSize::Kind::four_times) << 0 << QSize(1200, 800);
+        QTest::newRow("PNG by width")
+            << "a.png" << kind(SaveSize::Kind::width) << 1000 << QSize(1000, 667);
+        QTest::newRow("SVG twice")
+            << "a.svg" << kind(SaveSize::Kind::twice) << 0 << QSize(600, 400);
+        QTest::newRow("PDF twice")
+            << "a.pdf" << kind(SaveSize::Kind::twice) << 0 << QSize(600, 400);
     }
 
     void savedPicturesHaveTheAskedSize() {
