@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "qt/fonts.h"
+#include "qt/raster_underlay.h"
 
 namespace rainbow {
 namespace {
@@ -82,12 +83,16 @@ Scale scale_before(const Surface& surface, std::size_t first) {
 
 class Player {
 public:
-    Player(QPainter& painter, const Surface& surface, QSizeF size, Scale scale)
+    Player(QPainter& painter, const Surface& surface, QSizeF size, Scale scale, QRectF visible)
         : painter_(painter),
           size_(size),
           scale_(scale),
           bounds_(QRectF(QPointF(0, 0), size).adjusted(-clip_margin, -clip_margin, clip_margin,
-                                                       clip_margin)) {
+                                                       clip_margin)),
+          visible_(visible),
+          on_raster_(painter.device() != nullptr &&
+                     (painter.device()->devType() == QInternal::Image ||
+                      painter.device()->devType() == QInternal::Pixmap)) {
         const double twips_to_pixels =
             surface.width_twips() > 0 ? size.width() / surface.width_twips() : 1.0 / 15;
         font_ = picture_font(picture_font_twips * twips_to_pixels);
@@ -98,7 +103,21 @@ public:
 
     void operator()(const LineItem& l) {
         const auto cut = clip_segment(pixel_centre(l.x1, l.y1), pixel_centre(l.x2, l.y2), bounds_);
-        if (!cut) return;
+        if (!cut || !in_sight(QRectF(cut->first, cut->second).normalized(), l.width)) return;
+        if (on_raster_ && l.width > 1 && pen_style(l.style) == Qt::SolidLine) {
+            // Qt's raster engine fills a wide pen's round caps over the line's whole bounding
+            // box, ten times slower than a flat-capped line and two dots at its ends.
+            const QColor color = to_qcolor(l.color);
+            QPen flat(color, l.width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+            painter_.setPen(flat);
+            painter_.drawLine(cut->first, cut->second);
+            painter_.setPen(Qt::NoPen);
+            painter_.setBrush(color);
+            const double radius = l.width / 2.0;
+            painter_.drawEllipse(cut->first, radius, radius);
+            painter_.drawEllipse(cut->second, radius, radius);
+            return;
+        }
         painter_.setPen(make_pen(l.color, l.width, l.style));
         painter_.drawLine(cut->first, cut->second);
     }
@@ -108,7 +127,7 @@ public:
         const double r = c.r * scale_.pixels_per_x_unit(size_.width());
         if (!std::isfinite(r) || r > largest_radius) return;
         const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
-        if (!box.intersects(bounds_)) return;
+        if (!box.intersects(bounds_) || !in_sight(box, c.width)) return;
         painter_.setPen(make_pen(c.color, c.width, c.style));
         if (!c.start || !c.end) {
             painter_.setBrush(c.fill ? QBrush(to_qcolor(*c.fill)) : Qt::NoBrush);
@@ -143,6 +162,7 @@ public:
         const double w = std::max(1, p.width);
         // The dot covers whole pixels, as a pixel-wide pen does.
         const QRectF dot(std::floor(at.x() - w / 2 + 0.5), std::floor(at.y() - w / 2 + 0.5), w, w);
+        if (!in_sight(dot, 0)) return;
         painter_.fillRect(dot, to_qcolor(p.color));
     }
 
@@ -156,6 +176,12 @@ public:
     }
 
 private:
+    // Whether a shape's box, widened by its pen, reaches the part of the area being painted
+    // (a band of it, or all of it).
+    bool in_sight(const QRectF& box, int pen_width) const {
+        const double reach = std::max(1, pen_width) + 2.0;
+        return box.adjusted(-reach, -reach, reach, reach).intersects(visible_);
+    }
     // Where a point falls in the paint area: pixel i spans [i, i + 1).
     QPointF map(float x, float y) const {
         return {scale_.to_pixel_x(x, size_.width()), scale_.to_pixel_y(y, size_.height())};
@@ -168,25 +194,45 @@ private:
     QSizeF size_;
     Scale scale_;
     QRectF bounds_;
+    QRectF visible_;
+    bool on_raster_;  // a vector device (SVG, PDF) keeps exact pens
     QFont font_;
     double ascent_ = 0;
 };
 
-}  // namespace
-
-void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size,
-                        std::size_t first) {
+void play(QPainter& painter, const Surface& surface, QSizeF size, std::span<const Item> items,
+          Scale scale, bool erase) {
     if (size.isEmpty()) return;
     painter.save();
     const QRectF area(QPointF(0, 0), size);
     painter.setClipRect(area, Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    if (first == 0) painter.fillRect(area, Qt::white);
-    Player player(painter, surface, size, scale_before(surface, first));
-    const auto& items = surface.items();
-    for (std::size_t i = first; i < items.size(); ++i) std::visit(player, items[i]);
+    if (erase) {
+        painter.fillRect(area, Qt::white);
+        if (const QImage* underlay = underlay_image(surface)) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            painter.drawImage(area, *underlay);
+        }
+    }
+    Player player(painter, surface, size, scale, painter.clipBoundingRect());
+    for (const Item& item : items) std::visit(player, item);
     painter.restore();
+}
+
+}  // namespace
+
+void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size,
+                        std::size_t first) {
+    const auto& items = surface.items();
+    first = std::min(first, items.size());
+    play(painter, surface, size, std::span(items).subspan(first), scale_before(surface, first),
+         first == 0);
+}
+
+void paint_items(QPainter& painter, const Surface& surface, QSizeF size,
+                 std::span<const Item> items, Scale scale) {
+    play(painter, surface, size, items, scale, false);
 }
 
 }  // namespace rainbow

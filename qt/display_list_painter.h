@@ -2,6 +2,7 @@
 
 #include <QSizeF>
 #include <cstddef>
+#include <span>
 
 #include "app/surface.h"
 
@@ -14,7 +15,13 @@ namespace rainbow {
 // `first`; with first == 0 the area is erased to white before the items are drawn, otherwise
 // the items from `first` on are drawn over what the device holds. Pen widths and dots are in
 // pixels of the paint area, text is the pictures' font scaled with the surface's twips.
+// A surface's baked underlay is drawn over the white, under the items. Items that fall
+// wholly outside the painter's clip are skipped.
 void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size,
                         std::size_t first = 0);
+
+// Plays `items` of `surface` from `scale` on, over what the device holds.
+void paint_items(QPainter& painter, const Surface& surface, QSizeF size,
+                 std::span<const Item> items, Scale scale);
 
 }  // namespace rainbow

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/program.h"
+#include "qt/banded_paint.h"
 #include "qt/display_list_painter.h"
 
 namespace rainbow {
@@ -22,9 +23,10 @@ QImage render_image(const Surface& surface, int min_side, int max_side) {
     QImage image(std::max(1, int(std::lround(size.width() * zoom))),
                  std::max(1, int(std::lround(size.height() * zoom))), QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.scale(image.width() / size.width(), image.height() / size.height());
-    paint_display_list(painter, surface, size);
+    paint_in_bands(image, [&](QPainter& painter) {
+        painter.scale(image.width() / size.width(), image.height() / size.height());
+        paint_display_list(painter, surface, size);
+    });
     return image;
 }
 
