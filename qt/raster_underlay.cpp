@@ -14,7 +14,7 @@ QSize underlay_size(const Surface& surface) {
     const QSizeF natural = natural_size(surface);
     const double longer = std::max(natural.width(), natural.height());
     if (!(longer > 0)) return {};
-    const double zoom = std::min(2.0, RasterUnderlay::longest_side / longer);
+    const double zoom = std::min(1.0, RasterUnderlay::longest_side / longer);
     return QSize(std::max(1, int(std::lround(natural.width() * zoom))),
                  std::max(1, int(std::lround(natural.height() * zoom))));
 }

@@ -7,7 +7,7 @@
 namespace rainbow {
 
 // The pixels of a surface's baked items, painted over white at a fixed size: the picture's
-// natural size, doubled for sharp exports, its longer side at most `longest_side`.
+// natural size (the size it has on a usual screen), its longer side at most `longest_side`.
 class RasterUnderlay : public Underlay {
 public:
     static constexpr int longest_side = 2048;
