@@ -81,7 +81,13 @@ void handler_benchmark(benchmark::State& state, const View& view) {
     }
     auto& f = fastest()[view.name].handler_ms;
     f = std::min(f, fastest_ms);
-    state.counters["items"] = double(picture(program, view.picture).items().size());
+    const Surface& s = picture(program, view.picture);
+    state.counters["items"] = double(s.items().size());
+    state.counters["baked"] = double(s.baked_count());
+    // What the picture holds: its list and its underlay.
+    const QImage* underlay = underlay_image(s);
+    state.counters["picture_kB"] =
+        (double(s.items().capacity() * sizeof(Item)) + (underlay ? double(underlay->sizeInBytes()) : 0)) / 1024;
 }
 
 // The view's picture as the bare QPainter calls that paint it.
@@ -132,7 +138,7 @@ void register_views() {
         const auto add = [&](const char* measure, auto function) {
             benchmark::RegisterBenchmark((view.name + "/" + measure).c_str(), function, view)
                 ->Unit(benchmark::kMillisecond)
-                ->UseRealTime()->MeasureProcessCPUTime()
+                ->UseRealTime()
                 ->ComputeStatistics("min", [](const std::vector<double>& v) {
                     return *std::min_element(v.begin(), v.end());
                 });
