@@ -9,9 +9,9 @@
 namespace rainbow {
 
 // Shows one surface: its display list painted over the whole widget. The pixels are kept in
-// a raster cache at the screen's device pixel ratio; items drawn since the last paint are
-// added to the cache, and the cache is painted afresh only when the surface is cleared or
-// resized or the widget changes size.
+// a raster cache (a PictureRaster) at the screen's device pixel ratio; items drawn since the
+// last paint are added to the cache, and the cache is painted afresh, in bands on every core,
+// only when the surface is cleared, resized or baked past it or the widget changes size.
 class PictureWidget : public QWidget {
 public:
     explicit PictureWidget(QWidget* parent = nullptr);
