@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "qt/fonts.h"
@@ -112,13 +113,14 @@ public:
             painter_.setPen(flat);
             painter_.drawLine(cut->first, cut->second);
             painter_.setPen(Qt::NoPen);
+            pen_.reset();
             painter_.setBrush(color);
             const double radius = l.width / 2.0;
             painter_.drawEllipse(cut->first, radius, radius);
             painter_.drawEllipse(cut->second, radius, radius);
             return;
         }
-        painter_.setPen(make_pen(l.color, l.width, l.style));
+        use_pen(l.color, l.width, l.style);
         painter_.drawLine(cut->first, cut->second);
     }
 
@@ -128,7 +130,7 @@ public:
         if (!std::isfinite(r) || r > largest_radius) return;
         const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
         if (!box.intersects(bounds_) || !in_sight(box, c.width)) return;
-        painter_.setPen(make_pen(c.color, c.width, c.style));
+        use_pen(c.color, c.width, c.style);
         if (!c.start || !c.end) {
             painter_.setBrush(c.fill ? QBrush(to_qcolor(*c.fill)) : Qt::NoBrush);
             painter_.drawEllipse(centre, r, r);
@@ -172,10 +174,19 @@ public:
         if (std::fabs(at.x()) > largest_radius || std::fabs(at.y()) > largest_radius) return;
         painter_.setFont(font_);
         painter_.setPen(to_qcolor(t.color));
+        pen_.reset();
         painter_.drawText(QPointF(at.x(), at.y() + ascent_), QString::fromStdString(t.text));
     }
 
 private:
+    // Sets the pen unless it is the one in use: most items share the pen of the item before.
+    void use_pen(Rgb color, int width, int style) {
+        const std::tuple pen{color.r, color.g, color.b, width, style};
+        if (pen_ == pen) return;
+        painter_.setPen(make_pen(color, width, style));
+        pen_ = pen;
+    }
+
     // Whether a shape's box, widened by its pen, reaches the part of the area being painted
     // (a band of it, or all of it).
     bool in_sight(const QRectF& box, int pen_width) const {
@@ -196,6 +207,7 @@ private:
     QRectF bounds_;
     QRectF visible_;
     bool on_raster_;  // a vector device (SVG, PDF) keeps exact pens
+    std::optional<std::tuple<int, int, int, int, int>> pen_;  // colour, width, style in use
     QFont font_;
     double ascent_ = 0;
 };

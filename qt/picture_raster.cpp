@@ -37,7 +37,8 @@ void PictureRaster::update(const Surface* surface, QSize size, qreal ratio) {
     } else {
         if (image_.size() != pixels) image_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
         image_.setDevicePixelRatio(ratio);
-        image_.fill(Qt::white);
+        // Painting the list from its start erases the image itself.
+        if (surface == nullptr) image_.fill(Qt::white);
         ++rebuilds_;
     }
     if (surface != nullptr && !pixels.isEmpty()) {
