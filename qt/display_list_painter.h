@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <span>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 
 class QPainter;
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <cstddef>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 #include "qt/picture_raster.h"
 
 namespace rainbow {

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 

@@ -6,7 +6,7 @@
 
 #include "app/program.h"
 #include "app/state_json.h"
-#include "app/surface.h"
+#include "forms/surface.h"
 #include "caustics/caustics_window.h"
 
 namespace rainbow {

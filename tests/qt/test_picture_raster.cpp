@@ -5,7 +5,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "app/form.h"
+#include "forms/form.h"
 #include "app/program.h"
 #include "qt/banded_paint.h"
 #include "qt/display_list_painter.h"

@@ -1,7 +1,7 @@
 // rainbow-bench: Google Benchmark over every view of the program (see bench.h). Run with
 // --benchmark_repetitions=N --benchmark_format=json to compare runs; on a shared machine the
 // fastest repetition is the one that tells.
-#include "tools/bench/bench.h"
+#include "bench.h"
 
 #include <QApplication>
 #include <QImage>

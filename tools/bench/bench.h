@@ -12,10 +12,10 @@
 #include <functional>
 #include <string>
 
-#include "app/controls.h"
-#include "app/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 #include "app/program.h"
-#include "app/surface.h"
+#include "forms/surface.h"
 
 namespace rainbow::bench {
 

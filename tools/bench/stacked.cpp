@@ -14,7 +14,7 @@
 
 #include "qt/display_list_painter.h"
 #include "qt/picture_files.h"
-#include "tools/bench/bench.h"
+#include "bench.h"
 
 namespace rainbow::bench {
 namespace {

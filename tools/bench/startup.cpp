@@ -7,7 +7,7 @@
 #include "qt/form_view.h"
 #include "qt/picture_widget.h"
 #include "qt/program_view.h"
-#include "tools/bench/bench.h"
+#include "bench.h"
 
 namespace rainbow::bench {
 namespace {

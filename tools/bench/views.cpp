@@ -1,5 +1,5 @@
 // The views of the three windows, each with the event that draws it.
-#include "tools/bench/bench.h"
+#include "bench.h"
 
 namespace rainbow::bench {
 namespace {
