@@ -95,6 +95,8 @@ struct ItemWriter {
 void write_picture(JsonOut& json, std::string_view name, const Surface& surface) {
     json.line(4);
     json.key(name).open('{');
+    // Items baked into a raster underlay are not listed, only counted.
+    if (surface.baked_count() > 0) json.key("baked").value(double(surface.baked_count()));
     json.key("items").open('[');
     ItemWriter writer{json};
     // A list cleared under a user scale starts with that scale, so that a reader of the

@@ -5,6 +5,8 @@
 namespace rainbow {
 namespace {
 
+Baker* installed_baker = nullptr;
+
 bool finite(std::initializer_list<float> values) {
     for (float v : values) {
         if (!std::isfinite(v)) return false;
@@ -29,8 +31,26 @@ Scale Surface::current_scale() const { return user_scale_ ? *user_scale_ : twips
 
 Scale Surface::base_scale() const { return base_user_scale_ ? *base_user_scale_ : twips_scale(); }
 
+void Surface::set_baker(Baker* baker) { installed_baker = baker; }
+
+void Surface::bake() {
+    if (installed_baker == nullptr) return;
+    installed_baker->bake(*this, underlay_, items_, base_scale());
+    baked_count_ += items_.size();
+    items_.clear();
+    // The list stays short from now on: give back what the long one held.
+    if (items_.capacity() > 2 * bake_chunk) {
+        std::vector<Item>().swap(items_);
+        items_.reserve(bake_chunk + 1);
+    }
+    // What follows the baked items starts from the scale in force now.
+    base_user_scale_ = user_scale_;
+}
+
 void Surface::cls() {
     items_.clear();
+    baked_count_ = 0;
+    underlay_.reset();
     base_user_scale_ = user_scale_;
     current_x = 0;
     current_y = 0;

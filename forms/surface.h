@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -52,6 +55,26 @@ struct TextItem {
 };
 using Item = std::variant<ScaleItem, LineItem, CircleItem, PsetItem, TextItem>;
 
+class Surface;
+
+// The pixels that items baked out of a surface's display list became. The surface only keeps
+// them, under the items still listed; a player that knows pixels makes them and paints them.
+class Underlay {
+public:
+    virtual ~Underlay() = default;
+};
+
+// Bakes items into an underlay: implemented by a player (the Qt adapter) and installed once
+// by a program that has one. Without a baker a surface keeps every item.
+class Baker {
+public:
+    virtual ~Baker() = default;
+    // Paints `items` of `surface`, starting from `scale`, over `underlay`: makes the underlay
+    // when it is null, and a new one when another surface shares it.
+    virtual void bake(const Surface& surface, std::shared_ptr<Underlay>& underlay,
+                      std::span<const Item> items, Scale scale) = 0;
+};
+
 // A drawing surface: a picture box or a window's client area. It keeps a user coordinate
 // system, a pen, a fill and a text position, and records everything drawn as a display list
 // that any player (a widget, an image, a JSON writer, a test) can replay.
@@ -94,6 +117,19 @@ public:
 
     const std::vector<Item>& items() const { return items_; }
 
+    // A picture drawn over and over without Cls stays bounded. Once its list holds more than
+    // `bake_cap` items, and a baker is installed, the items are baked into the underlay; from
+    // then on that happens again whenever more than `bake_chunk` items are listed. Ordinary
+    // pictures stay far below the cap and are never baked.
+    static constexpr std::size_t bake_cap = 20000;
+    static constexpr std::size_t bake_chunk = 256;
+    // The baker of every surface; null (the default) keeps every item.
+    static void set_baker(Baker* baker);
+    // How many items were baked since the last Cls; the items listed come after them.
+    std::size_t baked_count() const { return baked_count_; }
+    // What the baked items became, drawn under the listed items; null when nothing was baked.
+    const Underlay* underlay() const { return underlay_.get(); }
+
     // Grows by one at every Cls and every size change of a surface without user scale:
     // a cached raster of an older generation must be rebuilt, one of the same generation
     // only needs the items after those it already holds.
@@ -114,7 +150,9 @@ private:
     template <class T>
     void record(T item) {
         items_.emplace_back(std::in_place_type<T>, std::move(item));
+        if (items_.size() > (baked_count_ == 0 ? bake_cap : bake_chunk)) bake();
     }
+    void bake();
     void circle_item(float x, float y, float r, Rgb color, std::optional<float> start,
                      std::optional<float> end);
 
@@ -124,6 +162,8 @@ private:
     std::optional<Scale> base_user_scale_;
     std::vector<Item> items_;
     std::uint64_t generation_ = 0;
+    std::size_t baked_count_ = 0;
+    std::shared_ptr<Underlay> underlay_;
 };
 
 }  // namespace rainbow

@@ -7,10 +7,13 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <span>
+#include <tuple>
 #include <utility>
 
 #include "forms/screen.h"
 #include "qt/fonts.h"
+#include "qt/raster_underlay.h"
 
 namespace rainbow {
 namespace {
@@ -115,13 +118,17 @@ Scale scale_before(const Surface& surface, std::size_t first) {
 
 class Player {
 public:
-    Player(QPainter& painter, QSizeF size, Scale scale, double min_text_pixels)
+    Player(QPainter& painter, QSizeF size, Scale scale, double min_text_pixels, QRectF visible)
         : painter_(painter),
           size_(size),
           scale_(scale),
           pens_(painter, size),
           bounds_(QRectF(QPointF(0, 0), size).adjusted(-clip_margin, -clip_margin, clip_margin,
-                                                       clip_margin)) {
+                                                       clip_margin)),
+          visible_(visible),
+          on_raster_(painter.device() != nullptr &&
+                     (painter.device()->devType() == QInternal::Image ||
+                      painter.device()->devType() == QInternal::Pixmap)) {
         font_ = picture_font(
             std::max(pens_.length(picture_font_twips / twips_per_pixel), min_text_pixels));
         ascent_ = QFontMetricsF(font_).ascent();
@@ -134,7 +141,22 @@ public:
         const auto cut = clip_segment(pen_centre(l.x1, l.y1, centring),
                                       pen_centre(l.x2, l.y2, centring), bounds_);
         if (!cut) return;
-        painter_.setPen(make_pen(l.color, pens_.width(l.width), l.style));
+        const double width = pens_.width(l.width);
+        if (!in_sight(QRectF(cut->first, cut->second).normalized(), width)) return;
+        if (on_raster_ && pens_.device_width(l.width) > 1 && pen_style(l.style) == Qt::SolidLine) {
+            // Qt's raster engine fills a wide pen's round caps over the line's whole bounding
+            // box, ten times slower than a flat-capped line and two dots at its ends.
+            const QColor color = to_qcolor(l.color);
+            painter_.setPen(QPen(color, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+            painter_.drawLine(cut->first, cut->second);
+            painter_.setPen(Qt::NoPen);
+            pen_.reset();
+            painter_.setBrush(color);
+            painter_.drawEllipse(cut->first, width / 2, width / 2);
+            painter_.drawEllipse(cut->second, width / 2, width / 2);
+            return;
+        }
+        use_pen(l.color, l.width, l.style);
         painter_.drawLine(cut->first, cut->second);
     }
 
@@ -143,8 +165,8 @@ public:
         const double r = c.r * scale_.pixels_per_x_unit(size_.width());
         if (!std::isfinite(r) || r > largest_radius) return;
         const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
-        if (!box.intersects(bounds_)) return;
-        painter_.setPen(make_pen(c.color, pens_.width(c.width), c.style));
+        if (!box.intersects(bounds_) || !in_sight(box, pens_.width(c.width))) return;
+        use_pen(c.color, c.width, c.style);
         if (!c.start || !c.end) {
             painter_.setBrush(c.fill ? QBrush(to_qcolor(*c.fill)) : Qt::NoBrush);
             painter_.drawEllipse(centre, r, r);
@@ -180,6 +202,7 @@ public:
         const double w = pens_.device_width(p.width);
         const QRectF dot(std::floor(at.x() * k - w / 2 + 0.5) / k,
                          std::floor(at.y() * k - w / 2 + 0.5) / k, w / k, w / k);
+        if (!in_sight(dot, 0)) return;
         painter_.fillRect(dot, to_qcolor(p.color));
     }
 
@@ -189,10 +212,25 @@ public:
         if (std::fabs(at.x()) > largest_radius || std::fabs(at.y()) > largest_radius) return;
         painter_.setFont(font_);
         painter_.setPen(to_qcolor(t.color));
+        pen_.reset();
         painter_.drawText(QPointF(at.x(), at.y() + ascent_), QString::fromStdString(t.text));
     }
 
 private:
+    // Sets the pen unless it is the one in use: most items share the pen of the item before.
+    void use_pen(Rgb color, int width, int style) {
+        const std::tuple pen{color.r, color.g, color.b, width, style};
+        if (pen_ == pen) return;
+        painter_.setPen(make_pen(color, pens_.width(width), style));
+        pen_ = pen;
+    }
+
+    // Whether a shape's box, widened by its pen (painter units), reaches the part of the area
+    // being painted (a band of it, or all of it).
+    bool in_sight(const QRectF& box, double pen_width) const {
+        const double reach = std::max(1.0, pen_width) + 2.0;
+        return box.adjusted(-reach, -reach, reach, reach).intersects(visible_);
+    }
     // Where a point falls in the paint area: pixel i spans [i, i + 1).
     QPointF map(float x, float y) const {
         return {scale_.to_pixel_x(x, size_.width()), scale_.to_pixel_y(y, size_.height())};
@@ -208,25 +246,46 @@ private:
     Scale scale_;
     PenScale pens_;
     QRectF bounds_;
+    QRectF visible_;
+    bool on_raster_;  // a vector device (SVG, PDF) keeps exact pens
+    std::optional<std::tuple<int, int, int, int, int>> pen_;  // colour, width, style in use
     QFont font_;
     double ascent_ = 0;
 };
 
-}  // namespace
-
-void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size,
-                        std::size_t first, double min_text_pixels) {
+void play(QPainter& painter, const Surface& surface, QSizeF size, std::span<const Item> items,
+          Scale scale, bool erase, double min_text_pixels) {
     if (size.isEmpty()) return;
     painter.save();
     const QRectF area(QPointF(0, 0), size);
     painter.setClipRect(area, Qt::IntersectClip);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    if (first == 0) painter.fillRect(area, Qt::white);
-    Player player(painter, size, scale_before(surface, first), min_text_pixels);
-    const auto& items = surface.items();
-    for (std::size_t i = first; i < items.size(); ++i) std::visit(player, items[i]);
+    if (erase) {
+        painter.fillRect(area, Qt::white);
+        if (const QImage* underlay = underlay_image(surface)) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            painter.drawImage(area, *underlay);
+        }
+    }
+    Player player(painter, size, scale, min_text_pixels, painter.clipBoundingRect());
+    for (const Item& item : items) std::visit(player, item);
     painter.restore();
+}
+
+}  // namespace
+
+void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size,
+                        std::size_t first, double min_text_pixels) {
+    const auto& items = surface.items();
+    first = std::min(first, items.size());
+    play(painter, surface, size, std::span(items).subspan(first), scale_before(surface, first),
+         first == 0, min_text_pixels);
+}
+
+void paint_items(QPainter& painter, const Surface& surface, QSizeF size,
+                 std::span<const Item> items, Scale scale, double min_text_pixels) {
+    play(painter, surface, size, items, scale, false, min_text_pixels);
 }
 
 }  // namespace rainbow

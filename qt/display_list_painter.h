@@ -2,6 +2,7 @@
 
 #include <QSizeF>
 #include <cstddef>
+#include <span>
 
 #include "forms/surface.h"
 
@@ -15,8 +16,9 @@ inline constexpr double reference_side_pixels = 810;
 
 // Plays the display list of a surface onto a painter whose paint area is `size` (in the
 // painter's units). Starts from the scale in force before item `first`; with first == 0 the
-// area is erased to white before the items are drawn, otherwise the items from `first` on are
-// drawn over what the device holds.
+// area is erased to white and the surface's baked underlay, if any, is drawn before the items,
+// otherwise the items from `first` on are drawn over what the device holds. Items that fall
+// wholly outside the painter's clip are skipped.
 //
 // Pens, dots and text grow with the picture: a pen of width w is w * side / 810 device pixels
 // wide (rounded, never under one device pixel), where side is the shorter side of the paint
@@ -24,5 +26,9 @@ inline constexpr double reference_side_pixels = 810;
 // `min_text_pixels` (painter units): the desktop's normal font, where a person reads it.
 void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size,
                         std::size_t first = 0, double min_text_pixels = 0);
+
+// Plays `items` of `surface` from `scale` on, over what the device holds.
+void paint_items(QPainter& painter, const Surface& surface, QSizeF size,
+                 std::span<const Item> items, Scale scale, double min_text_pixels = 0);
 
 }  // namespace rainbow

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "forms/screen.h"
+#include "qt/banded_paint.h"
 #include "qt/display_list_painter.h"
 
 namespace rainbow {
@@ -102,8 +103,9 @@ QImage render_image(const Surface& surface, QSize pixels, double min_text_pixels
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull()) return {};
     image.fill(Qt::white);
-    QPainter painter(&image);
-    paint_display_list(painter, surface, QSizeF(pixels), 0, min_text_pixels);
+    paint_in_bands(image, [&](QPainter& painter) {
+        paint_display_list(painter, surface, QSizeF(pixels), 0, min_text_pixels);
+    });
     return image;
 }
 

@@ -2,9 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <cmath>
 
-#include "qt/display_list_painter.h"
 #include "qt/fonts.h"
 
 namespace rainbow {
@@ -17,53 +15,21 @@ PictureWidget::PictureWidget(QWidget* parent) : QWidget(parent) {
 void PictureWidget::set_surface(const Surface* surface) {
     if (surface == surface_) return;
     surface_ = surface;
-    cache_valid_ = false;
+    raster_.invalidate();
     update();
 }
 
 void PictureWidget::refresh() {
-    if (!cache_current()) update();
-}
-
-bool PictureWidget::cache_current() const {
-    if (!cache_valid_ || surface_ == nullptr) return cache_valid_;
-    return surface_->generation() == cached_generation_ &&
-           surface_->items().size() == cached_items_;
-}
-
-void PictureWidget::bring_cache_up_to_date() {
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
-    const bool same_raster = cache_valid_ && cache_.size() == pixels &&
-                             cache_.devicePixelRatio() == ratio;
-    const std::size_t count = surface_ ? surface_->items().size() : 0;
-    const std::uint64_t generation = surface_ ? surface_->generation() : 0;
-    std::size_t first = 0;
-    if (same_raster && generation == cached_generation_ && count >= cached_items_) {
-        if (count == cached_items_) return;
-        first = cached_items_;
-    } else {
-        if (cache_.size() != pixels) cache_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        cache_.setDevicePixelRatio(ratio);
-        cache_.fill(Qt::white);
-        ++rebuilds_;
-    }
-    if (surface_ != nullptr && !pixels.isEmpty()) {
-        QPainter painter(&cache_);
-        paint_display_list(painter, *surface_, QSizeF(size()), first, desktop_text_pixels());
-    }
-    items_painted_ += count - first;
-    cached_generation_ = generation;
-    cached_items_ = count;
-    cache_valid_ = true;
+    if (!raster_.current(surface_)) update();
 }
 
 void PictureWidget::paintEvent(QPaintEvent* event) {
-    bring_cache_up_to_date();
+    raster_.update(surface_, size(), devicePixelRatioF(), desktop_text_pixels());
+    const QImage& cache = raster_.image();
     QPainter painter(this);
     const QRect dirty = event->rect();
-    const qreal ratio = cache_.devicePixelRatio();
-    painter.drawImage(dirty, cache_,
+    const qreal ratio = cache.devicePixelRatio();
+    painter.drawImage(dirty, cache,
                       QRectF(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio,
                              dirty.height() * ratio));
 }

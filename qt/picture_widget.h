@@ -1,18 +1,17 @@
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 #include <cstddef>
-#include <cstdint>
 
 #include "forms/surface.h"
+#include "qt/picture_raster.h"
 
 namespace rainbow {
 
 // Shows one surface: its display list painted over the whole widget. The pixels are kept in
-// a raster cache at the screen's device pixel ratio; items drawn since the last paint are
-// added to the cache, and the cache is painted afresh only when the surface is cleared or
-// resized or the widget changes size.
+// a raster cache (a PictureRaster) at the screen's device pixel ratio; items drawn since the
+// last paint are added to the cache, and the cache is painted afresh, in bands on every core,
+// only when the surface is cleared, resized or baked past it or the widget changes size.
 class PictureWidget : public QWidget {
 public:
     explicit PictureWidget(QWidget* parent = nullptr);
@@ -25,23 +24,15 @@ public:
 
     // How many times the cache was painted afresh, and how many items were added to it
     // without that: what a test or a benchmark looks at.
-    std::size_t rebuilds() const { return rebuilds_; }
-    std::size_t items_painted() const { return items_painted_; }
+    std::size_t rebuilds() const { return raster_.rebuilds(); }
+    std::size_t items_painted() const { return raster_.items_painted(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool cache_current() const;
-    void bring_cache_up_to_date();
-
     const Surface* surface_ = nullptr;
-    QImage cache_;
-    std::uint64_t cached_generation_ = 0;
-    std::size_t cached_items_ = 0;
-    bool cache_valid_ = false;
-    std::size_t rebuilds_ = 0;
-    std::size_t items_painted_ = 0;
+    PictureRaster raster_;
 };
 
 }  // namespace rainbow

@@ -9,6 +9,7 @@
 
 #include "app/program.h"
 #include "qt/program_view.h"
+#include "qt/raster_underlay.h"
 
 namespace {
 
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
     // Qt puts the C library's numbers back to "C"; numbers shown to the user take the
     // user's decimal separator.
     std::setlocale(LC_NUMERIC, "");
+    // A picture drawn over many times keeps its older items as pixels.
+    rainbow::install_raster_baker();
 
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen->availableGeometry();

@@ -6,6 +6,7 @@
 #include <exception>
 #include <iostream>
 
+#include "qt/raster_underlay.h"
 #include "tools/render_command.h"
 
 namespace {
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(quiet_messages);
     int qt_argc = 1;
     QGuiApplication app(qt_argc, argv);
+    // A picture drawn over many times keeps its older items as pixels.
+    rainbow::install_raster_baker();
 
     try {
         rainbow::run_render(request, std::cout);

@@ -1,0 +1,61 @@
+#include "qt/raster_underlay.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "qt/display_list_painter.h"
+#include "qt/picture_files.h"
+
+namespace rainbow {
+namespace {
+
+QSize underlay_size(const Surface& surface) {
+    const QSizeF natural = natural_size(surface);
+    const double longer = std::max(natural.width(), natural.height());
+    if (!(longer > 0)) return {};
+    const double zoom = std::min(1.0, RasterUnderlay::longest_side / longer);
+    return QSize(std::max(1, int(std::lround(natural.width() * zoom))),
+                 std::max(1, int(std::lround(natural.height() * zoom))));
+}
+
+class RasterBaker : public Baker {
+public:
+    void bake(const Surface& surface, std::shared_ptr<Underlay>& underlay,
+              std::span<const Item> items, Scale scale) override {
+        const QSize size = underlay_size(surface);
+        if (size.isEmpty()) return;
+        auto* raster = dynamic_cast<RasterUnderlay*>(underlay.get());
+        if (raster == nullptr || underlay.use_count() > 1) {
+            auto fresh = std::make_shared<RasterUnderlay>();
+            if (raster != nullptr) {
+                fresh->image = raster->image.copy();
+            } else {
+                fresh->image = QImage(size, QImage::Format_RGB32);
+                fresh->image.fill(Qt::white);
+            }
+            raster = fresh.get();
+            underlay = std::move(fresh);
+        }
+        // Painted as an export of that size is: pens and text grow with the picture.
+        const QSizeF natural = natural_size(surface);
+        QPainter painter(&raster->image);
+        painter.scale(raster->image.width() / natural.width(),
+                      raster->image.height() / natural.height());
+        paint_items(painter, surface, natural, items, scale);
+    }
+};
+
+}  // namespace
+
+const QImage* underlay_image(const Surface& surface) {
+    const auto* raster = dynamic_cast<const RasterUnderlay*>(surface.underlay());
+    return raster != nullptr && !raster->image.isNull() ? &raster->image : nullptr;
+}
+
+void install_raster_baker() {
+    static RasterBaker baker;
+    Surface::set_baker(&baker);
+}
+
+}  // namespace rainbow
