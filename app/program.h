@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "app/step.h"
 
 namespace rainbow {
 
@@ -15,6 +16,9 @@ class CausticsWindow;
 
 // Twips per pixel at the usual 96 dots per inch.
 inline constexpr double twips_per_pixel = 15;
+// The screens the program is laid out for, in pixels on each side.
+inline constexpr int smallest_screen_pixels = 100;
+inline constexpr int largest_screen_pixels = 20000;
 
 // The screen's size in twips: an input of the program.
 struct Screen {
@@ -54,6 +58,11 @@ public:
     void give_focus(Form& form) { focus_request_ = &form; }
     Form* take_focus_request();
 
+    // The steps a user has taken since start-up, in order (see take_step); the changes the
+    // handlers make are not steps.
+    const std::vector<Step>& steps() const { return steps_; }
+    void record(const Step& step) { steps_.push_back(step); }
+
 private:
     Screen screen_;
     std::unique_ptr<MainWindow> arxiki_;
@@ -61,6 +70,7 @@ private:
     std::unique_ptr<CausticsWindow> kafstikh_;
     bool ended_ = false;
     Form* focus_request_ = nullptr;
+    std::vector<Step> steps_;
 };
 
 }  // namespace rainbow

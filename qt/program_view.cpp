@@ -1,5 +1,7 @@
 #include "qt/program_view.h"
 
+#include <exception>
+
 #include "app/form.h"
 
 namespace rainbow {
@@ -31,6 +33,15 @@ void ProgramView::sync() {
         for (const auto& view : views_) view->window()->hide();
         emit ended();
     }
+}
+
+void ProgramView::take_step(const Step& step) {
+    try {
+        rainbow::take_step(program_, step);
+    } catch (const std::exception& e) {
+        qWarning("%s: %s", describe(step).c_str(), e.what());
+    }
+    sync();
 }
 
 void ProgramView::close_requested(Form& form) {

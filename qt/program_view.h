@@ -27,7 +27,7 @@ public:
     // Brings every view up to date from the models and honours the program's requests.
     void sync();
 
-    void after_action() override { sync(); }
+    void take_step(const Step& step) override;
     void close_requested(Form& form) override;
     Screen screen() const override { return program_.screen(); }
 
