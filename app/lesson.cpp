@@ -96,6 +96,11 @@ Step parse_step(const Json& json, std::size_t index) {
     Step step;
     const std::string action = text_field(json, "action", where);
     step.form = text_field(json, "form", where);
+    if (action == "close") {
+        only_fields(json, {"action", "form"}, where);
+        step.action = Step::Action::close;
+        return step;
+    }
     step.control = text_field(json, "control", where);
     if (action == "click") {
         only_fields(json, {"action", "form", "control"}, where);
@@ -105,7 +110,7 @@ Step parse_step(const Json& json, std::size_t index) {
         step.action = Step::Action::set;
         step.value = whole_field(json, "value", where);
     } else {
-        throw BadLesson(where + ": unknown action \"" + action + "\" (set or click)");
+        throw BadLesson(where + ": unknown action \"" + action + "\" (set, click or close)");
     }
     return step;
 }
@@ -113,8 +118,11 @@ Step parse_step(const Json& json, std::size_t index) {
 // Written in the order a reader expects: action, form, control, value.
 nlohmann::ordered_json step_json(const Step& step) {
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
-    json["action"] = step.action == Step::Action::set ? "set" : "click";
+    json["action"] = step.action == Step::Action::set     ? "set"
+                     : step.action == Step::Action::click ? "click"
+                                                          : "close";
     json["form"] = step.form;
+    if (step.action == Step::Action::close) return json;
     json["control"] = step.control;
     if (step.action == Step::Action::set) json["value"] = step.value;
     return json;

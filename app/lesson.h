@@ -33,7 +33,8 @@ Lesson lesson_of(const Program& program);
 // The lesson as a small JSON text, one step a line:
 //   {"version": 1, "screen": {"width": 1920, "height": 1080}, "steps": [
 //     {"action": "click", "form": "arxiki", "control": "parallel"},
-//     {"action": "set", "form": "arxiki", "control": "goniatheta", "value": 30}]}
+//     {"action": "set", "form": "arxiki", "control": "goniatheta", "value": 30},
+//     {"action": "close", "form": "cut_rays"}]}
 // The screen is in pixels of 15 twips.
 std::string lesson_json(const Lesson& lesson);
 

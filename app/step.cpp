@@ -75,10 +75,12 @@ Event action_of(Control& control, const Form& form, const Step& step) {
 }  // namespace
 
 Event checked_step(Form& form, const Step& step) {
+    if (step.action == Step::Action::close) throw BadStep(describe(step) + ": not a control's step");
     return action_of(visible_control(form, step.control), form, step);
 }
 
 std::string describe(const Step& step) {
+    if (step.action == Step::Action::close) return "close " + step.form;
     const std::string target = step.form + "." + step.control;
     return step.action == Step::Action::click ? "click " + target
                                               : "set " + target + "=" + std::to_string(step.value);
@@ -87,6 +89,12 @@ std::string describe(const Step& step) {
 void take_step(Program& program, const Step& step) {
     if (program.ended()) throw BadStep(describe(step) + ": the program has ended");
     Form& form = shown_form(program, step.form);
+    if (step.action == Step::Action::close) {
+        program.record(step);
+        if (&form == program.forms().front()) return program.end();
+        form.shown = false;
+        return;
+    }
     const Event action = checked_step(form, step);
     program.record(step);
     action();

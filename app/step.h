@@ -11,10 +11,10 @@ class Form;
 class Program;
 
 // One action of a user on a control of a window: a scroll bar moved to a value, an option
-// or a menu item chosen (value 1; an option given 0 is cleared), or a click on a button, an
-// option or a menu item.
+// or a menu item chosen (value 1; an option given 0 is cleared), a click on a button, an
+// option or a menu item; or a window closed from its title bar (no control).
 struct Step {
-    enum class Action { set, click };
+    enum class Action { set, click, close };
     Action action = Action::click;
     std::string form;
     std::string control;
@@ -29,7 +29,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// "set arxiki.goniatheta=30", "click arxiki.Command1".
+// "set arxiki.goniatheta=30", "click arxiki.Command1", "close cut_rays".
 std::string describe(const Step& step);
 
 // Checks a step on the control of `form` it names: the control is visible and of a kind
@@ -39,7 +39,8 @@ Event checked_step(Form& form, const Step& step);
 
 // Takes the step as the user's action does: the window must be open and shown, the control
 // visible and of a kind that takes the action, and a scroll bar's value inside its range.
-// The step is recorded in the program's steps, then the control's event fires. Throws
+// The step is recorded in the program's steps, then the control's event fires. Closing the
+// main window ends the program; closing another only puts it away. Throws
 // BadStep, before anything changes, when the step cannot be taken.
 void take_step(Program& program, const Step& step);
 

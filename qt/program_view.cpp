@@ -45,14 +45,7 @@ void ProgramView::take_step(const Step& step) {
 }
 
 void ProgramView::close_requested(Form& form) {
-    // Closing the main window ends the program; another window is only put away, and the
-    // button that opens it shows it again.
-    if (&form == program_.forms().front()) {
-        program_.end();
-    } else {
-        form.shown = false;
-    }
-    sync();
+    take_step(Step{Step::Action::close, form.name(), "", 0});
 }
 
 }  // namespace rainbow
