@@ -2,11 +2,16 @@
 
 #include <exception>
 
+#include <QMainWindow>
+
 #include "app/form.h"
 
 namespace rainbow {
 
-ProgramView::ProgramView(Program& program) : program_(program) { sync(); }
+ProgramView::ProgramView(Program& program, QList<QAction*> window_actions)
+    : program_(program), window_actions_(std::move(window_actions)) {
+    sync();
+}
 
 ProgramView::~ProgramView() = default;
 
@@ -22,6 +27,7 @@ void ProgramView::sync() {
     for (Form* form : program_.forms()) {
         if (view_of(form->name()) == nullptr) {
             views_.push_back(std::make_unique<FormView>(*form, *this));
+            views_.back()->window()->addActions(window_actions_);
         }
     }
     for (const auto& view : views_) view->sync();

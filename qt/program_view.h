@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <memory>
 #include <string_view>
@@ -17,7 +18,8 @@ class ProgramView : public QObject, public FormViewHost {
     Q_OBJECT
 
 public:
-    explicit ProgramView(Program& program);
+    // `window_actions` are added to every window (shortcuts that work in all of them).
+    explicit ProgramView(Program& program, QList<QAction*> window_actions = {});
     ~ProgramView() override;
 
     Program& program() const { return program_; }
@@ -38,6 +40,7 @@ signals:
 private:
     Program& program_;
     std::vector<std::unique_ptr<FormView>> views_;
+    QList<QAction*> window_actions_;
     bool ended_ = false;
 };
 
