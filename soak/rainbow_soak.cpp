@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "soak/picture_export.h"
 #include "soak/soak.h"
 
 namespace {
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
         }
     }
 
+    options.export_pictures = rainbow::picture_exporter(argc, argv);
     const auto start = std::chrono::steady_clock::now();
     const rainbow::SoakReport report = rainbow::run_soak(options);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
