@@ -1,4 +1,7 @@
 #include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
 #include <QMainWindow>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -56,6 +59,29 @@ private slots:
             QCOMPARE(actions[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
             QCOMPARE(actions[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
         }
+    }
+
+    void shortcutsOpenFileDialogs_data() {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("save") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+        QTest::newRow("open") << QKeySequence(Qt::CTRL | Qt::Key_O);
+    }
+
+    void shortcutsOpenFileDialogs() {
+        QFETCH(QKeySequence, keys);
+        LessonSession session(Screen{});
+        QMainWindow* window = session.view().view_of("arxiki")->window();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        bool dialog = false;
+        QTimer::singleShot(0, [&] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                dialog = true;
+                d->reject();
+            }
+        });
+        QTest::keySequence(window, keys);
+        QVERIFY(dialog);
     }
 
     void badLessonChangesNothing() {
