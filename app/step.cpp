@@ -1,7 +1,7 @@
 #include "app/step.h"
 
-#include "app/controls.h"
-#include "app/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 #include "app/program.h"
 
 namespace rainbow {

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/controls.h"
+#include "forms/controls.h"
 
 namespace rainbow {
 

@@ -1,10 +1,9 @@
 #include "qt/program_view.h"
 
+#include <QMainWindow>
 #include <exception>
 
-#include <QMainWindow>
-
-#include "app/form.h"
+#include "forms/form.h"
 
 namespace rainbow {
 

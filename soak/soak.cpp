@@ -6,8 +6,8 @@
 #include <random>
 #include <sstream>
 
-#include "app/controls.h"
-#include "app/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 #include "app/lesson.h"
 #include "app/program.h"
 #include "app/state_json.h"

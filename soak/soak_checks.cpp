@@ -7,11 +7,11 @@
 #include <unistd.h>
 #include <variant>
 
-#include "app/controls.h"
-#include "app/form.h"
-#include "app/format.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/format.h"
 #include "app/program.h"
-#include "app/surface.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 namespace {

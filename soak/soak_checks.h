@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/scale.h"
+#include "forms/scale.h"
 
 namespace rainbow {
 

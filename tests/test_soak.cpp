@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "app/form.h"
+#include "forms/form.h"
 #include "app/program.h"
 #include "app/step.h"
 #include "soak/soak.h"

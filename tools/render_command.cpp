@@ -9,9 +9,9 @@
 #include <sstream>
 #include <string_view>
 
-#include "app/controls.h"
-#include "app/form.h"
 #include "app/lesson.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 #include "app/state_json.h"
 #include "qt/picture_files.h"
 

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/controls.h"
-#include "app/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 #include "app/program.h"
 #include "qt/display_list_painter.h"
 #include "soak/picture_export.h"
