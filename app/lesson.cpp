@@ -62,9 +62,10 @@ int whole_field(const Json& object, const char* name, const std::string& where) 
         throw BadLesson(where + ": \"" + name + "\" is not a whole number");
     }
     // A number beyond int is out of every range; report it as given.
-    if (value.is_number_unsigned() ? value.get<std::uint64_t>() > std::numeric_limits<int>::max()
-                                   : (value.get<std::int64_t>() < std::numeric_limits<int>::min() ||
-                                      value.get<std::int64_t>() > std::numeric_limits<int>::max())) {
+    if (value.is_number_unsigned()
+            ? value.get<std::uint64_t>() > std::numeric_limits<int>::max()
+            : (value.get<std::int64_t>() < std::numeric_limits<int>::min() ||
+               value.get<std::int64_t>() > std::numeric_limits<int>::max())) {
         throw BadLesson(where + ": \"" + name + "\" " + value.dump() + " is out of range");
     }
     return value.get<int>();

@@ -1,8 +1,8 @@
 #include "app/step.h"
 
+#include "app/program.h"
 #include "forms/controls.h"
 #include "forms/form.h"
-#include "app/program.h"
 
 namespace rainbow {
 namespace {
@@ -75,7 +75,8 @@ Event action_of(Control& control, const Form& form, const Step& step) {
 }  // namespace
 
 Event checked_step(Form& form, const Step& step) {
-    if (step.action == Step::Action::close) throw BadStep(describe(step) + ": not a control's step");
+    if (step.action == Step::Action::close)
+        throw BadStep(describe(step) + ": not a control's step");
     return action_of(visible_control(form, step.control), form, step);
 }
 

@@ -73,8 +73,8 @@ bool LessonSession::open_lesson(const QString& file, QString* error) {
 QWidget* LessonSession::dialog_parent() const { return QApplication::activeWindow(); }
 
 void LessonSession::ask_and_save() {
-    const QString file = QFileDialog::getSaveFileName(dialog_parent(), tr("Save lesson"),
-                                                      QString(), file_filter());
+    const QString file =
+        QFileDialog::getSaveFileName(dialog_parent(), tr("Save lesson"), QString(), file_filter());
     if (file.isEmpty()) return;
     QString error;
     if (!save_lesson(file, &error)) {
@@ -83,8 +83,8 @@ void LessonSession::ask_and_save() {
 }
 
 void LessonSession::ask_and_open() {
-    const QString file = QFileDialog::getOpenFileName(dialog_parent(), tr("Open lesson"),
-                                                      QString(), file_filter());
+    const QString file =
+        QFileDialog::getOpenFileName(dialog_parent(), tr("Open lesson"), QString(), file_filter());
     if (file.isEmpty()) return;
     // The windows that asked are replaced: open once their event is over.
     QTimer::singleShot(0, this, [this, file] {

@@ -62,10 +62,10 @@ int main(int argc, char** argv) {
     }
     if (stats) {
         std::cout << "took " << took.count() << " s; most items in a picture "
-                  << report.most_picture_items << "; farthest item "
-                  << report.farthest_item << " picture extents; most resident memory "
-                  << (report.most_resident_bytes >> 20) << " MiB; lessons replayed "
-                  << report.lessons_replayed << "; exports " << report.exports << '\n';
+                  << report.most_picture_items << "; farthest item " << report.farthest_item
+                  << " picture extents; most resident memory " << (report.most_resident_bytes >> 20)
+                  << " MiB; lessons replayed " << report.lessons_replayed << "; exports "
+                  << report.exports << '\n';
     }
     return report.faults.empty() ? 0 : 1;
 }

@@ -6,11 +6,11 @@
 #include <random>
 #include <sstream>
 
-#include "forms/controls.h"
-#include "forms/form.h"
 #include "app/lesson.h"
 #include "app/program.h"
 #include "app/state_json.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 #include "soak/soak_checks.h"
 
 namespace rainbow {
@@ -106,7 +106,9 @@ private:
             const auto& bar = static_cast<const ScrollBar&>(control);
             step.action = Step::Action::set;
             const int end = below(4);
-            step.value = end == 0 ? bar.min() : end == 1 ? bar.max() : between(bar.min(), bar.max());
+            step.value = end == 0   ? bar.min()
+                         : end == 1 ? bar.max()
+                                    : between(bar.min(), bar.max());
         }
         take_step(*program_, step);
     }

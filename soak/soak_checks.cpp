@@ -1,16 +1,16 @@
 #include "soak/soak_checks.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <fstream>
-#include <unistd.h>
 #include <variant>
 
+#include "app/program.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/format.h"
-#include "app/program.h"
 #include "forms/surface.h"
 
 namespace rainbow {
@@ -48,8 +48,7 @@ void main_window_labels(const Form& form, std::vector<std::string>& problems) {
                     "γωνία που κάνει η ακτίνα με οριζόντιο=" + angle},
                    problems);
     const std::string height = whole(bar_value(form, "Ycthesi"));
-    expect_caption(form, "Label5", {"Yc =" + height, "Yc=" + height, "Label5"},
-                   problems);
+    expect_caption(form, "Label5", {"Yc =" + height, "Yc=" + height, "Label5"}, problems);
     expect_caption(form, "Label6", {"Ysource = " + whole(bar_value(form, "psipigi")), "Label6"},
                    problems);
     if (form.find("Label3")->visible) {
@@ -59,7 +58,9 @@ void main_window_labels(const Form& form, std::vector<std::string>& problems) {
                                {"Every 4th ray in central cone", "every 4th ray in central cone"},
                                problems);
                 break;
-            case 2: expect_caption(form, "Label3", {"Every 2th ray in central cone"}, problems); break;
+            case 2:
+                expect_caption(form, "Label3", {"Every 2th ray in central cone"}, problems);
+                break;
             default: expect_caption(form, "Label3", {"Every ray in central cone"}, problems); break;
         }
     }
@@ -159,7 +160,8 @@ void DisplayListCheck::check_surface(const std::string& name, const Surface& sur
                                std::to_string(size));
             break;
         }
-        if (const auto* s = std::get_if<ScaleItem>(&items[i])) scale = Scale{s->x1, s->y1, s->x2, s->y2};
+        if (const auto* s = std::get_if<ScaleItem>(&items[i]))
+            scale = Scale{s->x1, s->y1, s->x2, s->y2};
     }
     read.items = items.size();
 }

@@ -30,13 +30,13 @@ Step click(std::string form, std::string control) {
 // A walk through all three windows: options, scroll bars at their ends, buttons that open
 // windows, a menu item and the construction's ray selector.
 const std::vector<Step> walk = {
-    click("arxiki", "parallel"),         set("arxiki", "arithaktinon", 40),
-    set("arxiki", "goniatheta", -90),    set("arxiki", "arithanak", 2),
-    set("arxiki", "Option2", 1),         click("arxiki", "Command1"),
-    set("arxiki", "HScroll1", 3),        click("arxiki", "Command4"),
-    click("arxiki", "Command5"),         click("cut_rays", "SOURCEONAXIS"),
+    click("arxiki", "parallel"),           set("arxiki", "arithaktinon", 40),
+    set("arxiki", "goniatheta", -90),      set("arxiki", "arithanak", 2),
+    set("arxiki", "Option2", 1),           click("arxiki", "Command1"),
+    set("arxiki", "HScroll1", 3),          click("arxiki", "Command4"),
+    click("arxiki", "Command5"),           click("cut_rays", "SOURCEONAXIS"),
     set("cut_rays", "position_of_ray", 1), click("arxiki", "Command6"),
-    click("kafstikh", "Command2"),       set("kafstikh", "timhv", 70),
+    click("kafstikh", "Command2"),         set("kafstikh", "timhv", 70),
     {Action::close, "cut_rays", "", 0},
 };
 
@@ -58,16 +58,20 @@ TEST(Steps, ThatCannotBeTakenChangeNothingAndAreNotRecorded) {
     } rows[] = {
         {"unknown form", {}, click("nowhere", "x"), "nowhere"},
         {"window not open yet", {}, click("cut_rays", "Command1"), "cut_rays"},
-        {"window put away", {click("arxiki", "Command5"), {Action::close, "cut_rays", "", 0}},
-         set("cut_rays", "position_of_ray", 1), "not open"},
+        {"window put away",
+         {click("arxiki", "Command5"), {Action::close, "cut_rays", "", 0}},
+         set("cut_rays", "position_of_ray", 1),
+         "not open"},
         {"unknown control", {}, click("arxiki", "Command9"), "Command9"},
         {"hidden control", {}, set("arxiki", "HScroll1", 2), "hidden"},
         {"value out of range", {}, set("arxiki", "goniatheta", 91), "-90 to 90"},
         {"label clicked", {}, click("arxiki", "Label1"), "cannot be clicked"},
         {"button set", {}, set("arxiki", "Command1", 1), "cannot be set"},
         {"option given 2", {}, set("arxiki", "parallel", 2), "not 2"},
-        {"after END", {click("arxiki", "Command6"), click("kafstikh", "Command3")},
-         click("arxiki", "Command1"), "ended"},
+        {"after END",
+         {click("arxiki", "Command6"), click("kafstikh", "Command3")},
+         click("arxiki", "Command1"),
+         "ended"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -112,14 +116,18 @@ TEST(Lessons, BadFilesAreRefusedWithOneLineSayingWhy) {
         {"no steps", R"({"version": 1, "screen": {"width": 800, "height": 600}})", "\"steps\""},
         {"newer version", R"({"version": 2, "screen": {}, "steps": []})", "version 2"},
         {"screen too small", R"({"version": 1, "screen": {"width": 1, "height": 600},
-          "steps": []})", "width"},
+          "steps": []})",
+         "width"},
         {"unknown field", head + R"("steps": [], "colour": 1})", "colour"},
         {"unknown action", head + R"("steps": [{"action": "drag", "form": "arxiki",
-          "control": "goniatheta"}]})", "drag"},
+          "control": "goniatheta"}]})",
+         "drag"},
         {"value not whole", head + R"("steps": [{"action": "set", "form": "arxiki",
-          "control": "goniatheta", "value": 1.5}]})", "whole number"},
+          "control": "goniatheta", "value": 1.5}]})",
+         "whole number"},
         {"value beyond int", head + R"("steps": [{"action": "set", "form": "arxiki",
-          "control": "goniatheta", "value": 99999999999}]})", "out of range"},
+          "control": "goniatheta", "value": 99999999999}]})",
+         "out of range"},
         {"not UTF-8", head + "\"steps\": [], \"x\": \"\xCE\"}", "UTF-8"},
         {"overlong UTF-8", head + "\"steps\": [\"\xC0\xAF\"]}", "UTF-8"},
         {"UTF-16 surrogate", head + "\"steps\": [\"\xED\xA0\x80\"]}", "UTF-8"},
@@ -146,7 +154,9 @@ TEST(Lessons, WhoseStepsCannotBeTakenNameTheFirstSuchStep) {
         std::vector<Step> steps;
         const char* named;
     } rows[] = {
-        {"unknown form", {click("arxiki", "parallel"), click("nowhere", "x")}, "step 2: unknown form"},
+        {"unknown form",
+         {click("arxiki", "parallel"), click("nowhere", "x")},
+         "step 2: unknown form"},
         {"unknown control", {click("arxiki", "Command9")}, "step 1: unknown control"},
         {"value outside the range", {set("arxiki", "arithanak", 3)}, "step 1: arxiki.arithanak"},
         {"a window not open", {click("kafstikh", "Command1")}, "step 1: unknown form"},

@@ -3,9 +3,9 @@
 #include <functional>
 #include <string>
 
-#include "forms/form.h"
 #include "app/program.h"
 #include "app/step.h"
+#include "forms/form.h"
 #include "soak/soak.h"
 #include "soak/soak_checks.h"
 

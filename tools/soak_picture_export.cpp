@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/program.h"
 #include "forms/controls.h"
 #include "forms/form.h"
-#include "app/program.h"
 #include "qt/display_list_painter.h"
 #include "soak/picture_export.h"
 
@@ -63,9 +63,8 @@ std::function<void(Program&)> picture_exporter(int& argc, char** argv) {
     });
     // The application lives as long as the exporter, which the soak's main owns.
     auto application = std::make_shared<QGuiApplication>(argc, argv);
-    return [application, count = 0](Program& program) mutable {
-        export_pictures(program, count++);
-    };
+    return
+        [application, count = 0](Program& program) mutable { export_pictures(program, count++); };
 }
 
 }  // namespace rainbow

@@ -1,9 +1,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
-#include <QTimer>
 #include <QMainWindow>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <sstream>
 
