@@ -6,6 +6,8 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 
+#include "forms/utf8.h"
+
 namespace rainbow {
 namespace {
 
@@ -13,33 +15,10 @@ using Json = nlohmann::json;
 
 // The offset of the first byte that does not belong to well-formed UTF-8, or npos.
 std::size_t first_bad_utf8_byte(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int follow = 0;
-        unsigned least = 0;  // the smallest code point the sequence may encode
-        unsigned code = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            follow = 1, least = 0x80, code = lead & 0x1Fu;
-        } else if ((lead & 0xF0) == 0xE0) {
-            follow = 2, least = 0x800, code = lead & 0x0Fu;
-        } else if ((lead & 0xF8) == 0xF0) {
-            follow = 3, least = 0x10000, code = lead & 0x07u;
-        } else {
-            return i;
-        }
-        if (i + follow >= text.size()) return i;
-        for (int k = 1; k <= follow; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return i;
-            code = (code << 6) | (next & 0x3Fu);
-        }
-        const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-        if (code < least || code > 0x10FFFF || surrogate) return i;
-        i += follow + 1;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = utf8_length(text, i);
+        if (length == 0) return i;
+        i += length;
     }
     return std::string_view::npos;
 }
@@ -191,10 +170,10 @@ Lesson parse_lesson(std::string_view text) {
 
 Lesson read_lesson_file(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw BadLesson("cannot read '" + path + "'");
+    if (!in) throw BadLesson("the file cannot be read");
     std::string text(largest_lesson_bytes + 1, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.bad()) throw BadLesson("cannot read '" + path + "'");
+    if (in.bad()) throw BadLesson("the file cannot be read");
     text.resize(static_cast<std::size_t>(in.gcount()));
     return parse_lesson(text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QObject>
 #include <QPointer>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/form.h"
 #include "app/program.h"
@@ -18,6 +20,7 @@ class QMenu;
 
 namespace rainbow {
 
+class PictureActions;
 class PictureWidget;
 
 // What a form view needs from whoever shows the program's windows.
@@ -31,13 +34,15 @@ public:
     virtual void close_requested(Form& form) = 0;
     // The screen in twips: a window that covers it is shown maximised.
     virtual Screen screen() const = 0;
+    // Actions every picture's context menu ends with, after its own.
+    virtual QList<QAction*> picture_actions() const { return {}; }
 };
 
 // Shows one form model as a real window: one widget per control, placed from the model's
 // geometry (twips, or the user units of a scaled client area, to logical pixels), the menu
 // as a menu bar, picture boxes and the form's own client surface as picture widgets. It
-// holds no behaviour: a user's action calls the control's model, then the host, which calls
-// sync() on every view.
+// holds no behaviour: a user's action becomes a step that the host takes on the program,
+// then the host calls sync() on every view.
 class FormView : public QObject {
 public:
     FormView(Form& form, FormViewHost& host);
@@ -49,6 +54,8 @@ public:
     QWidget* widget_for(std::string_view control_name) const;
     QAction* action_for(std::string_view item_name) const;
     PictureWidget* client_picture() const { return client_picture_; }
+    // The context menus of the window's pictures, in the order they were made.
+    const std::vector<PictureActions*>& picture_menus() const { return picture_menus_; }
 
     // Brings the window and every widget up to date from the models, firing no events.
     void sync();
@@ -63,6 +70,8 @@ private:
     QWidget* make_widget(Control& control);
     void add_menu_item(MenuItem& item);
     void sync_window();
+    // Gives a new picture its context menu and shortcuts.
+    void add_picture_menu(PictureWidget& picture);
     void sync_control(Control& control, QWidget* widget);
     QWidget* parent_for(const Control& control) const;
     QRect pixel_rect(const Control& control) const;
@@ -76,6 +85,7 @@ private:
     std::unique_ptr<QMainWindow> window_;
     QWidget* client_ = nullptr;
     PictureWidget* client_picture_ = nullptr;
+    std::vector<PictureActions*> picture_menus_;
     std::map<Control*, QPointer<QWidget>> widgets_;
     std::map<Control*, QPointer<QAction>> actions_;
     std::map<std::string, QPointer<QMenu>> menus_;

@@ -12,14 +12,11 @@
 namespace rainbow {
 namespace {
 
-const char* const lesson_action_property = "rainbow_lesson_action";
-
 QAction* lesson_action(QObject* owner, const QString& text, const QKeySequence& keys,
                        const char* name) {
     auto* action = new QAction(text, owner);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(keys);
-    action->setProperty(lesson_action_property, true);
     return action;
 }
 
@@ -45,7 +42,9 @@ void LessonSession::start(const Lesson& lesson) {
     view_.reset();
     program_ = std::make_unique<Program>(screen_);
     replay(*program_, lesson);
-    view_ = std::make_unique<ProgramView>(*program_, QList<QAction*>{save_, open_});
+    view_ = std::make_unique<ProgramView>(*program_);
+    view_->add_picture_action(save_);
+    view_->add_picture_action(open_);
     connect(view_.get(), &ProgramView::ended, this, &LessonSession::ended);
 }
 
@@ -94,15 +93,6 @@ void LessonSession::ask_and_open() {
                                  tr("This lesson cannot be opened: %1").arg(error));
         }
     });
-}
-
-QList<QAction*> lesson_actions(const QWidget* widget) {
-    QList<QAction*> found;
-    if (widget == nullptr) return found;
-    for (QAction* action : widget->window()->actions()) {
-        if (action->property(lesson_action_property).toBool()) found.push_back(action);
-    }
-    return found;
 }
 
 }  // namespace rainbow

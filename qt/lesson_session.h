@@ -17,8 +17,8 @@ struct Lesson;
 
 // The desktop program's running program with its windows, and the two lesson actions:
 // "Save lesson…" (Ctrl+Shift+S) writes the steps taken since start-up, "Open lesson…"
-// (Ctrl+O) starts the program afresh and replays a lesson. Both actions are added to every
-// window, so any menu of a window can list them (see lesson_actions).
+// (Ctrl+O) starts the program afresh and replays a lesson. Both end every picture's context
+// menu, and their shortcuts work in every window.
 class LessonSession : public QObject {
     Q_OBJECT
 
@@ -54,8 +54,5 @@ private:
     std::unique_ptr<ProgramView> view_;
     std::unique_ptr<Program> program_;
 };
-
-// The lesson actions of the window that holds `widget`, for a context menu.
-QList<QAction*> lesson_actions(const QWidget* widget);
 
 }  // namespace rainbow

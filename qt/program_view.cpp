@@ -7,10 +7,7 @@
 
 namespace rainbow {
 
-ProgramView::ProgramView(Program& program, QList<QAction*> window_actions)
-    : program_(program), window_actions_(std::move(window_actions)) {
-    sync();
-}
+ProgramView::ProgramView(Program& program) : program_(program) { sync(); }
 
 ProgramView::~ProgramView() = default;
 
@@ -21,12 +18,17 @@ FormView* ProgramView::view_of(std::string_view form_name) const {
     return nullptr;
 }
 
+void ProgramView::add_picture_action(QAction* action) {
+    if (action == nullptr || picture_actions_.contains(action)) return;
+    picture_actions_.append(action);
+    for (const auto& view : views_) view->sync();
+}
+
 void ProgramView::sync() {
     if (ended_) return;
     for (Form* form : program_.forms()) {
         if (view_of(form->name()) == nullptr) {
             views_.push_back(std::make_unique<FormView>(*form, *this));
-            views_.back()->window()->addActions(window_actions_);
         }
     }
     for (const auto& view : views_) view->sync();

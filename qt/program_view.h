@@ -18,8 +18,7 @@ class ProgramView : public QObject, public FormViewHost {
     Q_OBJECT
 
 public:
-    // `window_actions` are added to every window (shortcuts that work in all of them).
-    explicit ProgramView(Program& program, QList<QAction*> window_actions = {});
+    explicit ProgramView(Program& program);
     ~ProgramView() override;
 
     Program& program() const { return program_; }
@@ -30,6 +29,12 @@ public:
     void sync();
 
     void take_step(const Step& step) override;
+    // Adds an action to the context menu of every picture, now and in windows opened later,
+    // after the menu's own actions; its shortcut works in every window (give it
+    // Qt::WindowShortcut). The action finds the window it was used in as
+    // QApplication::activeWindow(), whose object name is the form's name.
+    void add_picture_action(QAction* action);
+    QList<QAction*> picture_actions() const override { return picture_actions_; }
     void close_requested(Form& form) override;
     Screen screen() const override { return program_.screen(); }
 
@@ -40,7 +45,7 @@ signals:
 private:
     Program& program_;
     std::vector<std::unique_ptr<FormView>> views_;
-    QList<QAction*> window_actions_;
+    QList<QAction*> picture_actions_;
     bool ended_ = false;
 };
 

@@ -11,6 +11,7 @@
 #include "app/state_json.h"
 #include "app/step.h"
 #include "qt/lesson_session.h"
+#include "qt/picture_widget.h"
 
 using namespace rainbow;
 
@@ -50,15 +51,19 @@ private slots:
         QVERIFY2(second.open_lesson(file, &error), qPrintable(error));
         QCOMPARE(state_of(second.program()), state_of(first.program()));
 
-        // A window opened by the lesson carries the two actions too, with their shortcuts.
+        // The pictures of a window opened by the lesson end their menus with the two actions.
         for (const char* form : {"arxiki", "cut_rays"}) {
             FormView* view = second.view().view_of(form);
             QVERIFY(view != nullptr);
-            const QList<QAction*> actions = lesson_actions(view->window());
-            QCOMPARE(actions.size(), 2);
-            QCOMPARE(actions[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-            QCOMPARE(actions[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+            QWidget* picture = view->client_picture()
+                                   ? static_cast<QWidget*>(view->client_picture())
+                                   : view->widget_for("Picture1");
+            QVERIFY(picture != nullptr);
+            QVERIFY(picture->actions().contains(second.save_action()));
+            QVERIFY(picture->actions().contains(second.open_action()));
         }
+        QCOMPARE(second.save_action()->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+        QCOMPARE(second.open_action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     }
 
     void shortcutsOpenFileDialogs_data() {
