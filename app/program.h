@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/step.h"
 #include "forms/screen.h"
 #include "forms/settings.h"
 #include "forms/window.h"
@@ -14,6 +15,10 @@ class Form;
 class MainWindow;
 class CutRaysWindow;
 class CausticsWindow;
+
+// The screens the program is laid out for, in pixels on each side.
+inline constexpr int smallest_screen_pixels = 100;
+inline constexpr int largest_screen_pixels = 20000;
 
 // The program: owns the shared settings and its windows, and starts as the desktop program
 // does (the first window is opened: the main window is loaded and its first scene drawn).
@@ -55,12 +60,18 @@ public:
 
     void open_window(std::string_view name) override { window(name).open(); }
 
+    // The steps a user has taken since start-up, in order (see take_step); the changes the
+    // handlers make are not steps.
+    const std::vector<Step>& steps() const { return steps_; }
+    void record(const Step& step) { steps_.push_back(step); }
+
 private:
     Screen screen_;
     // One place per window of the program's list, empty until the window is created.
     std::vector<std::unique_ptr<Window>> windows_;
     bool ended_ = false;
     Form* focus_request_ = nullptr;
+    std::vector<Step> steps_;
 };
 
 }  // namespace rainbow

@@ -107,15 +107,9 @@ QAction* FormView::action_for(std::string_view item_name) const {
     return it == actions_.end() ? nullptr : it->second.data();
 }
 
-template <class F>
-void FormView::act(F&& action) {
+void FormView::act(Step::Action action, const Control& control, int value) {
     if (syncing_) return;
-    try {
-        action();
-    } catch (const std::exception& e) {
-        qWarning("%s: %s", form_.name().c_str(), e.what());
-    }
-    host_.after_action();
+    host_.take_step(Step{action, form_.name(), control.name(), value});
 }
 
 double FormView::pixels_per_twip() const { return window_->logicalDpiX() / 1440.0; }
@@ -170,10 +164,7 @@ QWidget* FormView::make_widget(Control& control) {
             // The value changes when the thumb is let go, as the Change event expects.
             bar->setTracking(false);
             connect(bar, &QScrollBar::valueChanged, this, [this, &model](int v) {
-                act([&] {
-                    const int value = mirrored_value(model, v);
-                    if (model.accepts(value)) model.set_value(value);
-                });
+                act(Step::Action::set, model, mirrored_value(model, v));
             });
             return bar;
         }
@@ -182,17 +173,15 @@ QWidget* FormView::make_widget(Control& control) {
             auto* option = new QRadioButton(parent);
             // The model keeps one option of a group chosen; the view only shows it.
             option->setAutoExclusive(false);
-            connect(option, &QRadioButton::clicked, this, [this, &model] {
-                act([&] { model.click(); });
-            });
+            connect(option, &QRadioButton::clicked, this,
+                    [this, &model] { act(Step::Action::click, model); });
             return option;
         }
         case ControlKind::button: {
             auto& model = static_cast<CommandButton&>(control);
             auto* button = new CaptionButton(parent);
-            connect(button, &QPushButton::clicked, this, [this, &model] {
-                act([&] { model.click(); });
-            });
+            connect(button, &QPushButton::clicked, this,
+                    [this, &model] { act(Step::Action::click, model); });
             return button;
         }
         case ControlKind::label: {
@@ -228,7 +217,8 @@ void FormView::add_menu_item(MenuItem& item) {
     // Every item can show a tick; the model decides whether it does.
     action->setCheckable(true);
     owner->addAction(action);
-    connect(action, &QAction::triggered, this, [this, &item] { act([&] { item.click(); }); });
+    connect(action, &QAction::triggered, this,
+            [this, &item] { act(Step::Action::click, item); });
     actions_[&item] = action;
 }
 

@@ -13,6 +13,7 @@
 
 #include "forms/form.h"
 #include "app/program.h"
+#include "app/step.h"
 
 class QAction;
 class QMenu;
@@ -26,8 +27,9 @@ class PictureWidget;
 class FormViewHost {
 public:
     virtual ~FormViewHost() = default;
-    // The user acted on a control: every view is brought up to date from the models.
-    virtual void after_action() = 0;
+    // The user acted on a control: the step is taken through the program (which records it)
+    // and every view is brought up to date from the models.
+    virtual void take_step(const Step& step) = 0;
     // The user closed the window of `form` from its title bar.
     virtual void close_requested(Form& form) = 0;
     // The screen in twips: a window that covers it is shown maximised.
@@ -39,8 +41,8 @@ public:
 // Shows one form model as a real window: one widget per control, placed from the model's
 // geometry (twips, or the user units of a scaled client area, to logical pixels), the menu
 // as a menu bar, picture boxes and the form's own client surface as picture widgets. It
-// holds no behaviour: a user's action calls the control's model, then the host, which calls
-// sync() on every view.
+// holds no behaviour: a user's action becomes a step that the host takes on the program,
+// then the host calls sync() on every view.
 class FormView : public QObject {
 public:
     FormView(Form& form, FormViewHost& host);
@@ -75,9 +77,8 @@ private:
     QRect pixel_rect(const Control& control) const;
     QRect to_pixels(const Geometry& twips) const;
     double pixels_per_twip() const;
-    // Runs a user's action on the model, then lets the host bring the views up to date.
-    template <class F>
-    void act(F&& action);
+    // Hands a user's action on a control of this form to the host.
+    void act(Step::Action action, const Control& control, int value = 0);
 
     Form& form_;
     FormViewHost& host_;

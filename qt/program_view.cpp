@@ -1,5 +1,8 @@
 #include "qt/program_view.h"
 
+#include <QMainWindow>
+#include <exception>
+
 #include "forms/form.h"
 
 namespace rainbow {
@@ -39,15 +42,17 @@ void ProgramView::sync() {
     }
 }
 
-void ProgramView::close_requested(Form& form) {
-    // Closing the main window ends the program; another window is only put away, and the
-    // button that opens it shows it again.
-    if (&form == program_.forms().front()) {
-        program_.end();
-    } else {
-        form.shown = false;
+void ProgramView::take_step(const Step& step) {
+    try {
+        rainbow::take_step(program_, step);
+    } catch (const std::exception& e) {
+        qWarning("%s: %s", describe(step).c_str(), e.what());
     }
     sync();
+}
+
+void ProgramView::close_requested(Form& form) {
+    take_step(Step{Step::Action::close, form.name(), "", 0});
 }
 
 }  // namespace rainbow

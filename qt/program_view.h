@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <memory>
 #include <string_view>
@@ -27,14 +28,13 @@ public:
     // Brings every view up to date from the models and honours the program's requests.
     void sync();
 
+    void take_step(const Step& step) override;
     // Adds an action to the context menu of every picture, now and in windows opened later,
     // after the menu's own actions; its shortcut works in every window (give it
     // Qt::WindowShortcut). The action finds the window it was used in as
     // QApplication::activeWindow(), whose object name is the form's name.
     void add_picture_action(QAction* action);
     QList<QAction*> picture_actions() const override { return picture_actions_; }
-
-    void after_action() override { sync(); }
     void close_requested(Form& form) override;
     Screen screen() const override { return program_.screen(); }
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/program.h"
-#include "qt/program_view.h"
+#include "qt/lesson_session.h"
 #include "qt/raster_underlay.h"
 
 namespace {
@@ -68,10 +68,9 @@ int main(int argc, char** argv) {
     QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen->availableGeometry();
     const double twips_per_logical_pixel = 1440.0 / screen->logicalDotsPerInchX();
-    rainbow::Program program(rainbow::Screen{area.width() * twips_per_logical_pixel,
-                                             area.height() * twips_per_logical_pixel});
-    rainbow::ProgramView view(program);
-    QObject::connect(&view, &rainbow::ProgramView::ended, &app, [] { QCoreApplication::exit(0); },
-                     Qt::QueuedConnection);
+    rainbow::LessonSession session(rainbow::Screen{area.width() * twips_per_logical_pixel,
+                                                   area.height() * twips_per_logical_pixel});
+    QObject::connect(&session, &rainbow::LessonSession::ended, &app,
+                     [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     return app.exec();
 }

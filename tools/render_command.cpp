@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "app/lesson.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "app/state_json.h"
@@ -17,7 +18,8 @@ const char* const render_usage =
     "usage: rainbow-render [--screen WxH] [STEP...] [OUTPUT...]\n"
     "Starts the rainbow program without a display, applies the steps in order and writes\n"
     "the outputs.\n"
-    "  --screen WxH                the screen in pixels (default 1920x1080)\n"
+    "  --screen WxH                the screen in pixels (default 1920x1080, or the lesson's)\n"
+    "  --lesson FILE               replays a saved lesson before the steps\n"
     "steps:\n"
     "  --set FORM.CONTROL=VALUE    a scroll bar takes VALUE; an option or menu item given 1\n"
     "                              is chosen (an option given 0 is cleared)\n"
@@ -35,8 +37,6 @@ const char* const render_usage =
 
 namespace {
 
-constexpr int smallest_screen = 100;
-constexpr int largest_screen = 20000;
 // A picture of 10000 x 10000 pixels takes 400 MB while it is painted.
 constexpr int smallest_picture_side = 16;
 constexpr int largest_picture_side = 10000;
@@ -57,12 +57,13 @@ Screen parse_screen(const std::string& text) {
     const auto height =
         x == std::string::npos ? std::nullopt : whole_number(std::string_view(text).substr(x + 1));
     const auto fits = [](std::optional<int> v) {
-        return v && *v >= smallest_screen && *v <= largest_screen;
+        return v && *v >= smallest_screen_pixels && *v <= largest_screen_pixels;
     };
     if (!fits(width) || !fits(height)) {
-        throw BadInput("--screen " + in_quotes(text) + ": expected WIDTHxHEIGHT in pixels, each from " +
-                       std::to_string(smallest_screen) + " to " +
-                       std::to_string(largest_screen));
+        throw BadInput("--screen " + in_quotes(text) +
+                       ": expected WIDTHxHEIGHT in pixels, each from " +
+                       std::to_string(smallest_screen_pixels) + " to " +
+                       std::to_string(largest_screen_pixels));
     }
     return Screen{*width * twips_per_pixel, *height * twips_per_pixel};
 }
@@ -127,48 +128,19 @@ std::string what(const Control& c, const Form& form) {
     return form.name() + "." + c.name() + " (a " + kind_name(c.kind()) + ")";
 }
 
-void apply_set(Program& program, const RenderRequest::Step& step) {
-    Form& form = find_form(program, step.form);
-    Control& control = find_control(form, step.control);
-    const std::string name = form.name() + "." + control.name();
-    switch (control.kind()) {
-        case ControlKind::scrollbar: {
-            auto& bar = static_cast<ScrollBar&>(control);
-            const auto value = whole_number(step.value);
-            if (!value) throw BadInput(name + ": " + in_quotes(step.value) + " is not a whole number");
-            if (!bar.accepts(*value)) {
-                throw BadInput(name + ": " + step.value + " is outside its range " +
-                               std::to_string(bar.min()) + " to " + std::to_string(bar.max()));
-            }
-            bar.set_value(*value);
-            return;
+Step parse_step(const std::string& option, const std::string& argument) {
+    const bool click = option == "--click";
+    const Target t = parse_target(option, argument, !click);
+    Step step{click ? Step::Action::click : Step::Action::set, t.form, t.name, 0};
+    if (!click) {
+        const auto value = whole_number(t.value);
+        if (!value) {
+            throw BadInput(t.form + "." + t.name + ": " + in_quotes(t.value) +
+                           " is not a whole number");
         }
-        case ControlKind::option: {
-            auto& option = static_cast<OptionButton&>(control);
-            if (step.value == "1") return option.click();
-            if (step.value == "0") return option.set_value(false);
-            throw BadInput(name + ": an option takes 1 (chosen) or 0, not " + in_quotes(step.value));
-        }
-        case ControlKind::menuitem:
-            if (step.value == "1") return static_cast<MenuItem&>(control).click();
-            throw BadInput(name + ": a menu item takes 1 (clicked), not " + in_quotes(step.value));
-        default:
-            throw BadInput(what(control, form) +
-                           " cannot be set: only scroll bars, options and menu items can");
+        step.value = *value;
     }
-}
-
-void apply_click(Program& program, const RenderRequest::Step& step) {
-    Form& form = find_form(program, step.form);
-    Control& control = find_control(form, step.control);
-    switch (control.kind()) {
-        case ControlKind::button: return static_cast<CommandButton&>(control).click();
-        case ControlKind::option: return static_cast<OptionButton&>(control).click();
-        case ControlKind::menuitem: return static_cast<MenuItem&>(control).click();
-        default:
-            throw BadInput(what(control, form) +
-                           " cannot be clicked: only buttons, options and menu items can");
-    }
+    return step;
 }
 
 const Surface& find_picture(Program& program, const RenderRequest::Output& output) {
@@ -211,7 +183,7 @@ RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
         }
         const bool known = option == "--screen" || option == "--set" || option == "--click" ||
                            option == "--png" || option == "--svg" || option == "--pdf" ||
-                           option == "--json" || option == "--size";
+                           option == "--json" || option == "--size" || option == "--lesson";
         if (!known) throw BadInput("unknown argument " + in_quotes(args[i]) + " (see --help)");
         if (!has_argument) {
             if (i + 1 >= args.size()) throw BadInput(option + " needs an argument");
@@ -219,11 +191,15 @@ RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
         }
         if (option == "--screen") {
             request.screen = parse_screen(argument);
+            request.screen_given = true;
+        } else if (option == "--lesson") {
+            if (!request.lesson.empty()) throw BadInput("--lesson may be given once");
+            if (argument.empty()) throw BadInput("--lesson needs a file name");
+            request.lesson = argument;
         } else if (option == "--size") {
             picture_side = parse_size(argument);
         } else if (option == "--set" || option == "--click") {
-            const Target t = parse_target(option, argument, option == "--set");
-            request.steps.push_back({option == "--click", t.form, t.name, t.value});
+            request.steps.push_back(parse_step(option, argument));
         } else if (option == "--json") {
             if (argument.empty()) throw BadInput("--json needs a file name, or - for standard output");
             request.outputs.push_back({RenderRequest::Output::Kind::json, "", "", argument});
@@ -240,13 +216,22 @@ RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
 }
 
 void run_render(const RenderRequest& request, std::ostream& standard_output) {
-    Program program(request.screen);
-    for (const auto& step : request.steps) {
-        if (step.click) {
-            apply_click(program, step);
-        } else {
-            apply_set(program, step);
+    Lesson lesson{request.screen, {}};
+    if (!request.lesson.empty()) {
+        try {
+            lesson = read_lesson_file(request.lesson);
+            check_lesson(lesson);
+        } catch (const BadLesson& e) {
+            throw BadInput("lesson " + in_quotes(request.lesson) + ": " + e.what());
         }
+        if (request.screen_given) lesson.screen = request.screen;
+    }
+    Program program(lesson.screen);
+    try {
+        replay(program, lesson);
+        for (const Step& step : request.steps) take_step(program, step);
+    } catch (const BadStep& e) {
+        throw BadInput(e.what());
     }
 
     // Every output is checked, and every picture painted, before the first file is written.

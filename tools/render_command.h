@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "app/step.h"
 #include "tools/bad_input.h"
 
 namespace rainbow {
@@ -12,10 +13,6 @@ namespace rainbow {
 
 // What `rainbow-render` is asked to do: the screen, the steps in order, the outputs.
 struct RenderRequest {
-    struct Step {
-        bool click = false;  // --click; otherwise --set with `value`
-        std::string form, control, value;
-    };
     struct Output {
         enum class Kind { png, svg, pdf, json } kind = Kind::json;
         std::string form, picture;  // empty for json
@@ -25,6 +22,8 @@ struct RenderRequest {
 
     bool help = false;
     Screen screen{1920 * twips_per_pixel, 1080 * twips_per_pixel};
+    bool screen_given = false;  // otherwise a lesson's screen, when there is a lesson
+    std::string lesson;         // --lesson FILE: replayed before the steps
     std::vector<Step> steps;
     std::vector<Output> outputs;
 };
@@ -34,7 +33,8 @@ extern const char* const render_usage;
 // Reads the command line (without the program name); throws BadInput.
 RenderRequest parse_render_arguments(const std::vector<std::string>& args);
 
-// Starts the program, applies the steps, checks every output (picture and file) and only
+// Starts the program (on the lesson's screen unless --screen is given), replays the lesson
+// after checking all of it, applies the steps, checks every output (picture and file) and only
 // then writes them; throws BadInput before anything is written.
 void run_render(const RenderRequest& request, std::ostream& standard_output);
 

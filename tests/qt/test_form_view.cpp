@@ -12,6 +12,7 @@
 #include "forms/form.h"
 #include "rainbow/main_window.h"
 #include "app/program.h"
+#include "app/step.h"
 #include "qt/form_view.h"
 #include "qt/picture_widget.h"
 #include "qt/program_view.h"
@@ -20,12 +21,13 @@ using namespace rainbow;
 
 namespace {
 
-// A host for one form on its own: counts the actions and syncs the view after each.
+// A host for one form on its own: takes and counts the steps and syncs the view after each.
 class OneFormHost : public FormViewHost {
 public:
     FormView* view = nullptr;
     int actions = 0;
-    void after_action() override {
+    void take_step(const Step& step) override {
+        checked_step(view->form(), step)();
         ++actions;
         if (view) view->sync();
     }

@@ -319,6 +319,70 @@ private slots:
         QVERIFY(text.contains("<path") || text.contains("<polyline"));
     }
 
+    void lessonGivesTheStateOfItsStepsGivenAsArguments_data() {
+        QTest::addColumn<QString>("lesson");
+        const QDir examples(QStringLiteral(LESSONS_DIR));
+        const QStringList files = examples.entryList({"*.json"}, QDir::Files);
+        QVERIFY(files.size() >= 3);
+        for (const QString& file : files) {
+            QTest::newRow(file.toUtf8().constData()) << examples.filePath(file);
+        }
+    }
+
+    void lessonGivesTheStateOfItsStepsGivenAsArguments() {
+        QFETCH(QString, lesson);
+        QFile file(lesson);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringList args;
+        for (const QJsonValue step : QJsonDocument::fromJson(file.readAll())["steps"].toArray()) {
+            const QString target = step["form"].toString() + "." + step["control"].toString();
+            if (step["action"] == QStringLiteral("set")) {
+                args << "--set" << target + "=" + QString::number(step["value"].toInt());
+            } else {
+                args << "--click" << target;
+            }
+        }
+        QVERIFY(!args.isEmpty());
+        const QJsonObject replayed = state({"--lesson", lesson});
+        QVERIFY(!replayed.isEmpty());
+        QCOMPARE(replayed, state(args));
+        // Further steps follow the lesson, wherever --lesson stands.
+        const QStringList more{"--set", "arxiki.psipigi=30"};
+        QCOMPARE(state(more + QStringList{"--lesson", lesson}), state(args + more));
+    }
+
+    void malformedLessonWritesNothing_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("named");
+        const QByteArray head = R"({"version": 1, "screen": {"width": 1920, "height": 1080}, )";
+        QTest::newRow("not JSON") << QByteArray("steps: none") << "not JSON";
+        QTest::newRow("not UTF-8") << head + "\"steps\": [\"\xff\"]}" << "UTF-8";
+        QTest::newRow("value out of range")
+            << head + R"("steps": [{"action": "set", "form": "arxiki", "control": "arithanak",
+                          "value": 3}]})"
+            << "arithanak";
+        QTest::newRow("a window not open")
+            << head + R"("steps": [{"action": "click", "form": "cut_rays", "control": "Command1"}]})"
+            << "cut_rays";
+    }
+
+    void malformedLessonWritesNothing() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, named);
+        QTemporaryDir lessons, outputs;
+        QFile lesson(lessons.filePath("bad.json"));
+        QVERIFY(lesson.open(QIODevice::WriteOnly));
+        lesson.write(text);
+        lesson.close();
+        const Run run = render({"--lesson", lesson.fileName(), "--json",
+                                outputs.filePath("state.json"), "--png",
+                                "arxiki.Picture1=" + outputs.filePath("main.png")});
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY2(run.err.contains(named.toUtf8()), run.err.constData());
+        QCOMPARE(QDir(outputs.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
+    }
+
     void helpIsNotAnError() {
         const Run run = render({"--help"});
         QCOMPARE(run.status, 0);

@@ -1,0 +1,202 @@
+#include "app/lesson.h"
+
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <nlohmann/json.hpp>
+
+#include "forms/utf8.h"
+
+namespace rainbow {
+namespace {
+
+using Json = nlohmann::json;
+
+// The offset of the first byte that does not belong to well-formed UTF-8, or npos.
+std::size_t first_bad_utf8_byte(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = utf8_length(text, i);
+        if (length == 0) return i;
+        i += length;
+    }
+    return std::string_view::npos;
+}
+
+const Json& field(const Json& object, const char* name, const std::string& where) {
+    const auto it = object.find(name);
+    if (it == object.end()) throw BadLesson(where + " has no \"" + name + "\"");
+    return *it;
+}
+
+std::string text_field(const Json& object, const char* name, const std::string& where) {
+    const Json& value = field(object, name, where);
+    if (!value.is_string()) throw BadLesson(where + ": \"" + name + "\" is not a text");
+    return value.get<std::string>();
+}
+
+int whole_field(const Json& object, const char* name, const std::string& where) {
+    const Json& value = field(object, name, where);
+    if (!value.is_number_integer()) {
+        throw BadLesson(where + ": \"" + name + "\" is not a whole number");
+    }
+    // A number beyond int is out of every range; report it as given.
+    if (value.is_number_unsigned()
+            ? value.get<std::uint64_t>() > std::numeric_limits<int>::max()
+            : (value.get<std::int64_t>() < std::numeric_limits<int>::min() ||
+               value.get<std::int64_t>() > std::numeric_limits<int>::max())) {
+        throw BadLesson(where + ": \"" + name + "\" " + value.dump() + " is out of range");
+    }
+    return value.get<int>();
+}
+
+void only_fields(const Json& object, std::initializer_list<const char*> names,
+                 const std::string& where) {
+    for (const auto& [key, value] : object.items()) {
+        bool known = false;
+        for (const char* name : names) known = known || key == name;
+        if (!known) throw BadLesson(where + ": unknown field \"" + key + "\"");
+    }
+}
+
+double screen_side(const Json& screen, const char* name) {
+    const Json& side = field(screen, name, "the screen");
+    if (!side.is_number() || !(side.get<double>() >= smallest_screen_pixels &&
+                               side.get<double>() <= largest_screen_pixels)) {
+        throw BadLesson(std::string("the screen's ") + name + " is not a number of pixels from " +
+                        std::to_string(smallest_screen_pixels) + " to " +
+                        std::to_string(largest_screen_pixels));
+    }
+    return side.get<double>() * twips_per_pixel;
+}
+
+Step parse_step(const Json& json, std::size_t index) {
+    const std::string where = "step " + std::to_string(index + 1);
+    if (!json.is_object()) throw BadLesson(where + " is not an object");
+    Step step;
+    const std::string action = text_field(json, "action", where);
+    step.form = text_field(json, "form", where);
+    if (action == "close") {
+        only_fields(json, {"action", "form"}, where);
+        step.action = Step::Action::close;
+        return step;
+    }
+    step.control = text_field(json, "control", where);
+    if (action == "click") {
+        only_fields(json, {"action", "form", "control"}, where);
+        step.action = Step::Action::click;
+    } else if (action == "set") {
+        only_fields(json, {"action", "form", "control", "value"}, where);
+        step.action = Step::Action::set;
+        step.value = whole_field(json, "value", where);
+    } else {
+        throw BadLesson(where + ": unknown action \"" + action + "\" (set, click or close)");
+    }
+    return step;
+}
+
+// Written in the order a reader expects: action, form, control, value.
+nlohmann::ordered_json step_json(const Step& step) {
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    json["action"] = step.action == Step::Action::set     ? "set"
+                     : step.action == Step::Action::click ? "click"
+                                                          : "close";
+    json["form"] = step.form;
+    if (step.action == Step::Action::close) return json;
+    json["control"] = step.control;
+    if (step.action == Step::Action::set) json["value"] = step.value;
+    return json;
+}
+
+// Writes a number of pixels without a needless fraction.
+Json pixels(double twips) {
+    const double px = twips / twips_per_pixel;
+    if (px == std::round(px)) return Json(static_cast<long long>(px));
+    return Json(px);
+}
+
+}  // namespace
+
+Lesson lesson_of(const Program& program) { return Lesson{program.screen(), program.steps()}; }
+
+std::string lesson_json(const Lesson& lesson) {
+    // By hand, so that the file reads top to bottom with one step a line.
+    std::string out = "{\n  \"version\": " + std::to_string(lesson_version) + ",\n";
+    out += "  \"screen\": {\"width\": " + pixels(lesson.screen.width_twips).dump() +
+           ", \"height\": " + pixels(lesson.screen.height_twips).dump() + "},\n";
+    out += "  \"steps\": [";
+    for (std::size_t i = 0; i < lesson.steps.size(); ++i) {
+        out += (i == 0 ? "\n    " : ",\n    ");
+        out += step_json(lesson.steps[i]).dump();
+    }
+    out += lesson.steps.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return out;
+}
+
+Lesson parse_lesson(std::string_view text) {
+    if (text.size() > largest_lesson_bytes) {
+        throw BadLesson("the file is too large for a lesson (more than " +
+                        std::to_string(largest_lesson_bytes / 1024) + " KiB)");
+    }
+    if (const auto bad = first_bad_utf8_byte(text); bad != std::string_view::npos) {
+        throw BadLesson("the file is not UTF-8 text (byte " + std::to_string(bad + 1) + ")");
+    }
+    Json json;
+    try {
+        json = Json::parse(text);
+    } catch (const Json::parse_error& e) {
+        std::string why = e.what();
+        if (const auto end = why.find("] "); end != std::string::npos) why.erase(0, end + 2);
+        throw BadLesson("the file is not JSON (" + why + ")");
+    }
+    if (!json.is_object()) throw BadLesson("the file is JSON but not a lesson (no object)");
+    only_fields(json, {"version", "screen", "steps"}, "the lesson");
+    const int version = whole_field(json, "version", "the lesson");
+    if (version < 1 || version > lesson_version) {
+        throw BadLesson("the lesson's version " + std::to_string(version) +
+                        " is not one this program reads (1 to " + std::to_string(lesson_version) +
+                        ")");
+    }
+    Lesson lesson;
+    const Json& screen = field(json, "screen", "the lesson");
+    if (!screen.is_object()) throw BadLesson("the lesson's screen is not an object");
+    only_fields(screen, {"width", "height"}, "the screen");
+    lesson.screen = Screen{screen_side(screen, "width"), screen_side(screen, "height")};
+    const Json& steps = field(json, "steps", "the lesson");
+    if (!steps.is_array()) throw BadLesson("the lesson's steps are not a list");
+    for (std::size_t i = 0; i < steps.size(); ++i) lesson.steps.push_back(parse_step(steps[i], i));
+    return lesson;
+}
+
+Lesson read_lesson_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw BadLesson("the file cannot be read");
+    std::string text(largest_lesson_bytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (in.bad()) throw BadLesson("the file cannot be read");
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return parse_lesson(text);
+}
+
+bool write_lesson_file(const Lesson& lesson, const std::string& path) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << lesson_json(lesson);
+    return bool(out.flush());
+}
+
+void replay(Program& program, const Lesson& lesson) {
+    for (const Step& step : lesson.steps) take_step(program, step);
+}
+
+void check_lesson(const Lesson& lesson) {
+    Program scratch(lesson.screen);
+    for (std::size_t i = 0; i < lesson.steps.size(); ++i) {
+        try {
+            take_step(scratch, lesson.steps[i]);
+        } catch (const BadStep& e) {
+            throw BadLesson("step " + std::to_string(i + 1) + ": " + e.what());
+        }
+    }
+}
+
+}  // namespace rainbow

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/step.h"
+
+namespace rainbow {
+
+class Program;
+
+// A fault the soak found: at which event, what was wrong, and the steps taken since the
+// program's last fresh start (replaying them reproduces it).
+struct SoakFault {
+    long event = 0;
+    std::string what;
+    std::vector<Step> steps;
+};
+
+struct SoakReport {
+    long events = 0;
+    std::vector<SoakFault> faults;
+    // What the run held at most, for the record.
+    std::size_t most_picture_items = 0;
+    std::size_t most_resident_bytes = 0;
+    double farthest_item = 0;  // relative to its picture's extent
+    long lessons_replayed = 0;
+    long exports = 0;
+};
+
+struct SoakOptions {
+    long events = 1000;
+    std::uint64_t seed = 1;
+    // Paints the program's pictures as an export would; the JSON state is written always.
+    std::function<void(Program&)> export_pictures;
+    // More than this many bytes resident is a fault.
+    std::size_t largest_resident_bytes = std::size_t(3) << 30;
+};
+
+// Drives random user events across all the windows through take_step: scroll bars to random
+// values and to their ends, options, menu items and buttons (END only as the last event),
+// windows closed, steps the program must refuse, lessons saved and replayed on a fresh
+// program, exports, and fresh starts. After every event it checks that nothing threw, the
+// display lists, the labels against their controls, and memory.
+SoakReport run_soak(const SoakOptions& options);
+
+}  // namespace rainbow
