@@ -5,12 +5,11 @@ set(CPACK_PACKAGE_NAME rainbow)
 set(CPACK_PACKAGE_VENDOR "Rainbow developers")
 set(CPACK_PACKAGE_CONTACT "Rainbow developers <maintainers@users.noreply.c-seed-36c60a60.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching program on the optics of the rainbow")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A beam of light, parallel or from a point source, meets a spherical drop of water or\n"
-    "glass. The program draws the drop and the rays, prints the angles of incidence and of\n"
-    "deviation and marks the ray of least deviation, the one that makes the rainbow. It also\n"
-    "shows the constructions that fold at the rainbow ray, a composite rainbow, where one\n"
-    "refracted ray is cut by another, and the caustics of a sphere.")
+set(CPACK_PACKAGE_DESCRIPTION "A beam of light, parallel or from a point source, meets a spherical drop of \
+water or glass.\nThe program draws the drop and the rays, prints the angles of incidence \
+and of deviation\nand marks the ray of least deviation, the one that makes the rainbow. \
+It also shows\nthe constructions that fold at the rainbow ray, a composite rainbow, where \
+one refracted\nray is cut by another, and the caustics of a sphere.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY rainbow)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
