@@ -47,6 +47,8 @@ void CausticsWindow::open_caustics_window() {
     const Screen& screen = program_.screen();
     form_.set_geometry({0, 0, screen.width_twips, screen.height_twips});
     form_.show();
+    // Open already, the window comes to the front.
+    program_.give_focus(form_);
 
     // A square picture at the left, four fifths of the window's height.
     const double side = form_.geometry().height * 4 / 5;

@@ -53,6 +53,8 @@ void CutRaysWindow::Form_Load() { values_.parallel_rays = true; }
 
 void CutRaysWindow::show_and_redraw() {
     form_.show();
+    // Open already, the window comes to the front.
+    program_.give_focus(form_);
     draw_ray_crossing();
 }
 

@@ -39,6 +39,7 @@ class CutRaysWindow {
     CutRaysValues values_;
 
     void lay_out_controls();
+    void keep_angle_text_clear();
     void clear_and_redraw();
 
   public:

@@ -168,6 +168,8 @@ QWidget* FormView::make_widget(Control& control) {
             auto* bar = new QScrollBar(model.vertical() ? Qt::Vertical : Qt::Horizontal, parent);
             // The value changes when the thumb is let go, as the Change event expects.
             bar->setTracking(false);
+            // Tab reaches every bar and the arrow keys move it, as a click on its arrows does.
+            bar->setFocusPolicy(Qt::StrongFocus);
             connect(bar, &QScrollBar::valueChanged, this, [this, &model](int v) {
                 act([&] {
                     const int value = mirrored_value(model, v);

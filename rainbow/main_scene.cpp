@@ -36,6 +36,8 @@ void Main(Program& program) {
     // chosen there is nothing to draw.
     const bool point = w.pointsource.value();
     if (!point && !w.parallel.value()) return;
+    // The angles each pass prints are lifted above the rays of the later passes, on white.
+    const std::size_t first_item = picture.items().size();
     double beam_y = 0;
     const auto trace = [&](double n) {
         if (point) {
@@ -55,6 +57,7 @@ void Main(Program& program) {
         picture.fore_color = rgb(255, 0, 0);
         trace(glass_index);
     }
+    picture.raise_texts(first_item, white);
 }
 
 }  // namespace rainbow
