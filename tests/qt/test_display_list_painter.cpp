@@ -132,6 +132,25 @@ private slots:
         QVERIFY(QFontMetricsF(font).inFontUcs4(U'ω'));
     }
 
+    void aRaisedTextHidesTheLinesUnderItOnlyWithinItsBox() {
+        Surface s = square_picture();
+        s.fore_color = rgb(0, 0, 0);
+        s.draw_width = 3;
+        s.line(0, 75, 100, 75);  // through the text's middle and on beyond it
+        const std::size_t first = s.items().size();
+        s.fore_color = rgb(255, 0, 0);
+        s.current_x = 10;
+        s.current_y = 80;
+        s.print("INCIDENCE");
+        s.raise_texts(first, white);
+        const QImage image = paint(s);
+        // Between the letters the line is gone; past the text's end it is still drawn.
+        int black_in_box = 0;
+        for (int x = 12; x < 40; ++x) black_in_box += image.pixelColor(x, 25).black() > 200;
+        QCOMPARE(black_in_box, 0);
+        QVERIFY(near_pixel_of(image, 97, 25, Qt::black, 0));
+    }
+
     void paintingInTwoStepsEqualsPaintingAtOnce() {
         Surface s = square_picture();
         s.line(0, 0, 100, 100, rgb(255, 0, 0));
