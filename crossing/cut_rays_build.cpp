@@ -4,10 +4,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/clearance.h"
-#include "app/format.h"
-#include "app/program.h"
 #include "crossing/cut_rays_window.h"
+#include "forms/clearance.h"
+#include "forms/format.h"
 #include "geometry/angles.h"
 
 namespace rainbow {
@@ -30,9 +29,9 @@ void convert_controls_to_user_units(Form& form) {
 }  // namespace
 
 void CutRaysWindow::build_cut_rays_window() {
-    const Screen& screen = program_.screen();
+    const Screen& screen = host_.screen();
     form_.set_geometry({0, 0, screen.width_twips, screen.height_twips});
-    program_.settings.pi = pi_value();
+    host_.shared_settings().pi = pi_value();
 
     CutRaysValues& v = values_;
     v.client_width = float(form_.client_width_twips());
@@ -54,7 +53,6 @@ void CutRaysWindow::build_cut_rays_window() {
     surface.fill_color = white;
     surface.fill_style = 0;
     form_.show();
-    program_.give_focus(form_);
 
     lay_out_controls();
     // Each value fires its Change handler, which draws with what is set so far. A short

@@ -1,9 +1,9 @@
 #include "rainbow/main_layout.h"
 
-#include "app/clearance.h"
-#include "app/format.h"
-#include "app/main_window.h"
-#include "app/program.h"
+#include "forms/clearance.h"
+#include "forms/format.h"
+#include "rainbow/main_window.h"
+#include "forms/screen.h"
 
 namespace rainbow {
 namespace {

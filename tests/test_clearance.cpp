@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "app/clearance.h"
-#include "app/form.h"
-#include "app/main_window.h"
 #include "app/program.h"
 #include "crossing/cut_rays_values.h"
 #include "crossing/cut_rays_window.h"
 #include "display_list.h"
+#include "forms/clearance.h"
+#include "forms/form.h"
+#include "rainbow/main_window.h"
 
 namespace rainbow {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form.h"
+#include "forms/form.h"
 #include "display_list.h"
 
 namespace rainbow {

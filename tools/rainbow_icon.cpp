@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/main_window.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "qt/display_list_painter.h"
 #include "qt/picture_files.h"

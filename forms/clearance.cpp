@@ -1,9 +1,9 @@
-#include "app/clearance.h"
+#include "forms/clearance.h"
 
 #include <algorithm>
 
-#include "app/form.h"
-#include "app/surface.h"
+#include "forms/form.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 namespace {

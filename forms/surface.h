@@ -7,8 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/color.h"
-#include "app/scale.h"
+#include "forms/color.h"
+#include "forms/scale.h"
 
 namespace rainbow {
 
@@ -26,6 +26,7 @@ struct LineItem {
     Rgb color;
     int width;
     int style;
+    friend bool operator==(const LineItem&, const LineItem&) = default;
 };
 struct CircleItem {
     float x, y, r;
@@ -35,17 +36,20 @@ struct CircleItem {
     std::optional<Rgb> fill;
     std::optional<float> start;  // arc start, radians counter-clockwise from +x
     std::optional<float> end;
+    friend bool operator==(const CircleItem&, const CircleItem&) = default;
 };
 struct PsetItem {
     float x, y;
     Rgb color;
     int width;
+    friend bool operator==(const PsetItem&, const PsetItem&) = default;
 };
 struct TextItem {
     float x, y;
     std::string text;
     Rgb color;
     std::optional<Rgb> backing;  // a box of this colour behind the text, or none
+    friend bool operator==(const TextItem&, const TextItem&) = default;
 };
 using Item = std::variant<ScaleItem, LineItem, CircleItem, PsetItem, TextItem>;
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/controls.h"
+#include "forms/controls.h"
 
 namespace rainbow {
 
