@@ -3,9 +3,9 @@
 // the rainbow ray. Run at build time; writes DIR/NxN/apps/NAME.png for each size and
 // DIR/scalable/apps/NAME.svg.
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -14,7 +14,6 @@
 
 #include "rainbow/main_window.h"
 #include "app/program.h"
-#include "qt/display_list_painter.h"
 #include "qt/picture_files.h"
 
 namespace {
@@ -44,22 +43,23 @@ void show_primary_bow(rainbow::Program& program) {
 bool write_png_icon(const QString& dir, const QString& name, int side) {
     rainbow::Program program(screen_for_picture(side));
     show_primary_bow(program);
-    QImage image(side, side, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    paint_display_list(painter, program.arxiki().Picture1.surface(), QSizeF(side, side));
-    painter.end();
+    const QImage image =
+        rainbow::render_image(program.arxiki().Picture1.surface(), QSize(side, side));
     const QString folder = QStringLiteral("%1/%2x%2/apps").arg(dir).arg(side);
-    return QDir().mkpath(folder) && image.save(folder + "/" + name + ".png", "PNG");
+    return !image.isNull() && QDir().mkpath(folder) &&
+           image.save(folder + "/" + name + ".png", "PNG");
 }
 
 bool write_svg_icon(const QString& dir, const QString& name, int side) {
     rainbow::Program program(screen_for_picture(side));
     show_primary_bow(program);
+    const QByteArray svg =
+        rainbow::encode_picture(program.arxiki().Picture1.surface(), rainbow::PictureFormat::svg,
+                                QSize(side, side), QStringLiteral("rainbow"));
     const QString folder = dir + "/scalable/apps";
-    return QDir().mkpath(folder) &&
-           rainbow::write_svg(program.arxiki().Picture1.surface(), folder + "/" + name + ".svg",
-                              QStringLiteral("rainbow"));
+    QFile file(folder + "/" + name + ".svg");
+    return !svg.isEmpty() && QDir().mkpath(folder) && file.open(QIODevice::WriteOnly) &&
+           file.write(svg) == svg.size() && file.flush();
 }
 
 }  // namespace
