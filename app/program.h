@@ -58,7 +58,12 @@ public:
     void give_focus(std::string_view window) override { give_focus(this->window(window).form()); }
     Form* take_focus_request();
 
-    void open_window(std::string_view name) override { window(name).open(); }
+    // The window opened comes to the front, whether it was open already or not.
+    void open_window(std::string_view name) override {
+        Window& opened = window(name);
+        opened.open();
+        give_focus(opened.form());
+    }
 
     // The steps a user has taken since start-up, in order (see take_step); the changes the
     // handlers make are not steps.

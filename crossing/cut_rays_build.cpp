@@ -4,8 +4,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "forms/format.h"
 #include "crossing/cut_rays_window.h"
+#include "forms/clearance.h"
+#include "forms/format.h"
 #include "geometry/angles.h"
 
 namespace rainbow {
@@ -94,6 +95,22 @@ void CutRaysWindow::lay_out_controls() {
     SPECIAL_RAY.set_top(v.y_top);
     NON_SPECIAL.set_geometry({SPECIAL_RAY.left() + SPECIAL_RAY.width(), v.y_top,
                               NON_SPECIAL.width(), SPECIAL_RAY.height()});
+    keep_angle_text_clear();
+}
+
+// The rainbow angle is printed near the top of the client area, where "SHOW WAVES" lies over
+// it on usual screens: the text moves clear of every control by the smallest amount.
+void CutRaysWindow::keep_angle_text_clear() {
+    CutRaysValues& v = values_;
+    const double x = v.x_left + v.y_top;
+    const double y = v.y_top - v.y_top / 8;
+    const Geometry at = form_.to_twips({x, y, 0, 0});
+    const Geometry text =
+        printed_text_box(at.left, at.top, std::string(rainbow_angle_caption) + "00.00");
+    const Shift shift = clearing_shift(std::span(&text, 1), control_boxes(form_, {}));
+    const Geometry clear = form_.from_twips({at.left + shift.right, at.top + shift.down, 0, 0});
+    v.angle_text_right = clear.left - x;
+    v.angle_text_down = y - clear.top;
 }
 
 }  // namespace rainbow

@@ -96,8 +96,9 @@ CrossingCaptions draw_ray_crossing(Surface& client, CutRaysValues& v, const RayC
     double t = 0;
     if (n > 1) {
         t = rainbow_incidence(n).value_or(0);
-        print_at(client, v.x_left + v.y_top, v.y_top - v.y_top / 8,
-                 "Belqor angle = " + format_number(degrees(t), "0.00"));
+        print_at(client, v.x_left + v.y_top + v.angle_text_right,
+                 v.y_top - v.y_top / 8 - v.angle_text_down,
+                 rainbow_angle_caption + format_number(degrees(t), "0.00"));
     }
 
     Ray first;

@@ -2,6 +2,9 @@
 
 namespace rainbow {
 
+// The text printed before the rainbow angle of the chosen index.
+inline constexpr const char* rainbow_angle_caption = "Belqor angle = ";
+
 // The values the ray-crossing window shares between its set-up, its picture and the refracted
 // rays: the user window of its client area, the sphere, where the rays start, and what the last
 // refracted ray left behind. One per window; it starts all zero except the kind of rays.
@@ -25,6 +28,11 @@ struct CutRaysValues {
 
     // True: parallel rays, each starting at its own height. False: both rays start on the axis.
     bool parallel_rays = true;
+
+    // How far the text of the rainbow angle is moved from its place near the top of the
+    // client area, in user units, to keep clear of the window's controls.
+    double angle_text_right = 0;
+    double angle_text_down = 0;
 
     // Left by the last refracted ray: the slope of its chord and its exit point. All three are
     // 0 when the chord is vertical; the slope alone is 0 when the chord is horizontal within

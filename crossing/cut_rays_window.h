@@ -41,6 +41,7 @@ class CutRaysWindow : public Window {
     CutRaysValues values_;
 
     void lay_out_controls();
+    void keep_angle_text_clear();
     void clear_and_redraw();
 
   public:

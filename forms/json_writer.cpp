@@ -89,6 +89,7 @@ struct ItemWriter {
         json.key("y").value(t.y);
         json.key("text").value(t.text);
         json.key("color").value(t.color);
+        if (t.backing) json.key("backing").value(*t.backing);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "forms/surface.h"
 
 #include <cmath>
+#include <utility>
 
 namespace rainbow {
 namespace {
@@ -109,11 +110,43 @@ void Surface::pset(float x, float y, Rgb color) {
 void Surface::print(std::string_view text) {
     const float x = float(current_x);
     const float y = float(current_y);
-    if (finite({x, y})) record(TextItem{x, y, std::string(text), fore_color});
+    if (finite({x, y})) record(TextItem{x, y, std::string(text), fore_color, std::nullopt});
     // The text position moves to the start of the next line.
     const Scale s = current_scale();
     current_x = s.x1;
     if (height_twips_ > 0) current_y += line_height_twips * s.height() / height_twips_;
+}
+
+void Surface::raise_texts(std::size_t first, Rgb color) {
+    if (first >= items_.size()) return;
+    // The scale an item is drawn under is the last scale item before it, if any.
+    std::optional<ScaleItem> in_force;
+    std::optional<ScaleItem> at_end;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (const auto* s = std::get_if<ScaleItem>(&items_[i])) {
+            if (i < first) in_force = *s;
+            at_end = *s;
+        }
+    }
+    std::vector<Item> staying;
+    std::vector<Item> raised;
+    for (std::size_t i = first; i < items_.size(); ++i) {
+        Item& item = items_[i];
+        if (const auto* s = std::get_if<ScaleItem>(&item)) in_force = *s;
+        if (auto* text = std::get_if<TextItem>(&item)) {
+            text->backing = color;
+            if (in_force == at_end) {
+                raised.push_back(std::move(item));
+                continue;
+            }
+        }
+        staying.push_back(std::move(item));
+    }
+    items_.resize(first);
+    for (Item& item : staying) items_.push_back(std::move(item));
+    for (Item& item : raised) items_.push_back(std::move(item));
+    // A raster cache of this list no longer holds its first items in order.
+    ++generation_;
 }
 
 }  // namespace rainbow

@@ -51,6 +51,7 @@ struct TextItem {
     float x, y;
     std::string text;
     Rgb color;
+    std::optional<Rgb> backing;  // a box of this colour behind the text, or none
     friend bool operator==(const TextItem&, const TextItem&) = default;
 };
 using Item = std::variant<ScaleItem, LineItem, CircleItem, PsetItem, TextItem>;
@@ -102,6 +103,10 @@ public:
     void pset(float x, float y);
     void pset(float x, float y, Rgb color);
     void print(std::string_view text);
+    // Lifts the texts drawn since item `first` above everything drawn after them, in their
+    // order and each on a backing of `color`, so that no later line crosses them. A text
+    // stays in its place (on its backing) where a later scale would change its meaning.
+    void raise_texts(std::size_t first, Rgb color);
 
     double scale_left() const { return current_scale().x1; }
     double scale_top() const { return current_scale().y1; }

@@ -210,10 +210,17 @@ public:
         const QPointF at = map(t.x, t.y);
         // A text may reach into the area from far outside it.
         if (std::fabs(at.x()) > largest_radius || std::fabs(at.y()) > largest_radius) return;
+        const QString text = QString::fromStdString(t.text);
+        const QPointF baseline(at.x(), at.y() + ascent_);
         painter_.setFont(font_);
+        if (t.backing) {
+            // The text's own box, a pixel wider all round.
+            const QRectF box = QFontMetricsF(font_).boundingRect(text).translated(baseline);
+            painter_.fillRect(box.adjusted(-1, -1, 1, 1), to_qcolor(*t.backing));
+        }
         painter_.setPen(to_qcolor(t.color));
         pen_.reset();
-        painter_.drawText(QPointF(at.x(), at.y() + ascent_), QString::fromStdString(t.text));
+        painter_.drawText(baseline, text);
     }
 
 private:

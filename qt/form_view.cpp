@@ -163,6 +163,10 @@ QWidget* FormView::make_widget(Control& control) {
             auto* bar = new QScrollBar(model.vertical() ? Qt::Vertical : Qt::Horizontal, parent);
             // The value changes when the thumb is let go, as the Change event expects.
             bar->setTracking(false);
+            // Tab reaches every bar and the arrow keys move its thumb the way they point (Qt's
+            // scroll bars turn Left and Right round).
+            bar->setFocusPolicy(Qt::StrongFocus);
+            bar->setInvertedControls(model.vertical());
             connect(bar, &QScrollBar::valueChanged, this, [this, &model](int v) {
                 act(Step::Action::set, model, mirrored_value(model, v));
             });

@@ -1,5 +1,6 @@
 #include "rainbow/main_layout.h"
 
+#include "forms/clearance.h"
 #include "forms/format.h"
 #include "rainbow/main_window.h"
 #include "forms/screen.h"
@@ -66,6 +67,10 @@ void lay_out_main_window(MainWindow& w, const Screen& screen) {
     w.Command6.set_top(bottom_of(w.Command5));
     w.Command6.set_height(w.Command3.height());
     w.Command6.set_left(w.Command4.left());
+
+    // The ray selector that "Belqor" shows, with its label, would lie over the source-height
+    // bar and its label "Ysource = ...": the two go clear of every other control, together.
+    move_clear_of_other_controls(form, {&w.HScroll1, &w.Label3});
 }
 
 }  // namespace rainbow

@@ -36,6 +36,8 @@ void draw_main_scene(const SceneChoice& choice, Settings& s, Surface& picture) {
     // One pass per colour of the material, for the chosen beam; with no beam or no material
     // chosen there is nothing to draw.
     if (!choice.point_source && !choice.parallel) return;
+    // The angles each pass prints are lifted above the rays of the later passes, on white.
+    const std::size_t first_item = picture.items().size();
     double beam_y = 0;
     const auto trace = [&](double n) {
         if (choice.point_source) {
@@ -56,6 +58,7 @@ void draw_main_scene(const SceneChoice& choice, Settings& s, Surface& picture) {
         picture.fore_color = rgb(255, 0, 0);
         trace(glass_index);
     }
+    picture.raise_texts(first_item, white);
 }
 
 }  // namespace rainbow

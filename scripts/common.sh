@@ -32,15 +32,20 @@ install_missing() {
         apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# What building needs (the core tests are configured with every build).
-build_packages=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev googletest
-                libbenchmark-dev nlohmann-json3-dev
-                fonts-liberation)
+# What building the program needs, and what building its tests needs besides.
+program_packages=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libbenchmark-dev
+                  nlohmann-json3-dev fonts-liberation)
+build_packages=("${program_packages[@]}" libgtest-dev googletest)
 
-# Configures and builds a tree: build_tree DIR CMAKE-OPTIONS...
-build_tree() {
+# Configures a tree: configure_tree DIR CMAKE-OPTIONS...
+configure_tree() {
     local dir=$1
     shift
     cmake -S "$top" -B "$top/$dir" -G Ninja "$@"
-    cmake --build "$top/$dir"
+}
+
+# Configures and builds every target of a tree: build_tree DIR CMAKE-OPTIONS...
+build_tree() {
+    configure_tree "$@"
+    cmake --build "$top/$1"
 }

@@ -183,3 +183,36 @@ TEST_F(CutRaysWindowTest, Buttons) {
 
 }  // namespace
 }  // namespace rainbow
+
+namespace rainbow {
+namespace {
+
+// A button whose window is open already brings it to the front, as does the first opening.
+TEST(OpeningButtons, AskForTheFocusOfTheWindowTheyOpen) {
+    struct Row {
+        const char* name;
+        void (*second_click)(Program&);
+        const char* form;
+    };
+    const Row rows[] = {
+        {"Where the ray cuts a chosen ray", [](Program& p) { p.arxiki().Command5.click(); },
+         "cut_rays"},
+        {"waves", [](Program& p) { p.arxiki().Command6.click(); }, "kafstikh"},
+        {"SHOW WAVES", [](Program& p) { p.cut_rays().Command3.click(); }, "kafstikh"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Program program;
+        program.arxiki().Command5.click();
+        program.arxiki().Command6.click();
+        program.take_focus_request();
+        row.second_click(program);
+        const Form* focus = program.take_focus_request();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_EQ(focus->name(), row.form);
+        EXPECT_TRUE(focus->shown);
+    }
+}
+
+}  // namespace
+}  // namespace rainbow

@@ -398,3 +398,35 @@ TEST(Main, NoBeamChosenDrawsNothing) {
 
 }  // namespace
 }  // namespace rainbow
+
+namespace rainbow {
+namespace {
+
+// With every number of reflections and either beam, the printed angles are drawn after every
+// ray of every pass, on white, so that no ray crosses them.
+TEST(Main, PrintedAnglesLieAboveEveryRayOnWhite) {
+    for (const char* beam : {"point", "parallel"}) {
+        for (int reflections = 0; reflections <= 2; ++reflections) {
+            SCOPED_TRACE(std::string(beam) + ", reflections " + std::to_string(reflections));
+            Program p;
+            if (std::string(beam) == "parallel") p.arxiki().parallel.click();
+            p.arxiki().arithanak.set_value(reflections);
+            const auto& items = picture(p).items();
+            std::size_t last_drawing = 0, first_text = items.size(), texts = 0;
+            for (std::size_t i = 0; i < items.size(); ++i) {
+                if (const auto* t = std::get_if<TextItem>(&items[i])) {
+                    first_text = std::min(first_text, i);
+                    ++texts;
+                    EXPECT_EQ(t->backing, std::optional<Rgb>(white)) << t->text;
+                } else if (!std::holds_alternative<ScaleItem>(items[i])) {
+                    last_drawing = i;
+                }
+            }
+            EXPECT_GE(texts, 3u);  // a deviation for each colour at least
+            EXPECT_LT(last_drawing, first_text);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace rainbow

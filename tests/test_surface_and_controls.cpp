@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "forms/form.h"
 #include "display_list.h"
@@ -70,6 +72,40 @@ TEST(Surface, PrintMovesDownOneLineInUserUnits) {
     EXPECT_EQ(texts[0].x, -30);
     EXPECT_EQ(texts[1].x, -40);  // the next line starts at the left edge
     EXPECT_NEAR(texts[1].y, 35 - 8, 1e-5);
+}
+
+TEST(Surface, RaisedTextsComeLastOnTheirBackingUnderTheirOwnScale) {
+    Surface s(1000, 1000);
+    s.scale(-10, 10, 10, -10);
+    s.print("before");  // drawn before the first raised item: left alone
+    const std::size_t first = s.items().size();
+    s.print("one");
+    s.line(0, 0, 1, 1);
+    s.print("two");
+    s.scale(-10, 10, 10, -10);  // the same scale again: the texts above keep their meaning
+    s.line(1, 1, 2, 2);
+    s.scale(-5, 5, 5, -5);
+    s.print("under another scale");
+    s.scale(-10, 10, 10, -10);
+    s.line(2, 2, 3, 3);
+    const auto generation = s.generation();
+    s.raise_texts(first, white);
+
+    std::vector<std::string> order;
+    for (const Item& item : s.items()) {
+        if (const auto* t = std::get_if<TextItem>(&item)) {
+            order.push_back(t->text);
+            const std::optional<Rgb> backing =
+                t->text == "before" ? std::nullopt : std::optional<Rgb>(white);
+            EXPECT_EQ(t->backing, backing) << t->text;
+        } else if (std::holds_alternative<LineItem>(item)) {
+            order.push_back("line");
+        }
+    }
+    const std::vector<std::string> expected{"before", "line", "line", "under another scale",
+                                            "line", "one", "two"};
+    EXPECT_EQ(order, expected);
+    EXPECT_GT(s.generation(), generation);  // a raster cache holds the old order
 }
 
 TEST(Surface, ClsEmptiesTheListKeepsTheScaleAndStartsANewGeneration) {

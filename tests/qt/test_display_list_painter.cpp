@@ -147,6 +147,30 @@ private slots:
         QVERIFY(QFontMetricsF(font).inFontUcs4(U'ω'));
     }
 
+    void aRaisedTextHidesTheLinesUnderItOnlyWithinItsBox() {
+        // At the pictures' reference size, where text has its usual height.
+        const int side = 810;
+        const double pixels_per_unit = side / 100.0;
+        Surface s = square_picture();
+        s.fore_color = rgb(0, 0, 0);
+        s.draw_width = 3;
+        const double row = 168;  // about the middle of a line of text hanging from row 162
+        s.line(0, float(100 - row / pixels_per_unit), 100, float(100 - row / pixels_per_unit));
+        const std::size_t first = s.items().size();
+        s.fore_color = rgb(255, 0, 0);
+        s.current_x = 10;
+        s.current_y = 80;
+        s.print("INCIDENCE");
+        s.raise_texts(first, white);
+        QImage image(side, side, QImage::Format_RGB32);
+        image = paint(s, 0, image);
+        // Between the letters the line is gone; past the text's end it is still drawn.
+        int black_in_box = 0;
+        for (int x = 85; x < 130; ++x) black_in_box += image.pixelColor(x, int(row)).black() > 200;
+        QCOMPARE(black_in_box, 0);
+        QVERIFY(near_pixel_of(image, 790, int(row), Qt::black, 0));
+    }
+
     void paintingInTwoStepsEqualsPaintingAtOnce() {
         Surface s = square_picture();
         s.line(0, 0, 100, 100, rgb(255, 0, 0));

@@ -115,6 +115,52 @@ private slots:
         QVERIFY(widget<QRadioButton>(main, "Option1")->isChecked());
     }
 
+    void tabReachesEveryScrollBarAndTheArrowKeysMoveIt() {
+        Program p;
+        ProgramView view(p);
+        FormView& main = *view.view_of("arxiki");
+        main.window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main.window()));
+        QSet<QWidget*> reached;
+        for (int i = 0; i < 40; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus != nullptr ? focus : main.window(), Qt::Key_Tab);
+            reached.insert(QApplication::focusWidget());
+        }
+        for (const char* name : {"goniatheta", "arithaktinon", "Ycthesi", "psipigi", "arithanak"}) {
+            QVERIFY2(reached.contains(main.widget_for(name)), name);
+        }
+
+        // One step of the arrow keys is one small change, whichever way round the bar runs.
+        struct Row {
+            const char* bar;
+            Qt::Key key;
+            int value;
+        };
+        for (const Row& row : {Row{"goniatheta", Qt::Key_Down, 16}, Row{"arithanak", Qt::Key_Right, 2},
+                               Row{"arithaktinon", Qt::Key_Up, 2}, Row{"Ycthesi", Qt::Key_Up, -1}}) {
+            QWidget* bar = main.widget_for(row.bar);
+            bar->setFocus();
+            QTest::keyClick(bar, row.key);
+            QCOMPARE(static_cast<ScrollBar*>(p.arxiki().form().find(row.bar))->value(), row.value);
+        }
+    }
+
+    void aButtonOfAnOpenWindowBringsItToTheFront() {
+        Program p;
+        ProgramView view(p);
+        auto* open_crossing =
+            qobject_cast<QAbstractButton*>(view.view_of("arxiki")->widget_for("Command5"));
+        open_crossing->click();
+        QMainWindow* crossing = view.view_of("cut_rays")->window();
+        QVERIFY(QTest::qWaitForWindowActive(crossing));
+        QMainWindow* main = view.view_of("arxiki")->window();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        open_crossing->click();
+        QVERIFY(QTest::qWaitForWindowActive(crossing));
+    }
+
     void windowsCreatedByAButtonGetTheirViewsAndTheFocus() {
         Program p;
         ProgramView view(p);
