@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/format.h"
+#include "app/main_window_texts.h"
 #include "app/program.h"
 #include "caustics/caustics_window.h"
 #include "crossing/cut_rays_window.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(Program& program)
     Label4.back_color = rgb(255, 192, 192);
     Option1.container = "Frame1";
     Option2.container = "Frame1";
+    describe_controls(form_, main_window_texts());
 
     arithaktinon.on_change = [this] { arithaktinon_Change(); };
     arithanak.on_change = [this] { arithanak_Change(); };

@@ -174,10 +174,11 @@ void write_settings(JsonOut& json, const Settings& s) {
     json.close('}');
 }
 
-void write_control(JsonOut& json, const Control& c) {
+void write_control(JsonOut& json, const Control& c, std::string_view tooltip) {
     json.key(c.name()).open('{');
     json.key("kind").value(kind_name(c.kind()));
     json.key("caption").value(c.caption);
+    json.key("tooltip").value(tooltip);
     json.key("visible").value(c.visible);
     json.key("left").value(c.left());
     json.key("top").value(c.top());
@@ -280,7 +281,7 @@ void write_picture(JsonOut& json, std::string_view name, const Surface& surface)
     json.close('}');
 }
 
-void write_form(JsonOut& json, Form& form) {
+void write_form(JsonOut& json, Form& form, const Translate& translate) {
     json.line(1);
     json.key(form.name()).open('{');
     json.line(2);
@@ -290,7 +291,8 @@ void write_form(JsonOut& json, Form& form) {
     json.key("controls").open('{');
     for (const auto& c : form.controls()) {
         json.line(3);
-        write_control(json, *c);
+        const std::string& tooltip = c->description.tooltip;
+        write_control(json, *c, translate ? translate(form.name(), tooltip) : tooltip);
     }
     json.close('}');
     json.line(2);
@@ -306,14 +308,14 @@ void write_form(JsonOut& json, Form& form) {
 
 }  // namespace
 
-void write_state_json(Program& program, std::ostream& out) {
+void write_state_json(Program& program, std::ostream& out, const Translate& translate) {
     JsonOut json(out);
     json.open('{');
     json.line(0);
     write_settings(json, program.settings);
     json.line(0);
     json.key("forms").open('{');
-    for (Form* form : program.forms()) write_form(json, *form);
+    for (Form* form : program.forms()) write_form(json, *form, translate);
     json.close('}');
     json.close('}');
     out << '\n';

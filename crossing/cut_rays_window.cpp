@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "caustics/caustics_window.h"
 #include "crossing/cut_rays_mod.h"
+#include "crossing/cut_rays_texts.h"
 
 namespace rainbow {
 
@@ -30,6 +31,7 @@ CutRaysWindow::CutRaysWindow(Program& program)
       PARALLHLES(form_.add<MenuItem>("PARALLHLES", "EIDOSAKTINON", "PARALLEL RAYS", true)),
       SOURCEONAXIS(form_.add<MenuItem>("SOURCEONAXIS", "EIDOSAKTINON", "SOURCE ON AXIS")) {
     form_.make_client_surface();
+    describe_controls(form_, cut_rays_texts());
     allagideikth.large_change = 10;
     allagideikth.small_change = 1;
     Label1.fore_color = rgb(255, 128, 128);

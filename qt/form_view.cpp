@@ -15,6 +15,7 @@
 #include <exception>
 
 #include "app/controls.h"
+#include "qt/accessibility.h"
 #include "qt/fonts.h"
 #include "qt/picture_widget.h"
 
@@ -209,6 +210,7 @@ QWidget* FormView::make_widget(Control& control) {
         }
         case ControlKind::menu: {
             QMenu* menu = window_->menuBar()->addMenu(qstring(control.caption));
+            menu->setToolTipsVisible(true);
             menus_[control.name()] = menu;
             return menu;
         }
@@ -243,6 +245,7 @@ void FormView::sync() {
         action->setText(qstring(item.caption));
         action->setChecked(item.checked);
         action->setVisible(item.visible);
+        describe_action(*action, form_.name(), item.description);
     }
     syncing_ = false;
 }
@@ -274,6 +277,7 @@ void FormView::sync_window() {
             client_picture_ = new PictureWidget(client_);
             client_picture_->setObjectName(QStringLiteral("client"));
             client_picture_->set_surface(surface);
+            describe_widget(*client_picture_, form_.name(), form_.client_description, "");
             client_picture_->lower();
             client_picture_->show();
         }
@@ -295,6 +299,8 @@ void FormView::sync_control(Control& control, QWidget* widget) {
         auto* menu = static_cast<QMenu*>(widget);
         menu->setTitle(qstring(control.caption));
         menu->menuAction()->setVisible(control.visible);
+        describe_widget(*menu, form_.name(), control.description, control.caption);
+        describe_action(*menu->menuAction(), form_.name(), control.description);
         return;
     }
     const QRect rect = pixel_rect(control);
@@ -339,6 +345,7 @@ void FormView::sync_control(Control& control, QWidget* widget) {
         case ControlKind::menu:
         case ControlKind::menuitem: break;
     }
+    describe_widget(*widget, form_.name(), control.description, control.caption);
     widget->setVisible(control.visible);
 }
 

@@ -1,6 +1,10 @@
 #include "qt/program_view.h"
 
+#include <QAction>
+#include <QMainWindow>
+
 #include "app/form.h"
+#include "qt/help_window.h"
 
 namespace rainbow {
 
@@ -20,6 +24,9 @@ void ProgramView::sync() {
     for (Form* form : program_.forms()) {
         if (view_of(form->name()) == nullptr) {
             views_.push_back(std::make_unique<FormView>(*form, *this));
+            // F1 opens the help on the page of this window.
+            QMainWindow* window = views_.back()->window();
+            window->addAction(make_help_action(window));
         }
     }
     for (const auto& view : views_) view->sync();

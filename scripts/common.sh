@@ -33,7 +33,8 @@ install_missing() {
 }
 
 # What building needs (the core tests are configured with every build).
-build_packages=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev googletest
+build_packages=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-l10n-tools
+                qt6-translations-l10n libgtest-dev googletest
                 fonts-liberation)
 
 # Configures and builds a tree: build_tree DIR CMAKE-OPTIONS...

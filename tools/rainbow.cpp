@@ -9,6 +9,7 @@
 
 #include "app/program.h"
 #include "qt/program_view.h"
+#include "qt/translations.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(startup_messages);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    rainbow::install_translations(app);
     // Qt puts the C library's numbers back to "C"; numbers shown to the user take the
     // user's decimal separator.
     std::setlocale(LC_NUMERIC, "");

@@ -5,6 +5,7 @@
 #include <exception>
 #include <iostream>
 
+#include "qt/translations.h"
 #include "tools/render_command.h"
 
 namespace {
@@ -37,6 +38,8 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(quiet_messages);
     int qt_argc = 1;
     QGuiApplication app(qt_argc, argv);
+    // The tooltips of the JSON state follow the user's language.
+    rainbow::install_translations(app);
 
     try {
         rainbow::run_render(request, std::cout);

@@ -13,6 +13,7 @@
 #include "app/form.h"
 #include "app/state_json.h"
 #include "qt/picture_files.h"
+#include "qt/translations.h"
 
 namespace rainbow {
 
@@ -255,7 +256,7 @@ void run_render(const RenderRequest& request, std::ostream& standard_output) {
         const auto& output = request.outputs[i];
         if (output.kind == RenderRequest::Output::Kind::json && output.file == "-") {
             std::ostringstream text;
-            write_state_json(program, text);
+            write_state_json(program, text, translate_core);
             json_for_standard_output = text.str();
             continue;
         }
@@ -274,7 +275,7 @@ void run_render(const RenderRequest& request, std::ostream& standard_output) {
                 break;
             case RenderRequest::Output::Kind::json: {
                 std::ofstream out(temporary, std::ios::binary);
-                write_state_json(program, out);
+                write_state_json(program, out, translate_core);
                 written = bool(out.flush());
                 break;
             }
