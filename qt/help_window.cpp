@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QKeySequence>
 #include <QPointer>
@@ -27,28 +28,24 @@ QString page_path(const QString& topic) {
 class HelpWindow : public QWidget {
   public:
     HelpWindow() {
-        setWindowTitle(QCoreApplication::translate("Help", "Rainbow Help"));
         setObjectName(QStringLiteral("help"));
         resize(820, 720);
         browser_ = new QTextBrowser(this);
         browser_->setOpenExternalLinks(true);
         auto* tools = new QToolBar(this);
-        QAction* back = tools->addAction(QCoreApplication::translate("Help", "Back"), browser_,
-                                         &QTextBrowser::backward);
-        back->setShortcut(QKeySequence::Back);
-        QAction* forward = tools->addAction(QCoreApplication::translate("Help", "Forward"),
-                                            browser_, &QTextBrowser::forward);
-        forward->setShortcut(QKeySequence::Forward);
-        connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
-        connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
-        tools->addAction(QCoreApplication::translate("Help", "Contents"), this,
-                         [this] { open(QString()); });
-        tools->addAction(QCoreApplication::translate("Help", "About"), this,
-                         [this] { show_about(this); });
+        back_ = tools->addAction(QString(), browser_, &QTextBrowser::backward);
+        back_->setShortcut(QKeySequence::Back);
+        forward_ = tools->addAction(QString(), browser_, &QTextBrowser::forward);
+        forward_->setShortcut(QKeySequence::Forward);
+        connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
+        connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
+        contents_ = tools->addAction(QString(), this, [this] { open(QString()); });
+        about_ = tools->addAction(QString(), this, [this] { show_about(this); });
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(tools);
         layout->addWidget(browser_);
+        retranslate();
     }
 
     void open(const QString& topic) {
@@ -61,8 +58,26 @@ class HelpWindow : public QWidget {
         }
     }
 
+  protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange) retranslate();
+        QWidget::changeEvent(event);
+    }
+
   private:
+    void retranslate() {
+        setWindowTitle(QCoreApplication::translate("Help", "Rainbow Help"));
+        back_->setText(QCoreApplication::translate("Help", "Back"));
+        forward_->setText(QCoreApplication::translate("Help", "Forward"));
+        contents_->setText(QCoreApplication::translate("Help", "Contents"));
+        about_->setText(QCoreApplication::translate("Help", "About"));
+    }
+
     QTextBrowser* browser_;
+    QAction* back_;
+    QAction* forward_;
+    QAction* contents_;
+    QAction* about_;
 };
 
 QPointer<HelpWindow> help_window;

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QList>
+#include <QPointer>
 #include <QTranslator>
 #include <string>
 
@@ -9,23 +11,33 @@ namespace rainbow {
 namespace {
 
 QString current_language = QStringLiteral("en");
+QList<QPointer<QTranslator>> installed;
 
 // Loads one translation file and installs it; the application owns it from then on.
-bool install(QCoreApplication& app, const QString& name, const QString& directory) {
+void install(QCoreApplication& app, const QString& name, const QString& directory) {
     auto* translator = new QTranslator(&app);
     if (translator->load(name, directory) && QCoreApplication::installTranslator(translator)) {
-        return true;
+        installed.append(translator);
+    } else {
+        delete translator;
     }
-    delete translator;
-    return false;
 }
 
 }  // namespace
 
 QString install_translations(QCoreApplication& app, const QLocale& locale) {
-    // English is the language of the sources; only Greek has translations of its own.
-    const bool greek = locale.language() == QLocale::Greek;
+    // English is the language of the sources; only Greek has translations of its own. The
+    // user's first language counts (LANGUAGE, LC_ALL, LC_MESSAGES, LANG, as the desktop's
+    // own programs take it).
+    const QStringList languages = locale.uiLanguages();
+    const bool greek = !languages.isEmpty() && languages.front().startsWith(QLatin1String("el"));
     current_language = greek ? QStringLiteral("el") : QStringLiteral("en");
+    // A second call replaces the languages of the first.
+    for (const QPointer<QTranslator>& translator : std::as_const(installed)) {
+        if (translator) QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    installed.clear();
     install(app, QStringLiteral("rainbow_") + current_language, QStringLiteral(":/i18n"));
     // Qt's own dialogs, where Qt ships a translation for this language.
     install(app, QStringLiteral("qtbase_") + current_language,

@@ -11,8 +11,9 @@ namespace rainbow {
 
 // Loads the program's translations, compiled into it, and Qt's own where Qt ships them, for
 // the language of `locale` (the user's, from LANG and LC_*, unless a test asks for another).
-// Greek is translated; every other language keeps the English source texts. Call it once,
-// after the application object exists. Returns the language in use, "el" or "en".
+// Greek is translated; every other language keeps the English source texts. Call it after the
+// application object exists; a later call replaces the earlier language. Returns the language
+// in use, "el" or "en".
 QString install_translations(QCoreApplication& app, const QLocale& locale = QLocale::system());
 
 // The language install_translations chose ("en" before it runs).
