@@ -41,8 +41,8 @@ const ControlText texts[] = {
     {"HScroll1", QT_TRANSLATE_NOOP("arxiki", "Central rays drawn"),
      QT_TRANSLATE_NOOP(
          "arxiki",
-         "Which central rays the full construction draws: 1 every 4th ray, 2 every 2nd ray, "
-         "3 every ray. Shown after \"Belqor\"; redraws the construction with the drop at "
+         "Which central rays the full construction draws, from 1 to 3: 1 every 4th ray, 2 every "
+         "2nd ray, 3 every ray. Shown after \"Belqor\"; redraws the construction with the drop at "
          "x = 30.")},
     {"pointsource", "",
      QT_TRANSLATE_NOOP(

@@ -11,15 +11,15 @@ const ControlText texts[] = {
                        "straight lines, cross.")},
     {"position_of_ray", QT_TRANSLATE_NOOP("cut_rays", "Height of the first ray"),
      QT_TRANSLATE_NOOP("cut_rays",
-                       "The height of the first (red) ray, in tenths of a picture unit; the top "
-                       "of the bar is the highest ray. The range reaches a quarter beyond the "
-                       "sphere's radius, so a ray can miss the sphere. Hidden while the special "
-                       "ray is chosen.")},
+                       "The height of the first (red) ray, in tenths of a picture unit, from "
+                       "−1.25 to 1.25 times the sphere's radius, so a ray can miss the sphere; "
+                       "the top of the bar is the highest ray. Hidden while the special ray is "
+                       "chosen.")},
     {"defteri_aktina", QT_TRANSLATE_NOOP("cut_rays", "Height of the second ray"),
      QT_TRANSLATE_NOOP("cut_rays",
-                       "The height of the second (blue) ray, in tenths of a picture unit; the "
-                       "top of the bar is the highest ray. The range reaches a quarter beyond "
-                       "the sphere's radius, so a ray can miss the sphere.")},
+                       "The height of the second (blue) ray, in tenths of a picture unit, from "
+                       "−1.25 to 1.25 times the sphere's radius, so a ray can miss the sphere; "
+                       "the top of the bar is the highest ray.")},
     {"allagideikth", QT_TRANSLATE_NOOP("cut_rays", "Refractive index"),
      QT_TRANSLATE_NOOP("cut_rays",
                        "The refractive index of the sphere, in hundredths, from 0.50 (left) to "

@@ -110,10 +110,6 @@
         <translation>Κεντρικές ακτίνες που σχεδιάζονται</translation>
     </message>
     <message>
-        <source>Which central rays the full construction draws: 1 every 4th ray, 2 every 2nd ray, 3 every ray. Shown after &quot;Belqor&quot;; redraws the construction with the drop at x = 30.</source>
-        <translation>Ποιες κεντρικές ακτίνες σχεδιάζει η πλήρης κατασκευή: 1 κάθε 4η ακτίνα, 2 κάθε 2η ακτίνα, 3 όλες. Εμφανίζεται μετά το «Belqor»· ξανασχεδιάζει την κατασκευή με τη σταγόνα στο x = 30.</translation>
-    </message>
-    <message>
         <source>A point source at x = −80 sends a fan of rays to the drop; the angle is that of the central ray with the horizontal.</source>
         <translation>Μια σημειακή πηγή στο x = −80 στέλνει μια βεντάλια ακτίνων στη σταγόνα· η γωνία είναι αυτή της κεντρικής ακτίνας με το οριζόντιο.</translation>
     </message>
@@ -193,6 +189,10 @@
         <source>The height of the point source; a new height takes effect at the next redraw.</source>
         <translation>Το ύψος της σημειακής πηγής· ένα νέο ύψος ισχύει από το επόμενο σχέδιο.</translation>
     </message>
+    <message>
+        <source>Which central rays the full construction draws, from 1 to 3: 1 every 4th ray, 2 every 2nd ray, 3 every ray. Shown after &quot;Belqor&quot;; redraws the construction with the drop at x = 30.</source>
+        <translation>Ποιες κεντρικές ακτίνες σχεδιάζει η πλήρης κατασκευή, από 1 έως 3: 1 κάθε 4η ακτίνα, 2 κάθε 2η ακτίνα, 3 όλες. Εμφανίζεται μετά το «Belqor»· ξανασχεδιάζει την κατασκευή με τη σταγόνα στο x = 30.</translation>
+    </message>
 </context>
 <context>
     <name>cut_rays</name>
@@ -209,16 +209,8 @@
         <translation>Ύψος της πρώτης ακτίνας</translation>
     </message>
     <message>
-        <source>The height of the first (red) ray, in tenths of a picture unit; the top of the bar is the highest ray. The range reaches a quarter beyond the sphere&apos;s radius, so a ray can miss the sphere. Hidden while the special ray is chosen.</source>
-        <translation>Το ύψος της πρώτης (κόκκινης) ακτίνας, σε δέκατα της μονάδας της εικόνας· η κορυφή της γραμμής δίνει την ψηλότερη ακτίνα. Η περιοχή φτάνει ένα τέταρτο πέρα από την ακτίνα της σφαίρας, οπότε μια ακτίνα μπορεί να μην τη συναντήσει. Κρύβεται όσο είναι επιλεγμένη η ειδική ακτίνα.</translation>
-    </message>
-    <message>
         <source>Height of the second ray</source>
         <translation>Ύψος της δεύτερης ακτίνας</translation>
-    </message>
-    <message>
-        <source>The height of the second (blue) ray, in tenths of a picture unit; the top of the bar is the highest ray. The range reaches a quarter beyond the sphere&apos;s radius, so a ray can miss the sphere.</source>
-        <translation>Το ύψος της δεύτερης (μπλε) ακτίνας, σε δέκατα της μονάδας της εικόνας· η κορυφή της γραμμής δίνει την ψηλότερη ακτίνα. Η περιοχή φτάνει ένα τέταρτο πέρα από την ακτίνα της σφαίρας, οπότε μια ακτίνα μπορεί να μην τη συναντήσει.</translation>
     </message>
     <message>
         <source>Refractive index</source>
@@ -279,6 +271,14 @@
     <message>
         <source>Both rays come from one point on the axis, at the left.</source>
         <translation>Και οι δύο ακτίνες ξεκινούν από ένα σημείο του άξονα, στα αριστερά.</translation>
+    </message>
+    <message>
+        <source>The height of the first (red) ray, in tenths of a picture unit, from −1.25 to 1.25 times the sphere&apos;s radius, so a ray can miss the sphere; the top of the bar is the highest ray. Hidden while the special ray is chosen.</source>
+        <translation>Το ύψος της πρώτης (κόκκινης) ακτίνας, σε δέκατα της μονάδας της εικόνας, από −1,25 έως 1,25 φορές την ακτίνα της σφαίρας, οπότε μια ακτίνα μπορεί να μην τη συναντήσει· η κορυφή της γραμμής δίνει την ψηλότερη ακτίνα. Κρύβεται όσο είναι επιλεγμένη η ειδική ακτίνα.</translation>
+    </message>
+    <message>
+        <source>The height of the second (blue) ray, in tenths of a picture unit, from −1.25 to 1.25 times the sphere&apos;s radius, so a ray can miss the sphere; the top of the bar is the highest ray.</source>
+        <translation>Το ύψος της δεύτερης (μπλε) ακτίνας, σε δέκατα της μονάδας της εικόνας, από −1,25 έως 1,25 φορές την ακτίνα της σφαίρας, οπότε μια ακτίνα μπορεί να μην τη συναντήσει· η κορυφή της γραμμής δίνει την ψηλότερη ακτίνα.</translation>
     </message>
 </context>
 <context>

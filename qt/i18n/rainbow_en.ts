@@ -110,10 +110,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Which central rays the full construction draws: 1 every 4th ray, 2 every 2nd ray, 3 every ray. Shown after &quot;Belqor&quot;; redraws the construction with the drop at x = 30.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A point source at x = −80 sends a fan of rays to the drop; the angle is that of the central ray with the horizontal.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -193,6 +189,10 @@
         <source>The height of the point source; a new height takes effect at the next redraw.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Which central rays the full construction draws, from 1 to 3: 1 every 4th ray, 2 every 2nd ray, 3 every ray. Shown after &quot;Belqor&quot;; redraws the construction with the drop at x = 30.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>cut_rays</name>
@@ -209,15 +209,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The height of the first (red) ray, in tenths of a picture unit; the top of the bar is the highest ray. The range reaches a quarter beyond the sphere&apos;s radius, so a ray can miss the sphere. Hidden while the special ray is chosen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Height of the second ray</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The height of the second (blue) ray, in tenths of a picture unit; the top of the bar is the highest ray. The range reaches a quarter beyond the sphere&apos;s radius, so a ray can miss the sphere.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -278,6 +270,14 @@
     </message>
     <message>
         <source>Both rays come from one point on the axis, at the left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The height of the first (red) ray, in tenths of a picture unit, from −1.25 to 1.25 times the sphere&apos;s radius, so a ray can miss the sphere; the top of the bar is the highest ray. Hidden while the special ray is chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The height of the second (blue) ray, in tenths of a picture unit, from −1.25 to 1.25 times the sphere&apos;s radius, so a ray can miss the sphere; the top of the bar is the highest ray.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

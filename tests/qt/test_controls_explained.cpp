@@ -59,7 +59,7 @@ QJsonObject render_state(const QString& lang) {
 class ControlsExplainedTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void cleanup() {
         install_translations(*QCoreApplication::instance(), QLocale(QLocale::English));
         if (QWidget* help = help_window()) help->close();
@@ -75,7 +75,8 @@ private slots:
         for (Form* form : program.forms()) {
             std::vector<std::pair<std::string, const Description*>> described{
                 {"client", &form->client_description}};
-            for (const auto& c : form->controls()) described.emplace_back(c->name(), &c->description);
+            for (const auto& c : form->controls())
+                described.emplace_back(c->name(), &c->description);
             for (const auto& [name, description] : described) {
                 for (const std::string& source : {description->role, description->tooltip}) {
                     if (source.empty()) continue;
@@ -117,7 +118,8 @@ private slots:
                 QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(where));
                 // A scroll bar has no caption: its role names it.
                 if (c->kind() == ControlKind::scrollbar) {
-                    QCOMPARE(widget->accessibleName(), translated(form.name(), c->description.role));
+                    QCOMPARE(widget->accessibleName(),
+                             translated(form.name(), c->description.role));
                 }
             }
         }
@@ -131,10 +133,14 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("picture");
-        QTest::newRow("main window, English") << QLocale(QLocale::English) << "arxiki" << "Help"
-                                              << "/en/arxiki.html" << "arxiki";
+        QTest::newRow("main window, English") << QLocale(QLocale::English) << "arxiki"
+                                              << "Help"
+                                              << "/en/arxiki.html"
+                                              << "arxiki";
         QTest::newRow("caustics window, Greek") << QLocale(QLocale::Greek) << "kafstikh"
-                                                << "Βοήθεια" << "/el/kafstikh.html" << "caustics";
+                                                << "Βοήθεια"
+                                                << "/el/kafstikh.html"
+                                                << "caustics";
     }
 
     void f1OpensTheHelpOnTheWindowsPage() {
