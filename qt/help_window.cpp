@@ -94,13 +94,19 @@ QWidget* show_help(const QString& topic) {
 }
 
 QAction* make_help_action(QWidget* parent) {
-    auto* action = new QAction(QCoreApplication::translate("Help", "Help"), parent);
+    QWidget* window = parent->window();
+    // One action per window: a second F1 action in the same window would make the key
+    // ambiguous, and Qt would then run neither.
+    if (auto* existing = window->findChild<QAction*>(QStringLiteral("help"))) return existing;
+    auto* action = new QAction(QCoreApplication::translate("Help", "Help"), window);
+    action->setObjectName(QStringLiteral("help"));
     action->setShortcut(QKeySequence::HelpContents);
     action->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(action, &QAction::triggered, parent, [parent] {
+    QObject::connect(action, &QAction::triggered, window, [window] {
         // The windows' views are named after their forms, as the help pages are.
-        show_help(parent->window()->objectName());
+        show_help(window->objectName());
     });
+    window->addAction(action);
     return action;
 }
 

@@ -16,8 +16,9 @@ namespace rainbow {
 // Returns the help window.
 QWidget* show_help(const QString& topic = {});
 
-// An action "Help" (F1) that opens the help on the page of the window `parent` is in. Add it
-// to a window to give that window F1, or to a context menu.
+// The action "Help" (F1) of the window `parent` is in: it opens the help on that window's page.
+// The first call makes it and adds it to the window, which then answers F1; later calls give
+// the same action, to be added as it is to the window's context menus.
 QAction* make_help_action(QWidget* parent);
 
 }  // namespace rainbow

@@ -1,8 +1,5 @@
 #include "qt/program_view.h"
 
-#include <QAction>
-#include <QMainWindow>
-
 #include "app/form.h"
 #include "qt/help_window.h"
 
@@ -25,8 +22,7 @@ void ProgramView::sync() {
         if (view_of(form->name()) == nullptr) {
             views_.push_back(std::make_unique<FormView>(*form, *this));
             // F1 opens the help on the page of this window.
-            QMainWindow* window = views_.back()->window();
-            window->addAction(make_help_action(window));
+            make_help_action(views_.back()->window());
         }
     }
     for (const auto& view : views_) view->sync();
