@@ -18,7 +18,7 @@ void show_about(QWidget* parent) {
                  QCoreApplication::translate("About", "References")) +
         QStringLiteral(
             "<li>R. Descartes, <i>Les Météores</i>, Discours VIII, Leiden, 1637.</li>"
-            "<li>I. Newton, <i>Opticks</i>, Book I, Part II, Prop. IX, London, 1704.</li>"
+            "<li>I. Newton, <i>Opticks</i>, Book I: the colours of the rainbow, London, 1704.</li>"
             "<li>G. B. Airy, “On the intensity of light in the neighbourhood of a caustic”, "
             "<i>Trans. Cambridge Philos. Soc.</i> 6, 379–402 (1838).</li>"
             "<li>J. D. Walker, “Multiple rainbows from single drops of water and other "
