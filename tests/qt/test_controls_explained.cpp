@@ -10,15 +10,18 @@
 #include <QJsonObject>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/form.h"
 #include "app/main_window.h"
 #include "app/program.h"
+#include "qt/about_dialog.h"
 #include "qt/form_view.h"
 #include "qt/help_window.h"
 #include "qt/picture_widget.h"
@@ -196,6 +199,24 @@ class ControlsExplainedTest : public QObject {
         QCOMPARE(pages.size(), 10);
         QCOMPARE(pages.filter("/el/").replaceInStrings("/el/", "/"),
                  pages.filter("/en/").replaceInStrings("/en/", "/"));
+    }
+
+    void aboutGivesTheVersionAndTheReferences() {
+        install_translations(*QCoreApplication::instance(), QLocale(QLocale::Greek));
+        QString title, text;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            title = box->windowTitle();
+            text = box->text();
+            box->accept();
+        });
+        show_about(nullptr);
+        QVERIFY2(title.contains("Σχετικά"), qPrintable(title));
+        QVERIFY(text.contains(QStringLiteral(" " PROJECT_VERSION "</h3>")));
+        for (const char* author : {"Descartes", "Newton", "Airy", "Nussenzveig", "Walker", "Lee"}) {
+            QVERIFY2(text.contains(author), author);
+        }
     }
 
     void theJsonGivesEveryControlATooltipInTheUsersLanguage_data() {
