@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>The drop and the rays through it. Water is drawn three times over itself, in red, green and blue, each with its own refractive index; the dotted ray is the rainbow ray, the ray of least deviation.</source>
-        <translation>Η σταγόνα και οι ακτίνες που τη διασχίζουν. Το νερό σχεδιάζεται τρεις φορές, σε κόκκινο, πράσινο και μπλε, το καθένα με τον δικό του δείκτη διάθλασης· η διάστικτη ακτίνα είναι η ακτίνα του ουράνιου τόξου, η ακτίνα ελάχιστης εκτροπής.</translation>
+        <translation>Η σταγόνα και οι ακτίνες που τη διασχίζουν. Το νερό σχεδιάζεται τρεις φορές, σε κόκκινο, πράσινο και μπλε, το καθένα με τον δικό του δείκτη διάθλασης· η στικτή ακτίνα είναι η ακτίνα του ουράνιου τόξου, η ακτίνα ελάχιστης εκτροπής.</translation>
     </message>
     <message>
         <source>Angle of the beam</source>
