@@ -1,9 +1,8 @@
 #pragma once
 
-#include <functional>
 #include <ostream>
-#include <string>
-#include <string_view>
+
+#include "forms/json_writer.h"
 
 namespace rainbow {
 
@@ -14,7 +13,6 @@ class Program;
 // window's own client area is the picture "client"). Numbers round-trip; a value that is not
 // finite is written as null. Each control's tooltip is written in the user's language, as
 // `translate` gives it; without one, in English.
-using Translate = std::function<std::string(std::string_view context, std::string_view source)>;
 void write_state_json(Program& program, std::ostream& out, const Translate& translate = {});
 
 }  // namespace rainbow

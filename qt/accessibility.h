@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/controls.h"
+#include "forms/controls.h"
 
 class QAction;
 class QWidget;

@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/control_texts.h"
-#include "app/form.h"
-#include "app/main_window.h"
+#include "forms/control_texts.h"
+#include "forms/form.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "app/state_json.h"
 

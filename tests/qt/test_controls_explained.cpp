@@ -18,8 +18,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "app/form.h"
-#include "app/main_window.h"
+#include "forms/form.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "qt/about_dialog.h"
 #include "qt/form_view.h"

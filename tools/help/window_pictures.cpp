@@ -5,8 +5,8 @@
 #include <QMainWindow>
 #include <cstdio>
 
-#include "app/form.h"
-#include "app/main_window.h"
+#include "forms/form.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "qt/program_view.h"
 

@@ -1,4 +1,4 @@
-#include "app/main_window_texts.h"
+#include "rainbow/main_window_texts.h"
 
 namespace rainbow {
 namespace {

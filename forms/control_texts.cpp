@@ -1,9 +1,9 @@
-#include "app/control_texts.h"
+#include "forms/control_texts.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "app/form.h"
+#include "forms/form.h"
 
 namespace rainbow {
 

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "app/control_texts.h"
+#include "forms/control_texts.h"
 
 namespace rainbow {
 
