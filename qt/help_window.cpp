@@ -26,7 +26,7 @@ QString page_path(const QString& topic) {
 }
 
 class HelpWindow : public QWidget {
-  public:
+public:
     HelpWindow() {
         setObjectName(QStringLiteral("help"));
         resize(820, 720);
@@ -58,13 +58,13 @@ class HelpWindow : public QWidget {
         }
     }
 
-  protected:
+protected:
     void changeEvent(QEvent* event) override {
         if (event->type() == QEvent::LanguageChange) retranslate();
         QWidget::changeEvent(event);
     }
 
-  private:
+private:
     void retranslate() {
         setWindowTitle(QCoreApplication::translate("Help", "Rainbow Help"));
         back_->setText(QCoreApplication::translate("Help", "Back"));

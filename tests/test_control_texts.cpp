@@ -5,11 +5,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/program.h"
+#include "app/state_json.h"
 #include "forms/control_texts.h"
 #include "forms/form.h"
 #include "rainbow/main_window.h"
-#include "app/program.h"
-#include "app/state_json.h"
 
 namespace rainbow {
 namespace {

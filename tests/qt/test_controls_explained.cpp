@@ -18,15 +18,15 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "forms/form.h"
-#include "rainbow/main_window.h"
 #include "app/program.h"
+#include "forms/form.h"
 #include "qt/about_dialog.h"
 #include "qt/form_view.h"
 #include "qt/help_window.h"
 #include "qt/picture_widget.h"
 #include "qt/program_view.h"
 #include "qt/translations.h"
+#include "rainbow/main_window.h"
 
 using namespace rainbow;
 
@@ -65,7 +65,7 @@ QJsonObject render_state(const QString& lang) {
 class ControlsExplainedTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void cleanup() {
         install_translations(*QCoreApplication::instance(), QLocale(QLocale::English));
         if (QWidget* help = help_window()) help->close();

@@ -5,10 +5,10 @@
 #include <QMainWindow>
 #include <cstdio>
 
-#include "forms/form.h"
-#include "rainbow/main_window.h"
 #include "app/program.h"
+#include "forms/form.h"
 #include "qt/program_view.h"
+#include "rainbow/main_window.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
