@@ -1,5 +1,6 @@
 #include "caustics/caustics_window.h"
 
+#include "caustics/caustics_texts.h"
 #include "forms/format.h"
 #include "caustics/reflection.h"
 #include "caustics/refraction.h"
@@ -31,6 +32,7 @@ CausticsWindow::CausticsWindow(WindowHost& host)
       timhv(form_.add<ScrollBar>("timhv", Geometry{6000, 2760, 3135, 375}, false, 30, 130, 50)),
       Label1(form_.add<Label>("Label1", Geometry{6960, 2400, 1815, 735}, "Label1")),
       Label2(form_.add<Label>("Label2", Geometry{9360, 2640, 735, 495}, "Label2")) {
+    describe_controls(form_, caustics_texts());
     AKTIN.on_change = [this] { AKTIN_Change(); };
     timhv.on_change = [this] { timhv_Change(); };
     Command1.on_click = [this] { Command1_Click(); };

@@ -1,6 +1,7 @@
 #include "crossing/cut_rays_window.h"
 
 #include "crossing/cut_rays_mod.h"
+#include "crossing/cut_rays_texts.h"
 
 namespace rainbow {
 
@@ -27,6 +28,7 @@ CutRaysWindow::CutRaysWindow(WindowHost& host)
       PARALLHLES(form_.add<MenuItem>("PARALLHLES", "EIDOSAKTINON", "PARALLEL RAYS", true)),
       SOURCEONAXIS(form_.add<MenuItem>("SOURCEONAXIS", "EIDOSAKTINON", "SOURCE ON AXIS")) {
     form_.make_client_surface();
+    describe_controls(form_, cut_rays_texts());
     allagideikth.large_change = 10;
     allagideikth.small_change = 1;
     Label1.fore_color = rgb(255, 128, 128);

@@ -31,6 +31,14 @@ struct Geometry {
 
 using Event = std::function<void()>;
 
+// What a control is for, in English source text that the view translates: a short role that
+// names a control with no caption of its own (a scroll bar, a picture), and the tooltip that
+// says what the control changes, in which unit and over what range.
+struct Description {
+    std::string role;
+    std::string tooltip;
+};
+
 // What every control has: a name, a caption, visibility and a place on its form.
 class Control {
 public:
@@ -63,6 +71,7 @@ public:
     // Font family and size in points, as the window designs them.
     std::string font = "MS Sans Serif";
     double font_size = 8.25;
+    Description description;
 
 private:
     std::string name_;

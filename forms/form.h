@@ -70,6 +70,8 @@ public:
     bool shown = false;
     std::string font = "Times New Roman";
     double font_size = 12;
+    // What the window's own client area shows, for a window that draws on it.
+    Description client_description;
 
     // Clears the other options of the group of `chosen`.
     void clear_group_of(const OptionButton& chosen);

@@ -11,10 +11,11 @@
 namespace rainbow {
 namespace {
 
-void write_control(JsonOut& json, const Control& c) {
+void write_control(JsonOut& json, const Control& c, std::string_view tooltip) {
     json.key(c.name()).open('{');
     json.key("kind").value(kind_name(c.kind()));
     json.key("caption").value(c.caption);
+    json.key("tooltip").value(tooltip);
     json.key("visible").value(c.visible);
     json.key("left").value(c.left());
     json.key("top").value(c.top());
@@ -169,7 +170,7 @@ void write_settings_json(JsonOut& json, const Settings& s) {
     json.close('}');
 }
 
-void write_form_json(JsonOut& json, Form& form) {
+void write_form_json(JsonOut& json, Form& form, const Translate& translate) {
     json.line(1);
     json.key(form.name()).open('{');
     json.line(2);
@@ -179,7 +180,8 @@ void write_form_json(JsonOut& json, Form& form) {
     json.key("controls").open('{');
     for (const auto& c : form.controls()) {
         json.line(3);
-        write_control(json, *c);
+        const std::string& tooltip = c->description.tooltip;
+        write_control(json, *c, translate ? translate(form.name(), tooltip) : tooltip);
     }
     json.close('}');
     json.line(2);

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -100,9 +101,13 @@ private:
 // The shared settings as the member "settings", every one by its name.
 void write_settings_json(JsonOut& json, const Settings& settings);
 
+// Translates a text of the core into the user's language: (context, English source) -> text.
+using Translate = std::function<std::string(std::string_view context, std::string_view source)>;
+
 // A window as the member named after it: caption, shown state, its controls and the display
 // lists of its pictures (a window's own client area is the picture "client"). Numbers
-// round-trip; a value that is not finite is written as null.
-void write_form_json(JsonOut& json, Form& form);
+// round-trip; a value that is not finite is written as null. Each control's tooltip is written
+// as `translate` gives it, with the window's name as the context; without one, in English.
+void write_form_json(JsonOut& json, Form& form, const Translate& translate = {});
 
 }  // namespace rainbow

@@ -15,7 +15,9 @@
 #include <exception>
 
 #include "forms/controls.h"
+#include "qt/accessibility.h"
 #include "qt/fonts.h"
+#include "qt/help_window.h"
 #include "qt/picture_actions.h"
 #include "qt/picture_widget.h"
 
@@ -204,6 +206,7 @@ QWidget* FormView::make_widget(Control& control) {
         }
         case ControlKind::menu: {
             QMenu* menu = window_->menuBar()->addMenu(qstring(control.caption));
+            menu->setToolTipsVisible(true);
             menus_[control.name()] = menu;
             return menu;
         }
@@ -237,6 +240,8 @@ void FormView::sync() {
     sync_window();
     const QList<QAction*> shared_actions = host_.picture_actions();
     for (PictureActions* menu : picture_menus_) {
+        // Help on this window's page, then what the whole program offers (lessons).
+        menu->add_action(make_help_action(window_.get()));
         for (QAction* action : shared_actions) menu->add_action(action);
     }
     for (auto& [control, widget] : widgets_) {
@@ -248,6 +253,7 @@ void FormView::sync() {
         action->setText(qstring(item.caption));
         action->setChecked(item.checked);
         action->setVisible(item.visible);
+        describe_action(*action, form_.name(), item.description);
     }
     syncing_ = false;
 }
@@ -280,6 +286,7 @@ void FormView::sync_window() {
             client_picture_->setObjectName(QStringLiteral("client"));
             client_picture_->set_surface(surface);
             add_picture_menu(*client_picture_);
+            describe_widget(*client_picture_, form_.name(), form_.client_description, "");
             client_picture_->lower();
             client_picture_->show();
         }
@@ -301,6 +308,8 @@ void FormView::sync_control(Control& control, QWidget* widget) {
         auto* menu = static_cast<QMenu*>(widget);
         menu->setTitle(qstring(control.caption));
         menu->menuAction()->setVisible(control.visible);
+        describe_widget(*menu, form_.name(), control.description, control.caption);
+        describe_action(*menu->menuAction(), form_.name(), control.description);
         return;
     }
     const QRect rect = pixel_rect(control);
@@ -345,6 +354,7 @@ void FormView::sync_control(Control& control, QWidget* widget) {
         case ControlKind::menu:
         case ControlKind::menuitem: break;
     }
+    describe_widget(*widget, form_.name(), control.description, control.caption);
     widget->setVisible(control.visible);
 }
 

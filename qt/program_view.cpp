@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "forms/form.h"
+#include "qt/help_window.h"
 
 namespace rainbow {
 
@@ -29,6 +30,8 @@ void ProgramView::sync() {
     for (Form* form : program_.forms()) {
         if (view_of(form->name()) == nullptr) {
             views_.push_back(std::make_unique<FormView>(*form, *this));
+            // F1 opens the help on the page of this window.
+            make_help_action(views_.back()->window());
         }
     }
     for (const auto& view : views_) view->sync();

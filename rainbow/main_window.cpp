@@ -1,6 +1,7 @@
 #include "rainbow/main_window.h"
 
 #include "forms/format.h"
+#include "rainbow/main_window_texts.h"
 
 namespace rainbow {
 namespace {
@@ -69,6 +70,7 @@ MainWindow::MainWindow(WindowHost& host)
     Label4.back_color = rgb(255, 192, 192);
     Option1.container = "Frame1";
     Option2.container = "Frame1";
+    describe_controls(form_, main_window_texts());
 
     arithaktinon.on_change = [this] { arithaktinon_Change(); };
     arithanak.on_change = [this] { arithanak_Change(); };

@@ -33,8 +33,8 @@ install_missing() {
 }
 
 # What building the program needs, and what building its tests needs besides.
-program_packages=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libbenchmark-dev
-                  nlohmann-json3-dev fonts-liberation)
+program_packages=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-l10n-tools
+                  qt6-translations-l10n libbenchmark-dev nlohmann-json3-dev fonts-liberation)
 build_packages=("${program_packages[@]}" libgtest-dev googletest)
 
 # Configures a tree: configure_tree DIR CMAKE-OPTIONS...

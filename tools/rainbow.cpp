@@ -10,6 +10,7 @@
 #include "app/program.h"
 #include "qt/lesson_session.h"
 #include "qt/raster_underlay.h"
+#include "qt/translations.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(startup_messages);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    rainbow::install_translations(app);
     // Qt puts the C library's numbers back to "C"; numbers shown to the user take the
     // user's decimal separator.
     std::setlocale(LC_NUMERIC, "");

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "qt/raster_underlay.h"
+#include "qt/translations.h"
 #include "tools/render_command.h"
 
 namespace {
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
     QGuiApplication app(qt_argc, argv);
     // A picture drawn over many times keeps its older items as pixels.
     rainbow::install_raster_baker();
+    // The tooltips of the JSON state follow the user's language.
+    rainbow::install_translations(app);
 
     try {
         rainbow::run_render(request, std::cout);

@@ -10,6 +10,7 @@
 #include "forms/form.h"
 #include "app/state_json.h"
 #include "qt/picture_files.h"
+#include "qt/translations.h"
 #include "tools/output_files.h"
 
 namespace rainbow {
@@ -241,7 +242,7 @@ void run_render(const RenderRequest& request, std::ostream& standard_output) {
         if (output.kind == RenderRequest::Output::Kind::json) {
             files.add(output.file);
             std::ostringstream text;
-            write_state_json(program, text);
+            write_state_json(program, text, translate_core);
             contents.push_back(text.str());
             continue;
         }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "forms/controls.h"
+
+class QAction;
+class QWidget;
+
+namespace rainbow {
+
+// Explains a control's widget in the user's language: its tooltip, the same text as its
+// accessible description, and as its accessible name its caption, or its role where it has no
+// caption (a scroll bar, a picture, an empty label), so that a screen reader names every
+// control. `form` is the window's name, the context of the translations.
+void describe_widget(QWidget& widget, const std::string& form, const Description& description,
+                     const std::string& caption);
+
+// The same for a menu item, whose caption is its action's text.
+void describe_action(QAction& action, const std::string& form, const Description& description);
+
+}  // namespace rainbow

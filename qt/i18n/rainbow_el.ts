@@ -1,0 +1,347 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="el_GR" sourcelanguage="en_GB">
+<context>
+    <name>About</name>
+    <message>
+        <source>Rainbow</source>
+        <translation>Ουράνιο τόξο</translation>
+    </message>
+    <message>
+        <source>Rays of light through a drop of water or glass: a teaching program on the optics of the rainbow.</source>
+        <translation>Ακτίνες φωτός μέσα από μια σταγόνα νερού ή γυαλιού: ένα εκπαιδευτικό πρόγραμμα για την οπτική του ουράνιου τόξου.</translation>
+    </message>
+    <message>
+        <source>Licence: %1.</source>
+        <translation>Άδεια χρήσης: %1.</translation>
+    </message>
+    <message>
+        <source>References</source>
+        <translation>Βιβλιογραφία</translation>
+    </message>
+    <message>
+        <source>About Rainbow</source>
+        <translation>Σχετικά με το Ουράνιο τόξο</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Rainbow Help</source>
+        <translation>Βοήθεια — Ουράνιο τόξο</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Πίσω</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Εμπρός</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Περιεχόμενα</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Σχετικά</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The help pages are not part of this build.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Οι σελίδες βοήθειας δεν περιλαμβάνονται σε αυτή την έκδοση του προγράμματος.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Βοήθεια</translation>
+    </message>
+</context>
+<context>
+    <name>arxiki</name>
+    <message>
+        <source>Rainbow picture</source>
+        <translation>Εικόνα του ουράνιου τόξου</translation>
+    </message>
+    <message>
+        <source>The drop and the rays through it. Water is drawn three times over itself, in red, green and blue, each with its own refractive index; the dotted ray is the rainbow ray, the ray of least deviation.</source>
+        <translation>Η σταγόνα και οι ακτίνες που τη διασχίζουν. Το νερό σχεδιάζεται τρεις φορές, σε κόκκινο, πράσινο και μπλε, το καθένα με τον δικό του δείκτη διάθλασης· η στικτή ακτίνα είναι η ακτίνα του ουράνιου τόξου, η ακτίνα ελάχιστης εκτροπής.</translation>
+    </message>
+    <message>
+        <source>Angle of the beam</source>
+        <translation>Γωνία της δέσμης</translation>
+    </message>
+    <message>
+        <source>The angle of the beam, in whole degrees from −90 (top) to 90 (bottom). With a parallel beam it is the angle of incidence of the central ray on the drop; with a point source, the angle the central ray makes with the horizontal. Redraws at once.</source>
+        <translation>Η γωνία της δέσμης, σε ακέραιες μοίρες από −90 (πάνω) έως 90 (κάτω). Με παράλληλη δέσμη είναι η γωνία πρόσπτωσης της κεντρικής ακτίνας στη σταγόνα· με σημειακή πηγή, η γωνία που σχηματίζει η κεντρική ακτίνα με το οριζόντιο. Η εικόνα ξανασχεδιάζεται αμέσως.</translation>
+    </message>
+    <message>
+        <source>Number of rays</source>
+        <translation>Αριθμός ακτίνων</translation>
+    </message>
+    <message>
+        <source>The number of rays in the beam, from 1 (bottom) to 80 (top). Redraws at once.</source>
+        <translation>Ο αριθμός των ακτίνων της δέσμης, από 1 (κάτω) έως 80 (πάνω). Η εικόνα ξανασχεδιάζεται αμέσως.</translation>
+    </message>
+    <message>
+        <source>Height of the drop</source>
+        <translation>Ύψος της σταγόνας</translation>
+    </message>
+    <message>
+        <source>The height Yc of the drop&apos;s centre, in picture units from −80 (top) to 80 (bottom); the drop&apos;s radius is 30 and the picture runs from −135 to 135. Redraws at once.</source>
+        <translation>Το ύψος Yc του κέντρου της σταγόνας, σε μονάδες της εικόνας από −80 (πάνω) έως 80 (κάτω)· η ακτίνα της σταγόνας είναι 30 και η εικόνα εκτείνεται από −135 έως 135. Η εικόνα ξανασχεδιάζεται αμέσως.</translation>
+    </message>
+    <message>
+        <source>Height of the point source</source>
+        <translation>Ύψος της σημειακής πηγής</translation>
+    </message>
+    <message>
+        <source>The height of the point source, in picture units from −50 (top) to 50 (bottom). It takes effect at the next redraw: move another control, or choose an option, to see it.</source>
+        <translation>Το ύψος της σημειακής πηγής, σε μονάδες της εικόνας από −50 (πάνω) έως 50 (κάτω). Ισχύει από το επόμενο σχέδιο: μετακινήστε άλλο χειριστήριο ή διαλέξτε μια επιλογή για να το δείτε.</translation>
+    </message>
+    <message>
+        <source>Number of internal reflections</source>
+        <translation>Αριθμός εσωτερικών ανακλάσεων</translation>
+    </message>
+    <message>
+        <source>The number of reflections inside the drop, from 0 to 2. 0: the rays are only refracted, and there is no bow. 1: the primary bow, about 42° from the antisolar point, red outside. 2: the secondary bow, about 51°, with its colours reversed.</source>
+        <translation>Ο αριθμός των ανακλάσεων μέσα στη σταγόνα, από 0 έως 2. 0: οι ακτίνες μόνο διαθλώνται και δεν σχηματίζεται τόξο. 1: το πρωτεύον τόξο, περίπου 42° από το αντιηλιακό σημείο, με το κόκκινο έξω. 2: το δευτερεύον τόξο, περίπου 51°, με τα χρώματα αντεστραμμένα.</translation>
+    </message>
+    <message>
+        <source>Central rays drawn</source>
+        <translation>Κεντρικές ακτίνες που σχεδιάζονται</translation>
+    </message>
+    <message>
+        <source>A point source at x = −80 sends a fan of rays to the drop; the angle is that of the central ray with the horizontal.</source>
+        <translation>Μια σημειακή πηγή στο x = −80 στέλνει μια βεντάλια ακτίνων στη σταγόνα· η γωνία είναι αυτή της κεντρικής ακτίνας με το οριζόντιο.</translation>
+    </message>
+    <message>
+        <source>A parallel beam from the left, as sunlight is; the angle is the angle of incidence of its central ray on the drop.</source>
+        <translation>Μια παράλληλη δέσμη από τα αριστερά, όπως το φως του ήλιου· η γωνία είναι η γωνία πρόσπτωσης της κεντρικής της ακτίνας στη σταγόνα.</translation>
+    </message>
+    <message>
+        <source>Material of the drop</source>
+        <translation>Υλικό της σταγόνας</translation>
+    </message>
+    <message>
+        <source>The material of the drop: water or glass.</source>
+        <translation>Το υλικό της σταγόνας: νερό ή γυαλί.</translation>
+    </message>
+    <message>
+        <source>A drop of water, drawn three times with the refractive indices 1.33 (red), 1.333 (green) and 1.343 (blue), so that the dispersion of the colours shows.</source>
+        <translation>Σταγόνα νερού, σχεδιασμένη τρεις φορές με δείκτες διάθλασης 1,33 (κόκκινο), 1,333 (πράσινο) και 1,343 (μπλε), ώστε να φαίνεται ο διασκεδασμός των χρωμάτων.</translation>
+    </message>
+    <message>
+        <source>A drop of glass, refractive index 1.5, drawn once in red.</source>
+        <translation>Σταγόνα γυαλιού, με δείκτη διάθλασης 1,5, σχεδιασμένη μία φορά σε κόκκινο.</translation>
+    </message>
+    <message>
+        <source>The full construction for the chosen beam: the central rays, which enter nearer the drop&apos;s centre than the rainbow ray, thinned, and the external rays, which enter farther out. The two families fold back on each other at the rainbow ray. Shows the scroll bar that thins the central rays.</source>
+        <translation>Η πλήρης κατασκευή για τη δέσμη που επιλέξατε: οι κεντρικές ακτίνες, που μπαίνουν πιο κοντά στο κέντρο της σταγόνας από την ακτίνα του τόξου, αραιωμένες, και οι εξωτερικές ακτίνες, που μπαίνουν πιο μακριά. Οι δύο οικογένειες αναδιπλώνονται η μία πάνω στην άλλη στην ακτίνα του τόξου. Εμφανίζει τη γραμμή κύλισης που αραιώνει τις κεντρικές ακτίνες.</translation>
+    </message>
+    <message>
+        <source>Only the central rays: those that enter the drop nearer its centre than the rainbow ray.</source>
+        <translation>Μόνο οι κεντρικές ακτίνες: όσες μπαίνουν στη σταγόνα πιο κοντά στο κέντρο της από την ακτίνα του τόξου.</translation>
+    </message>
+    <message>
+        <source>Only the external rays: those that enter the drop farther from its centre than the rainbow ray.</source>
+        <translation>Μόνο οι εξωτερικές ακτίνες: όσες μπαίνουν στη σταγόνα πιο μακριά από το κέντρο της από την ακτίνα του τόξου.</translation>
+    </message>
+    <message>
+        <source>A column of drops, each sending its red, green and blue rainbow rays towards the observer: the eye sees red from the higher drops and blue from the lower ones, so red is on the outside of the primary bow.</source>
+        <translation>Μια στήλη από σταγόνες, καθεμιά από τις οποίες στέλνει τις κόκκινες, πράσινες και μπλε ακτίνες του τόξου προς τον παρατηρητή: το μάτι βλέπει κόκκινο από τις ψηλότερες σταγόνες και μπλε από τις χαμηλότερες, γι’ αυτό το κόκκινο είναι στο εξωτερικό του πρωτεύοντος τόξου.</translation>
+    </message>
+    <message>
+        <source>Opens the window where you choose two rays refracted by a sphere and see where they cross.</source>
+        <translation>Ανοίγει το παράθυρο όπου διαλέγετε δύο ακτίνες που διαθλώνται από μια σφαίρα και βλέπετε πού τέμνονται.</translation>
+    </message>
+    <message>
+        <source>Opens the caustics window: the refraction of a beam by a sphere, the caustics of the refracted and the reflected rays, and the wave fronts.</source>
+        <translation>Ανοίγει το παράθυρο των καυστικών: η διάθλαση μιας δέσμης από μια σφαίρα, οι καυστικές των διαθλώμενων και των ανακλώμενων ακτίνων και τα μέτωπα κύματος.</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Γωνία</translation>
+    </message>
+    <message>
+        <source>The angle of the beam in degrees, set by the scroll bar below it.</source>
+        <translation>Η γωνία της δέσμης σε μοίρες, από τη γραμμή κύλισης κάτω από αυτήν.</translation>
+    </message>
+    <message>
+        <source>Internal reflections</source>
+        <translation>Εσωτερικές ανακλάσεις</translation>
+    </message>
+    <message>
+        <source>The number of reflections inside the drop, set by the scroll bar beside it.</source>
+        <translation>Ο αριθμός των ανακλάσεων μέσα στη σταγόνα, από τη γραμμή κύλισης δίπλα της.</translation>
+    </message>
+    <message>
+        <source>Which central rays the full construction draws, set by the scroll bar beside it.</source>
+        <translation>Ποιες κεντρικές ακτίνες σχεδιάζει η πλήρης κατασκευή, από τη γραμμή κύλισης δίπλα της.</translation>
+    </message>
+    <message>
+        <source>The number of rays in the beam.</source>
+        <translation>Ο αριθμός των ακτίνων της δέσμης.</translation>
+    </message>
+    <message>
+        <source>The height Yc of the drop&apos;s centre.</source>
+        <translation>Το ύψος Yc του κέντρου της σταγόνας.</translation>
+    </message>
+    <message>
+        <source>The height of the point source; a new height takes effect at the next redraw.</source>
+        <translation>Το ύψος της σημειακής πηγής· ένα νέο ύψος ισχύει από το επόμενο σχέδιο.</translation>
+    </message>
+    <message>
+        <source>Which central rays the full construction draws, from 1 to 3: 1 every 4th ray, 2 every 2nd ray, 3 every ray. Shown after &quot;Belqor&quot;; redraws the construction with the drop at x = 30.</source>
+        <translation>Ποιες κεντρικές ακτίνες σχεδιάζει η πλήρης κατασκευή, από 1 έως 3: 1 κάθε 4η ακτίνα, 2 κάθε 2η ακτίνα, 3 όλες. Εμφανίζεται μετά το «Belqor»· ξανασχεδιάζει την κατασκευή με τη σταγόνα στο x = 30.</translation>
+    </message>
+</context>
+<context>
+    <name>cut_rays</name>
+    <message>
+        <source>Ray-crossing picture</source>
+        <translation>Εικόνα της τομής των ακτίνων</translation>
+    </message>
+    <message>
+        <source>A sphere with two rays refracted through it, the first red and the second blue, and the point where their paths inside the sphere, drawn on as straight lines, cross.</source>
+        <translation>Μια σφαίρα με δύο ακτίνες που τη διασχίζουν διαθλώμενες, την πρώτη κόκκινη και τη δεύτερη μπλε, και το σημείο όπου τέμνονται οι διαδρομές τους μέσα στη σφαίρα, προεκτεινόμενες ως ευθείες.</translation>
+    </message>
+    <message>
+        <source>Height of the first ray</source>
+        <translation>Ύψος της πρώτης ακτίνας</translation>
+    </message>
+    <message>
+        <source>Height of the second ray</source>
+        <translation>Ύψος της δεύτερης ακτίνας</translation>
+    </message>
+    <message>
+        <source>Refractive index</source>
+        <translation>Δείκτης διάθλασης</translation>
+    </message>
+    <message>
+        <source>The refractive index of the sphere, in hundredths, from 0.50 (left) to 2.00 (right); water is 1.33. The arrows step by 0.01, a click beside the thumb by 0.10.</source>
+        <translation>Ο δείκτης διάθλασης της σφαίρας, σε εκατοστά, από 0,50 (αριστερά) έως 2,00 (δεξιά)· το νερό έχει 1,33. Τα βέλη αλλάζουν κατά 0,01, ένα κλικ δίπλα στον δρομέα κατά 0,10.</translation>
+    </message>
+    <message>
+        <source>The first ray becomes the special ray: the one that meets the sphere at the rainbow angle of incidence for this index, the ray of least deviation.</source>
+        <translation>Η πρώτη ακτίνα γίνεται η ειδική ακτίνα: αυτή που συναντά τη σφαίρα με τη γωνία πρόσπτωσης του ουράνιου τόξου για αυτόν τον δείκτη, η ακτίνα ελάχιστης εκτροπής.</translation>
+    </message>
+    <message>
+        <source>The first ray follows its scroll bar again. The picture changes at the next redraw.</source>
+        <translation>Η πρώτη ακτίνα ακολουθεί ξανά τη γραμμή κύλισής της. Η εικόνα αλλάζει στο επόμενο σχέδιο.</translation>
+    </message>
+    <message>
+        <source>Incidence of the first ray</source>
+        <translation>Πρόσπτωση της πρώτης ακτίνας</translation>
+    </message>
+    <message>
+        <source>The angle of incidence of the first (red) ray, in degrees.</source>
+        <translation>Η γωνία πρόσπτωσης της πρώτης (κόκκινης) ακτίνας, σε μοίρες.</translation>
+    </message>
+    <message>
+        <source>Incidence of the second ray</source>
+        <translation>Πρόσπτωση της δεύτερης ακτίνας</translation>
+    </message>
+    <message>
+        <source>The angle of incidence of the second (blue) ray, in degrees.</source>
+        <translation>Η γωνία πρόσπτωσης της δεύτερης (μπλε) ακτίνας, σε μοίρες.</translation>
+    </message>
+    <message>
+        <source>The refractive index of the sphere.</source>
+        <translation>Ο δείκτης διάθλασης της σφαίρας.</translation>
+    </message>
+    <message>
+        <source>Ends the program: every window closes.</source>
+        <translation>Τερματίζει το πρόγραμμα: κλείνουν όλα τα παράθυρα.</translation>
+    </message>
+    <message>
+        <source>Brings the main window to the front; this window stays open behind it.</source>
+        <translation>Φέρνει μπροστά το κύριο παράθυρο· αυτό το παράθυρο μένει ανοιχτό από πίσω.</translation>
+    </message>
+    <message>
+        <source>Opens the caustics window: the refraction by a sphere, the caustics and the wave fronts.</source>
+        <translation>Ανοίγει το παράθυρο των καυστικών: η διάθλαση από μια σφαίρα, οι καυστικές και τα μέτωπα κύματος.</translation>
+    </message>
+    <message>
+        <source>The kind of rays: parallel to the axis, or from one point on the axis.</source>
+        <translation>Το είδος των ακτίνων: παράλληλες στον άξονα ή από ένα σημείο του άξονα.</translation>
+    </message>
+    <message>
+        <source>Both rays come from the left, parallel to the axis.</source>
+        <translation>Και οι δύο ακτίνες έρχονται από τα αριστερά, παράλληλες στον άξονα.</translation>
+    </message>
+    <message>
+        <source>Both rays come from one point on the axis, at the left.</source>
+        <translation>Και οι δύο ακτίνες ξεκινούν από ένα σημείο του άξονα, στα αριστερά.</translation>
+    </message>
+    <message>
+        <source>The height of the first (red) ray, in tenths of a picture unit, from −1.25 to 1.25 times the sphere&apos;s radius, so a ray can miss the sphere; the top of the bar is the highest ray. Hidden while the special ray is chosen.</source>
+        <translation>Το ύψος της πρώτης (κόκκινης) ακτίνας, σε δέκατα της μονάδας της εικόνας, από −1,25 έως 1,25 φορές την ακτίνα της σφαίρας, οπότε μια ακτίνα μπορεί να μην τη συναντήσει· η κορυφή της γραμμής δίνει την ψηλότερη ακτίνα. Κρύβεται όσο είναι επιλεγμένη η ειδική ακτίνα.</translation>
+    </message>
+    <message>
+        <source>The height of the second (blue) ray, in tenths of a picture unit, from −1.25 to 1.25 times the sphere&apos;s radius, so a ray can miss the sphere; the top of the bar is the highest ray.</source>
+        <translation>Το ύψος της δεύτερης (μπλε) ακτίνας, σε δέκατα της μονάδας της εικόνας, από −1,25 έως 1,25 φορές την ακτίνα της σφαίρας, οπότε μια ακτίνα μπορεί να μην τη συναντήσει· η κορυφή της γραμμής δίνει την ψηλότερη ακτίνα.</translation>
+    </message>
+</context>
+<context>
+    <name>kafstikh</name>
+    <message>
+        <source>Caustics picture</source>
+        <translation>Εικόνα των καυστικών</translation>
+    </message>
+    <message>
+        <source>The refraction of a parallel beam by a sphere with its caustics, the reflected rays with their caustic, or the wave fronts. The picture runs from −40 to 40 picture units on both axes.</source>
+        <translation>Η διάθλαση μιας παράλληλης δέσμης από μια σφαίρα με τις καυστικές της, οι ανακλώμενες ακτίνες με την καυστική τους ή τα μέτωπα κύματος. Η εικόνα εκτείνεται από −40 έως 40 μονάδες και στους δύο άξονες.</translation>
+    </message>
+    <message>
+        <source>Draws a parallel beam refracted by the sphere and the two caustics, the curves that the refracted rays touch, inside and outside the sphere.</source>
+        <translation>Σχεδιάζει μια παράλληλη δέσμη που διαθλάται από τη σφαίρα και τις δύο καυστικές, τις καμπύλες που εφάπτονται οι διαθλώμενες ακτίνες, μέσα και έξω από τη σφαίρα.</translation>
+    </message>
+    <message>
+        <source>Draws the rays reflected once inside the sphere and their caustic over the picture that is there, without erasing it.</source>
+        <translation>Σχεδιάζει τις ακτίνες που ανακλώνται μία φορά μέσα στη σφαίρα και την καυστική τους πάνω στην εικόνα που υπάρχει, χωρίς να τη σβήσει.</translation>
+    </message>
+    <message>
+        <source>Ends the program: every window closes.</source>
+        <translation>Τερματίζει το πρόγραμμα: κλείνουν όλα τα παράθυρα.</translation>
+    </message>
+    <message>
+        <source>Draws the wave fronts of the rays reflected once: lines of equal optical path, which fold at the rainbow ray. Prints the directions of the first dark band and of the first supernumerary bow.</source>
+        <translation>Σχεδιάζει τα μέτωπα κύματος των ακτίνων που ανακλώνται μία φορά: γραμμές ίσου οπτικού δρόμου, που αναδιπλώνονται στην ακτίνα του τόξου. Τυπώνει τις διευθύνσεις της πρώτης σκοτεινής ζώνης και του πρώτου υπεράριθμου τόξου.</translation>
+    </message>
+    <message>
+        <source>Refractive index 1.33, water; redraws the refraction.</source>
+        <translation>Δείκτης διάθλασης 1,33, νερό· ξανασχεδιάζει τη διάθλαση.</translation>
+    </message>
+    <message>
+        <source>Refractive index 1.5, glass; redraws the refraction.</source>
+        <translation>Δείκτης διάθλασης 1,5, γυαλί· ξανασχεδιάζει τη διάθλαση.</translation>
+    </message>
+    <message>
+        <source>Refractive index 1.7, dense glass; redraws the refraction.</source>
+        <translation>Δείκτης διάθλασης 1,7, πυκνό γυαλί· ξανασχεδιάζει τη διάθλαση.</translation>
+    </message>
+    <message>
+        <source>Radius of the sphere</source>
+        <translation>Ακτίνα της σφαίρας</translation>
+    </message>
+    <message>
+        <source>The radius R of the sphere, in picture units from 5 (left) to 30 (right). Redraws the refraction picture.</source>
+        <translation>Η ακτίνα R της σφαίρας, σε μονάδες της εικόνας από 5 (αριστερά) έως 30 (δεξιά). Ξανασχεδιάζει την εικόνα της διάθλασης.</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Μήκος κύματος</translation>
+    </message>
+    <message>
+        <source>The wavelength V of the wave fronts, from 0.30 (left) to 1.30 (right) picture units, in steps of 0.01. Redraws the refraction picture; &quot;WAVE FRONTS&quot; draws its fronts this far apart.</source>
+        <translation>Το μήκος κύματος V των μετώπων κύματος, από 0,30 (αριστερά) έως 1,30 (δεξιά) μονάδες της εικόνας, ανά 0,01. Ξανασχεδιάζει την εικόνα της διάθλασης· το «WAVE FRONTS» σχεδιάζει τα μέτωπα σε αυτή την απόσταση.</translation>
+    </message>
+    <message>
+        <source>The radius of the sphere, in picture units.</source>
+        <translation>Η ακτίνα της σφαίρας, σε μονάδες της εικόνας.</translation>
+    </message>
+    <message>
+        <source>The wavelength V of the wave fronts, in picture units.</source>
+        <translation>Το μήκος κύματος V των μετώπων κύματος, σε μονάδες της εικόνας.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1 @@
+// The help pages are resources of this library; it holds no code of its own.
