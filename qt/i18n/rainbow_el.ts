@@ -344,4 +344,110 @@
         <translation>Το μήκος κύματος V των μετώπων κύματος, σε μονάδες της εικόνας.</translation>
     </message>
 </context>
+<context>
+    <name>rainbow::LessonSession</name>
+    <message>
+        <source>Lessons (*.json);;All files (*)</source>
+        <translation>Μαθήματα (*.json);;Όλα τα αρχεία (*)</translation>
+    </message>
+    <message>
+        <source>Save lesson…</source>
+        <translation>Αποθήκευση μαθήματος…</translation>
+    </message>
+    <message>
+        <source>Open lesson…</source>
+        <translation>Άνοιγμα μαθήματος…</translation>
+    </message>
+    <message>
+        <source>Cannot write the lesson to %1.</source>
+        <translation>Το μάθημα δεν γράφεται στο %1.</translation>
+    </message>
+    <message>
+        <source>Save lesson</source>
+        <translation>Αποθήκευση μαθήματος</translation>
+    </message>
+    <message>
+        <source>Open lesson</source>
+        <translation>Άνοιγμα μαθήματος</translation>
+    </message>
+    <message>
+        <source>This lesson cannot be opened: %1</source>
+        <translation>Αυτό το μάθημα δεν ανοίγει: %1</translation>
+    </message>
+</context>
+<context>
+    <name>rainbow::PictureActions</name>
+    <message>
+        <source>Copy picture</source>
+        <translation>Αντιγραφή εικόνας</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Αποθήκευση εικόνας…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Εκτύπωση…</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name must end in .png, .svg or .pdf.</source>
+        <translation>Το όνομα του αρχείου πρέπει να τελειώνει σε .png, .svg ή .pdf.</translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation>Δεν υπάρχει εικόνα για αποθήκευση.</translation>
+    </message>
+    <message>
+        <source>The picture could not be painted at that size.</source>
+        <translation>Η εικόνα δεν μπόρεσε να σχεδιαστεί σε αυτό το μέγεθος.</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Αποθήκευση εικόνας</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Εικόνα PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Σχέδιο SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Έγγραφο PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>As shown (%1 × %2)</source>
+        <translation>Όπως φαίνεται (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>2× (%1 × %2)</source>
+        <translation>2× (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>4× (%1 × %2)</source>
+        <translation>4× (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>Width in pixels:</source>
+        <translation>Πλάτος σε εικονοστοιχεία:</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Μέγεθος:</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved: %1</source>
+        <translation>Η εικόνα δεν αποθηκεύτηκε: %1</translation>
+    </message>
+    <message>
+        <source>Print picture</source>
+        <translation>Εκτύπωση εικόνας</translation>
+    </message>
+</context>
 </TS>

@@ -344,4 +344,110 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>rainbow::LessonSession</name>
+    <message>
+        <source>Lessons (*.json);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lesson…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open lesson…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the lesson to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This lesson cannot be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rainbow::PictureActions</name>
+    <message>
+        <source>Copy picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s name must end in .png, .svg or .pdf.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no picture to save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be painted at that size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As shown (%1 × %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2× (%1 × %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4× (%1 × %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Width in pixels:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
