@@ -47,6 +47,8 @@ double water_index(double wavelength_nm, double temperature_c, double density) {
     return std::sqrt((1.0 + 2.0 * refraction) / (1.0 - refraction));
 }
 
+double water_index_in_air(double wavelength_nm) { return water_index(wavelength_nm) / 1.000277; }
+
 std::array<double, 3> colour_matching(double wavelength_nm) {
     const double l = wavelength_nm;
     return {1.056 * lobe(l, 599.8, 37.9, 31.0) + 0.362 * lobe(l, 442.0, 16.0, 26.7) -

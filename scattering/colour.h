@@ -12,6 +12,10 @@ double blackbody(double wavelength_nm, double temperature_k = 5800.0);
 // Sengers, J. Phys. Chem. Ref. Data 27, 761, 1998), at 20 deg C and 998.2 kg/m^3 unless told.
 double water_index(double wavelength_nm, double temperature_c = 20.0, double density = 998.2);
 
+// A drop in air bends light by the ratio of the two indices; handbooks quote this ratio
+// (1.3330 at 589 nm). Air's index taken as 1.000277 across the visible.
+double water_index_in_air(double wavelength_nm);
+
 // The CIE 1931 2 degree colour-matching functions x, y, z by the multi-lobe fit of Wyman,
 // Sloan and Shirley (J. Computer Graphics Techniques 2(2), 1, 2013).
 std::array<double, 3> colour_matching(double wavelength_nm);

@@ -20,7 +20,7 @@ std::vector<double> drop_intensity(double radius_um, double wavelength_nm,
     const double x = 2.0 * std::numbers::pi * radius_um / wavelength_um;
     std::vector<double> angles(samples_deg.size());
     for (std::size_t j = 0; j < angles.size(); ++j) angles[j] = (180.0 - samples_deg[j]) * degree;
-    const auto s = amplitudes(mie_partial_waves(water_index(wavelength_nm), x), angles);
+    const auto s = amplitudes(mie_partial_waves(water_index_in_air(wavelength_nm), x), angles);
     std::vector<double> intensity(s.size());
     for (std::size_t j = 0; j < s.size(); ++j) intensity[j] = s11(s[j]) * wavelength_um * wavelength_um;
     return intensity;

@@ -46,7 +46,8 @@ HankelWaves hankel_waves(complex z, int terms) {
 //   reflection inside   R11 = [impedance xi(x) xi'(mx) - xi'(x) xi(mx)] / D
 //   transmissions       T21 T12 = (2i)^2 impedance / D^2
 //   D = xi'(x) zeta(mx) - impedance xi(x) zeta'(mx)
-// and the p-th term (p >= 1) is -T21 R11^(p-1) T12 / 2.
+// The field outside, psi(x) - c xi(x), holds half an outgoing wave of its own: so the
+// surface term is (1 - R22) / 2 and the p-th term (p >= 1) is -T21 R11^(p-1) T12 / 2.
 complex debye_term(const HankelWaves& outside, const HankelWaves& inside, std::size_t i,
                    complex impedance, int p) {
     const complex xi_x = outside.outgoing[i], l_xi_x = outside.outgoing_log_d[i];
@@ -57,7 +58,7 @@ complex debye_term(const HankelWaves& outside, const HankelWaves& inside, std::s
     const complex reduced = l_xi_x - impedance * l_zeta_m;
     if (p == 0) {
         const complex r22 = (zeta_x / xi_x) * (impedance * l_zeta_m - l_zeta_x) / reduced;
-        return -0.5 * (1.0 + r22);
+        return 0.5 * (1.0 - r22);
     }
     const complex r11 = (xi_m / zeta_m) * (impedance * l_xi_m - l_xi_x) / reduced;
     const complex transmissions =
