@@ -43,6 +43,7 @@ HankelWaves hankel_waves(complex z, int terms) {
 // The p-th term of one partial wave. The surface joins the field f outside to g inside
 // by f = g and f' = impedance g' (impedance 1/m for a_n, m for b_n). With the outgoing
 // and incoming waves of both sides:
+//   reflection outside  R22 = [impedance zeta(x) zeta'(mx) - zeta'(x) zeta(mx)] / D
 //   reflection inside   R11 = [impedance xi(x) xi'(mx) - xi'(x) xi(mx)] / D
 //   transmissions       T21 T12 = (2i)^2 impedance / D^2
 //   D = xi'(x) zeta(mx) - impedance xi(x) zeta'(mx)
