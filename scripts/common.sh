@@ -34,7 +34,7 @@ install_missing() {
 
 # What building needs (the core tests are configured with every build).
 build_packages=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev googletest
-                fonts-liberation)
+                fonts-liberation nlohmann-json3-dev)
 
 # Configures and builds a tree: build_tree DIR CMAKE-OPTIONS...
 build_tree() {
