@@ -3,6 +3,7 @@
 #include "app/format.h"
 #include "app/main_window.h"
 #include "app/program.h"
+#include "theory/theory_window.h"
 #include "caustics/caustics_window.h"
 #include "crossing/cut_rays_window.h"
 #include "rainbow/composite.h"
@@ -85,5 +86,7 @@ void MainWindow::Command5_Click() {
 }
 
 void MainWindow::Command6_Click() { program_.kafstikh().open_caustics_window(); }
+
+void MainWindow::Command7_Click() { program_.theoria().open_theory_window(); }
 
 }  // namespace rainbow

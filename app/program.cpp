@@ -4,6 +4,7 @@
 #include "caustics/caustics_window.h"
 #include "crossing/cut_rays_window.h"
 #include "rainbow/scene.h"
+#include "theory/theory_window.h"
 
 namespace rainbow {
 
@@ -27,10 +28,16 @@ CausticsWindow& Program::kafstikh() {
     return *kafstikh_;
 }
 
+TheoryWindow& Program::theoria() {
+    if (!theoria_) theoria_ = std::make_unique<TheoryWindow>(*this);
+    return *theoria_;
+}
+
 std::vector<Form*> Program::forms() {
     std::vector<Form*> all{&arxiki_->form()};
     if (cut_rays_) all.push_back(&cut_rays_->form());
     if (kafstikh_) all.push_back(&kafstikh_->form());
+    if (theoria_) all.push_back(&theoria_->form());
     return all;
 }
 

@@ -12,6 +12,7 @@ class Form;
 class MainWindow;
 class CutRaysWindow;
 class CausticsWindow;
+class TheoryWindow;
 
 // Twips per pixel at the usual 96 dots per inch.
 inline constexpr double twips_per_pixel = 15;
@@ -39,10 +40,12 @@ public:
     MainWindow& arxiki() { return *arxiki_; }
     CutRaysWindow& cut_rays();  // created, not yet built, on first call
     CausticsWindow& kafstikh();  // created, not yet opened, on first call
+    TheoryWindow& theoria();     // created, not yet opened, on first call
     bool has_cut_rays() const { return cut_rays_ != nullptr; }
     bool has_kafstikh() const { return kafstikh_ != nullptr; }
+    bool has_theoria() const { return theoria_ != nullptr; }
 
-    // The windows that exist, in the order main window, ray crossing, caustics.
+    // The windows that exist, in the order main window, ray crossing, caustics, theory.
     std::vector<Form*> forms();
     Form* find_form(std::string_view name);
 
@@ -59,6 +62,7 @@ private:
     std::unique_ptr<MainWindow> arxiki_;
     std::unique_ptr<CutRaysWindow> cut_rays_;
     std::unique_ptr<CausticsWindow> kafstikh_;
+    std::unique_ptr<TheoryWindow> theoria_;
     bool ended_ = false;
     Form* focus_request_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "rainbow/main_layout.h"
 #include "rainbow/scene.h"
 #include "rainbow/water_dispersion.h"
+#include "theory/theory_window.h"
 
 namespace rainbow {
 namespace {
@@ -31,6 +32,8 @@ void Main(Program& program) {
     // Other views leave angle_theta at angles of their own: the scene is always drawn with
     // the angle its scroll bar shows.
     s.angle_theta = w.goniatheta.value();
+    // The theory window marks the central ray's incidence on its Descartes curve.
+    if (program.has_theoria()) program.theoria().follow_main_window();
 
     // One pass per colour of the material, for the chosen beam; with no beam or no material
     // chosen there is nothing to draw.

@@ -112,12 +112,12 @@ std::vector<double> lee_radii(const LeeSettings& settings) {
 }
 
 std::vector<ColourBand> lee_diagram(const LeeSettings& settings, const LeeProgress& progress,
-                                    const ParallelFor& parallel) {
+                                    const ParallelFor& parallel, std::size_t first_row) {
     const std::vector<double> radii = lee_radii(settings);
     std::vector<ColourBand> rows;
-    for (const double radius : radii) {
-        rows.push_back(colour_band(radius, settings.band, parallel));
-        if (progress && !progress(rows.size(), radii.size())) break;
+    for (std::size_t r = first_row; r < radii.size(); ++r) {
+        rows.push_back(colour_band(radii[r], settings.band, parallel));
+        if (progress && !progress(rows.back(), r + 1, radii.size())) break;
     }
     return rows;
 }

@@ -47,12 +47,12 @@ struct LeeSettings {
 // The radii of the rows, smallest first, evenly spaced in log(radius).
 std::vector<double> lee_radii(const LeeSettings& settings);
 
-// Called after each row with the rows done and the total; returning false cancels.
-using LeeProgress = std::function<bool(std::size_t done, std::size_t total)>;
+// Called after each row with the row, the rows done and the total; returning false cancels.
+using LeeProgress = std::function<bool(const ColourBand& row, std::size_t done, std::size_t total)>;
 
-// Row by row, smallest radius first, each row exposed on its own. A cancelled diagram
-// holds the rows finished before the cancellation.
+// Row by row, smallest radius first from first_row on, each row exposed on its own. A
+// cancelled diagram holds the rows finished before the cancellation.
 std::vector<ColourBand> lee_diagram(const LeeSettings& settings, const LeeProgress& progress,
-                                    const ParallelFor& parallel);
+                                    const ParallelFor& parallel, std::size_t first_row = 0);
 
 }  // namespace rainbow::scattering

@@ -116,18 +116,23 @@ TEST(LeeDiagram, RowsFromSmallToLargeWithProgressAndCancellation) {
     EXPECT_NEAR(radii[2], 20.0, 1e-9);  // evenly spaced in log(radius)
 
     std::vector<std::size_t> reported;
-    const auto all = sc::lee_diagram(settings, [&](std::size_t done, std::size_t total) {
+    const auto all = sc::lee_diagram(settings, [&](const sc::ColourBand& row, std::size_t done, std::size_t total) {
         EXPECT_EQ(total, 5u);
+        EXPECT_DOUBLE_EQ(row.radius_um, radii[done - 1]);
         reported.push_back(done);
         return true;
     }, sc::serial_for());
     EXPECT_EQ(all.size(), 5u);
     EXPECT_EQ(reported, (std::vector<std::size_t>{1, 2, 3, 4, 5}));
 
-    const auto cancelled = sc::lee_diagram(settings, [](std::size_t done, std::size_t) { return done < 2; },
-                                           sc::serial_for());
+    // Cancelled after two rows, then resumed where it stopped: the same rows as at one go.
+    const auto stop_after_two = [](const sc::ColourBand&, std::size_t done, std::size_t) { return done < 2; };
+    const auto cancelled = sc::lee_diagram(settings, stop_after_two, sc::serial_for());
     ASSERT_EQ(cancelled.size(), 2u);
     EXPECT_EQ(cancelled[1].rgb, all[1].rgb);
+    const auto rest = sc::lee_diagram(settings, nullptr, sc::serial_for(), cancelled.size());
+    ASSERT_EQ(rest.size(), 3u);
+    EXPECT_EQ(rest[0].rgb, all[2].rgb);
 }
 
 }  // namespace
