@@ -48,6 +48,11 @@ Form* Program::find_form(std::string_view name) {
     return nullptr;
 }
 
+std::unique_ptr<BackgroundWork> Program::make_background_work() const {
+    if (background_work_factory_) return background_work_factory_();
+    return std::make_unique<RunAtOnce>();
+}
+
 void Program::end() {
     ended_ = true;
     for (Form* form : forms()) form->shown = false;

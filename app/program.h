@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
 
+#include "app/background_work.h"
 #include "app/settings.h"
 
 namespace rainbow {
@@ -49,6 +51,13 @@ public:
     std::vector<Form*> forms();
     Form* find_form(std::string_view name);
 
+    // Where windows run their long computations: the desktop program hands a factory of
+    // runners on its thread pool; without one, jobs run at once to the end.
+    void set_background_work_factory(std::function<std::unique_ptr<BackgroundWork>()> factory) {
+        background_work_factory_ = std::move(factory);
+    }
+    std::unique_ptr<BackgroundWork> make_background_work() const;
+
     // End: every window closes and the program stops at once.
     void end();
     bool ended() const { return ended_; }
@@ -65,6 +74,7 @@ private:
     std::unique_ptr<TheoryWindow> theoria_;
     bool ended_ = false;
     Form* focus_request_ = nullptr;
+    std::function<std::unique_ptr<BackgroundWork>()> background_work_factory_;
 };
 
 }  // namespace rainbow

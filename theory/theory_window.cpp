@@ -29,7 +29,7 @@ void print_waiting(Surface& surface, const char* what) {
 TheoryWindow::TheoryWindow(Program& program)
     : program_(program),
       form_("theoria", "Theory · Θεωρία", Geometry{0, 0, 28800, 16200}),
-      work_(std::make_unique<RunAtOnce>()),
+      work_(program.make_background_work()),
       descartes(form_.add<PictureBox>("descartes", Geometry{120, 120, 9000, 5000})),
       primary(form_.add<PictureBox>("primary", Geometry{9240, 120, 9000, 5000})),
       secondary(form_.add<PictureBox>("secondary", Geometry{9240, 5240, 9000, 5000})),
@@ -57,22 +57,27 @@ TheoryWindow::TheoryWindow(Program& program)
     radius.small_change = 10;
     wavelength.large_change = 20;
     wavelength.small_change = 5;
+    // Until the window opens, the controls only take their values.
     radius.on_change = [this] {
+        if (!form_.shown) return;
         update_labels();
         request_curves();
         request_band();
         draw_lee();
     };
     wavelength.on_change = [this] {
+        if (!form_.shown) return;
         update_labels();
         request_curves();
     };
     for (OptionButton* option : {&perpendicular, &parallel, &unpolarised})
-        option->on_click = [this] { request_curves(); };
+        option->on_click = [this] {
+            if (form_.shown) request_curves();
+        };
     for (MenuItem* item : {&geometric, &airy, &exact, &debye}) {
         item->on_click = [this, item] {
             item->checked = !item->checked;
-            draw_curves();
+            if (form_.shown) draw_curves();
         };
     }
     lee_start.on_click = [this] { start_lee(); };

@@ -12,7 +12,7 @@
 #include "app/controls.h"
 #include "app/form.h"
 #include "scattering/colour_band.h"
-#include "theory/background_work.h"
+#include "app/background_work.h"
 #include "theory/bow_curves.h"
 
 namespace rainbow {

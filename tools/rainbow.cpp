@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/program.h"
+#include "qt/background_work_qt.h"
 #include "qt/program_view.h"
 
 namespace {
@@ -68,6 +69,10 @@ int main(int argc, char** argv) {
     rainbow::Program program(rainbow::Screen{area.width() * twips_per_logical_pixel,
                                              area.height() * twips_per_logical_pixel});
     rainbow::ProgramView view(program);
+    // Long computations run on a thread pool; the views follow each result as it comes.
+    program.set_background_work_factory([&view] {
+        return std::make_unique<rainbow::QtBackgroundWork>([&view] { view.sync(); });
+    });
     QObject::connect(&view, &rainbow::ProgramView::ended, &app, [] { QCoreApplication::exit(0); },
                      Qt::QueuedConnection);
     return app.exec();
