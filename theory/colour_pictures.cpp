@@ -46,26 +46,28 @@ void draw_lee_diagram(Surface& surface, const std::vector<scattering::ColourBand
     const PlotFrame frame{settings.band.from_deg, settings.band.to_deg, bottom, top};
     draw_plot_axes(surface, frame, 5.0, 1.0, "angle from the antisolar point (°)",
                    "log10(a / µm)");
-    const int count = std::max(1, settings.rows);
-    const double row_height = count > 1 ? (top - bottom) / (count - 1) : top - bottom;
-    if (!rows.empty() && rows.front().angles_deg.size() >= 2) {
-        const double step = rows.front().angles_deg[1] - rows.front().angles_deg[0];
-        surface.draw_width = pen_for(surface, row_height, false);
-        for (const auto& row : rows) {
-            const float y = float(std::log10(row.radius_um));
-            for (std::size_t c = 0; c < row.rgb.size(); ++c) {
-                const double x = row.angles_deg[c];
-                surface.line(float(x - step / 2), y, float(x + step / 2), y, display_colour(row.rgb[c]));
-            }
-        }
-        surface.draw_width = 1;
-    }
+    for (const auto& row : rows) draw_lee_row(surface, row, settings);
     if (marked_radius_um) {
         const float y = float(std::log10(*marked_radius_um));
         surface.fore_color = black;
         surface.line(float(frame.left), y, float(frame.left + 0.02 * (frame.right - frame.left)), y);
         surface.line(float(frame.right), y, float(frame.right - 0.02 * (frame.right - frame.left)), y);
     }
+}
+
+void draw_lee_row(Surface& surface, const scattering::ColourBand& row,
+                  const scattering::LeeSettings& settings) {
+    if (row.angles_deg.size() < 2) return;
+    const double bottom = std::log10(settings.smallest_um), top = std::log10(settings.largest_um);
+    const int count = std::max(2, settings.rows);
+    const double step = row.angles_deg[1] - row.angles_deg[0];
+    surface.draw_width = pen_for(surface, (top - bottom) / (count - 1), false);
+    const float y = float(std::log10(row.radius_um));
+    for (std::size_t c = 0; c < row.rgb.size(); ++c) {
+        const double x = row.angles_deg[c];
+        surface.line(float(x - step / 2), y, float(x + step / 2), y, display_colour(row.rgb[c]));
+    }
+    surface.draw_width = 1;
 }
 
 }  // namespace rainbow

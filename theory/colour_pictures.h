@@ -17,4 +17,8 @@ void draw_colour_band(Surface& surface, const scattering::ColourBand& band);
 void draw_lee_diagram(Surface& surface, const std::vector<scattering::ColourBand>& rows,
                       const scattering::LeeSettings& settings, std::optional<double> marked_radius_um);
 
+// Adds one row to a Lee diagram drawn by draw_lee_diagram, without drawing the rest again.
+void draw_lee_row(Surface& surface, const scattering::ColourBand& row,
+                  const scattering::LeeSettings& settings);
+
 }  // namespace rainbow

@@ -263,7 +263,7 @@ void TheoryWindow::start_lee() {
                         lee_rows_.push_back(row);
                         lee_progress.caption = format_number(double(done), "0") + " / " +
                                                format_number(double(all), "0");
-                        draw_lee();
+                        if (form_.shown) draw_lee_row(lee.surface(), row, lee_settings());
                     });
                     return !*cancel;
                 },

@@ -33,3 +33,40 @@ void lee_row_100um_two_cores(benchmark::State& state) {
 BENCHMARK(lee_row_100um_two_cores)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
+
+// Events of the theory window whose results are known: what the interface waits for.
+#include "app/main_window.h"
+#include "app/program.h"
+#include "theory/colour_pictures.h"
+#include "theory/theory_window.h"
+
+namespace {
+
+void theory_window_radius_change_cached(benchmark::State& state) {
+    rainbow::Program program;
+    program.arxiki().Command7.click();
+    auto& window = program.theoria();
+    window.radius.set_value(301);
+    window.radius.set_value(400);
+    int position = 301;
+    for (auto _ : state) {
+        window.radius.set_value(position);
+        position = position == 301 ? 400 : 301;
+    }
+}
+BENCHMARK(theory_window_radius_change_cached)->Unit(benchmark::kMillisecond);
+
+void lee_diagram_full_redraw(benchmark::State& state) {
+    const auto& settings = rainbow::TheoryWindow::lee_settings();
+    const auto row = sc::colour_band(10.0, settings.band, sc::serial_for());
+    std::vector<sc::ColourBand> rows;
+    for (const double radius : sc::lee_radii(settings)) {
+        rows.push_back(row);
+        rows.back().radius_um = radius;
+    }
+    rainbow::Surface surface(9000, 5000);
+    for (auto _ : state) rainbow::draw_lee_diagram(surface, rows, settings, 100.0);
+}
+BENCHMARK(lee_diagram_full_redraw)->Unit(benchmark::kMillisecond);
+
+}  // namespace
