@@ -48,6 +48,12 @@ void ScrollBar::set_value(int v) {
     if (on_change) on_change();
 }
 
+int ScrollBar::clamped(int v) const {
+    return std::clamp(v, std::min(min_, max_), std::max(min_, max_));
+}
+
+void ScrollBar::set_value_clamped(int v) { set_value(clamped(v)); }
+
 void ScrollBar::set_min(int v) {
     min_ = v;
     pull_into_range();
@@ -59,7 +65,7 @@ void ScrollBar::set_max(int v) {
 }
 
 void ScrollBar::pull_into_range() {
-    const int inside = std::clamp(value_, std::min(min_, max_), std::max(min_, max_));
+    const int inside = clamped(value_);
     if (inside == value_) return;
     value_ = inside;
     if (on_change) on_change();

@@ -85,6 +85,9 @@ public:
     // Takes the value (fires Change when it differs); throws std::out_of_range when the value
     // lies outside the range.
     void set_value(int v);
+    // Takes the value clamped into the range: how a start value set in code that the range
+    // cannot hold (a range laid out from the screen's size) still gives a usable bar.
+    void set_value_clamped(int v);
     // Changing an end of the range pulls the value inside the new range (firing Change).
     void set_min(int v);
     void set_max(int v);
@@ -94,6 +97,7 @@ public:
     Event on_change;
 
 private:
+    int clamped(int v) const;
     void pull_into_range();
     bool vertical_;
     int min_;

@@ -98,9 +98,7 @@ std::optional<Point> reflected_caustic_point(Surface& eikona, double a, double R
     if (drawable({far_left, y_left})) {
         eikona.line(float(ray.exit.x), float(ray.exit.y), float(far_left), float(y_left));
     }
-    const std::optional<Point> caustic = reflected_caustic_envelope(a, R, n);
-    draw_least_deviation_ray(eikona, R, n);
-    return caustic;
+    return reflected_caustic_envelope(a, R, n);
 }
 
 int draw_reflected_beam(Surface& eikona, double R, double n) {
@@ -110,15 +108,19 @@ int draw_reflected_beam(Surface& eikona, double R, double n) {
         float x, y;
     };
     std::vector<Stored> caustic;
+    bool drawn_rays = false;
     // Stepped by double-precision addition: +pi/2 itself is passed over by rounding.
     for (double a = -pi / 2; a <= pi / 2; a += pi / 150) {
         if (std::fabs(a) < cone) continue;  // rays inside the rainbow cone are left out
         const std::optional<Point> p = reflected_caustic_point(eikona, a, R, n);
+        drawn_rays = true;
         if (!p) continue;
         eikona.draw_width = 4;
         eikona.pset(float(p->x), float(p->y), rainbow_green);
         caustic.push_back({float(p->x), float(p->y)});
     }
+    // The rainbow ray is the same for every ray of the beam: it is drawn once, over the rays.
+    if (drawn_rays) draw_least_deviation_ray(eikona, R, n);
     // The yellow line starts at the second point: the first stands alone.
     eikona.draw_width = 4;
     for (std::size_t j = 1; j + 1 < caustic.size(); ++j) {

@@ -17,13 +17,14 @@ class Surface;
 std::optional<Point> reflected_caustic_envelope(double a, double R, double n);
 
 // Draws the ray a (blue entry dot, magenta reflection and exit dots, the outgoing line in the
-// surface's colour out to x = -200) and the green rainbow ray with its magenta exit dot, and
-// returns the caustic point of the ray. Leaves the pen three pixels wide.
+// surface's colour out to x = -200) and returns the caustic point of the ray. Leaves the pen
+// one pixel wide.
 std::optional<Point> reflected_caustic_point(Surface& eikona, double a, double R, double n);
 
 // The reflected beam over the picture that is there: the rays whose incidence lies outside the
-// rainbow cone, a = -pi/2 + k pi/150, each with its caustic point marked in green, and the
-// points joined in yellow from the second point on. Returns how many caustic points it marked.
+// rainbow cone, a = -pi/2 + k pi/150, each with its caustic point marked in green, the green
+// rainbow ray once over them, and the points joined in yellow from the second point on.
+// Returns how many caustic points it marked.
 int draw_reflected_beam(Surface& eikona, double R, double n);
 
 }  // namespace rainbow

@@ -55,9 +55,10 @@ void CutRaysWindow::build_cut_rays_window() {
     form_.show();
 
     lay_out_controls();
-    // Each value fires its Change handler, which draws with what is set so far.
-    position_of_ray.set_value(60);
-    defteri_aktina.set_value(40);
+    // Each value fires its Change handler, which draws with what is set so far. A short
+    // client area gives the bars a range too small for these heights: they stop at its end.
+    position_of_ray.set_value_clamped(60);
+    defteri_aktina.set_value_clamped(40);
     v.start_x = 3 * v.x_left / 4;
 
     surface.draw_width = 1;

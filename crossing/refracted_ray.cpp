@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "app/surface.h"
-#include "geometry/angles.h"
 #include "geometry/ray_path.h"
 
 namespace rainbow {
@@ -45,15 +44,14 @@ void draw_refracted_ray(Surface& surface, CutRaysValues& values, double sx, doub
 entry_point special_entry_point(double px, double cx, double t, double R) {
     const double d = cx - px;
     const double impact = R * std::sin(t);
-    const double q = d * d - impact * impact;
-    if (!(d > 0) || !(q >= 0)) return {0, 0};
-    // Minus the distance from the source to the nearer entry point; the circle of that radius
-    // around the source cuts the sphere at the entry.
-    const double a = R * std::cos(t) - std::sqrt(q);
-    const double x = ((a * a - R * R) / d + px + cx) / 2;
-    // The entry lies on the sphere; rounding may carry (cx - x) / R a hair past 1.
-    const double phi = safe_arcsine(std::clamp((cx - x) / R, -1.0, 1.0)).value_or(0);
-    return {x, R * std::sin(pi_value() / 2 - phi)};
+    if (!(d > 0) || !(d * d - impact * impact >= 0)) return {0, 0};
+    // The ray leaves the source at the angle alpha to the axis, sin alpha = impact / d. In the
+    // triangle source, centre, entry the angle at the centre is then t - alpha, so the entry
+    // lies at that angle from the vertex facing the source (mirrored onto the upper half when
+    // the source lies inside the sphere). At t = 0 the point is the vertex itself, exactly.
+    const double alpha = std::asin(std::min(1.0, impact / d));
+    const double central = std::fabs(t - alpha);
+    return {cx - R * std::cos(central), R * std::sin(central)};
 }
 
 }  // namespace rainbow

@@ -57,26 +57,54 @@ void draw_ray_path(Surface& surface, double sx, double sy, double px, double py,
                  float(exit.y + exit_length * path.exit_direction.y));
 }
 
+namespace {
+
+// The signed angle of incidence of the least-deviation ray of order k; negative when
+// angle_theta < 0, so that the ray passes the centre on that side.
+double signed_rainbow_incidence(double angle_theta, double n, int k) {
+    const double theta = rainbow_incidence(n, k).value_or(0);
+    return angle_theta < 0 ? -theta : theta;
+}
+
+// Where a horizontal ray coming from the left meets the drop at the angle of incidence theta,
+// with the whole picture turned by `turn` counter-clockwise about the centre.
+Point turned_entry(double theta, double turn, double xc, double yc, double r) {
+    const double vx = -r * std::cos(theta);
+    const double vy = r * std::sin(theta);
+    return {xc + std::cos(turn) * vx - std::sin(turn) * vy,
+            yc + std::cos(turn) * vy + std::sin(turn) * vx};
+}
+
+}  // namespace
+
 Point rainbow_entry_point(double angle_theta, double sx, double sy, double xc, double yc,
                           double r, double n, int k) {
-    double theta = rainbow_incidence(n, k).value_or(0);
-    if (angle_theta < 0) theta = -theta;
+    const double theta = signed_rainbow_incidence(angle_theta, n, k);
     const double impact = r * std::sin(theta);
     const double beta = std::atan((sy - yc) / (sx - xc));
     const double length = std::sqrt((sx - xc) * (sx - xc) + (sy - yc) * (sy - yc));
     const double gamma = safe_arcsine(impact / length).value_or(0);
-    const double delta = gamma + beta;
-    // The entry point of a horizontal ray at height `impact`, turned by delta.
-    const double vx = -r * std::cos(theta);
-    const double vy = r * std::sin(theta);
-    return {xc + std::cos(delta) * vx - std::sin(delta) * vy,
-            yc + std::cos(delta) * vy + std::sin(delta) * vx};
+    return turned_entry(theta, gamma + beta, xc, yc, r);
 }
 
 void draw_rainbow_ray(Surface& surface, double angle_theta, double sx, double sy, double xc,
                       double yc, double r, double n, int k) {
     const Point entry = rainbow_entry_point(angle_theta, sx, sy, xc, yc, r, n, k);
     draw_ray_path(surface, sx, sy, entry.x, entry.y, xc, yc, r, n, k);
+}
+
+BeamRay beam_rainbow_ray(double angle_theta, double sx, double ux, double uy, double xc,
+                         double yc, double r, double n, int k) {
+    const double theta = signed_rainbow_incidence(angle_theta, n, k);
+    const Point entry = turned_entry(theta, std::atan2(uy, ux), xc, yc, r);
+    // Back along the beam's direction to its start line.
+    return {{sx, entry.y - (entry.x - sx) * uy / ux}, entry};
+}
+
+void draw_beam_rainbow_ray(Surface& surface, double angle_theta, double sx, double ux, double uy,
+                           double xc, double yc, double r, double n, int k) {
+    const BeamRay ray = beam_rainbow_ray(angle_theta, sx, ux, uy, xc, yc, r, n, k);
+    draw_ray_path(surface, ray.start.x, ray.start.y, ray.entry.x, ray.entry.y, xc, yc, r, n, k);
 }
 
 }  // namespace rainbow

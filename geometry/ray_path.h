@@ -44,4 +44,19 @@ Point rainbow_entry_point(double angle_theta, double sx, double sy, double xc, d
 void draw_rainbow_ray(Surface& surface, double angle_theta, double sx, double sy, double xc,
                       double yc, double r, double n, int k);
 
+// The least-deviation ray of order k of a parallel beam travelling in the direction (ux, uy),
+// ux > 0: the beam's own ray that meets the drop at the rainbow incidence, on the negative side
+// of the centre when angle_theta < 0. It starts on the beam's start line x = sx; a horizontal
+// beam's starts at the height yc + r sin(incidence).
+struct BeamRay {
+    Point start;
+    Point entry;
+};
+BeamRay beam_rainbow_ray(double angle_theta, double sx, double ux, double uy, double xc,
+                         double yc, double r, double n, int k);
+
+// Draws that ray with the surface's pen.
+void draw_beam_rainbow_ray(Surface& surface, double angle_theta, double sx, double ux, double uy,
+                           double xc, double yc, double r, double n, int k);
+
 }  // namespace rainbow

@@ -48,16 +48,25 @@ double cone_half_angle(const Construction& c) {
     return safe_arcsine(c.R / distance).value_or(0);
 }
 
-void draw_rainbow_rays(Program& program, const Construction& c, double psi, Point first,
-                       Point second, std::optional<LineStyle> style) {
+void draw_rainbow_rays(Program& program, const Construction& c, double psi, Rays rays,
+                       std::optional<LineStyle> style) {
     double& angle_theta = program.settings.angle_theta;
+    const Point s = c.source;
+    const auto draw = [&] {
+        if (rays == Rays::from_point) {
+            draw_rainbow_ray(c.surface, angle_theta, s.x, s.y, c.xc, c.yc, c.R, c.n, c.k);
+        } else {
+            draw_beam_rainbow_ray(c.surface, angle_theta, s.x, c.xc - s.x, c.yc - s.y, c.xc, c.yc,
+                                  c.R, c.n, c.k);
+        }
+    };
     c.surface.fore_color = rainbow_ray_color;
     c.surface.draw_width = 2;
-    angle_theta = psi;
     if (style) c.surface.draw_style = *style;
-    draw_rainbow_ray(c.surface, angle_theta, first.x, first.y, c.xc, c.yc, c.R, c.n, c.k);
+    angle_theta = psi;
+    draw();
     angle_theta = -psi;
-    draw_rainbow_ray(c.surface, angle_theta, second.x, second.y, c.xc, c.yc, c.R, c.n, c.k);
+    draw();
     if (style) c.surface.draw_style = LineStyle::solid;
 }
 

@@ -32,11 +32,17 @@ Construction open_construction(Program& program, double half_width, double n, do
 // inside the drop.
 double cone_half_angle(const Construction& c);
 
-// The two rainbow rays in green with a pen 2 wide: from `first` on the positive side of the
-// centre (angle_theta = psi), then from `second` on the other (angle_theta = -psi, which it
-// keeps). With a style the rays are drawn in it and the pen goes back to solid afterwards.
-void draw_rainbow_rays(Program& program, const Construction& c, double psi, Point first,
-                       Point second, std::optional<LineStyle> style = std::nullopt);
+// Where a construction's rays come from: all from the point source, or a parallel beam of
+// rays in the direction from the source point to the drop's centre.
+enum class Rays { from_point, parallel_beam };
+
+// The two rainbow rays in green with a pen 2 wide: first on the positive side of the centre
+// (angle_theta = psi), then on the other (angle_theta = -psi, which it keeps). From a point
+// source both leave the source; in a parallel beam each is the beam's own ray that meets the
+// drop at the rainbow incidence, starting on the beam's start line. With a style the rays are
+// drawn in it and the pen goes back to solid afterwards.
+void draw_rainbow_rays(Program& program, const Construction& c, double psi, Rays rays,
+                       std::optional<LineStyle> style = std::nullopt);
 
 // The closing steps: the pen back to width 1 and black, and the drop's outline drawn again on
 // top of the rays.

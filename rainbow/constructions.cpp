@@ -33,15 +33,9 @@ void draw_point_side(Program& program, double half_width, int steps, const RayPa
     const std::vector<ConstructionRay> rays = cone_rays(c, psi, steps);
     if (!rays.empty()) {
         draw_ray_pass(c, rays, pass);
-        draw_rainbow_rays(program, c, psi, c.source, c.source);
+        draw_rainbow_rays(program, c, psi, Rays::from_point);
     }
     close_construction(c);
-}
-
-// The rainbow rays of a parallel beam start at its top and its bottom ray.
-void draw_beam_rainbow_rays(Program& program, const Construction& c, double psi) {
-    draw_rainbow_rays(program, c, psi, {c.source.x, c.source.y + c.R},
-                      {c.source.x, c.source.y - c.R});
 }
 
 // One side of the parallel beam, and its two rainbow rays.
@@ -49,7 +43,7 @@ void draw_beam_side(Program& program, const RayPass& pass, double n, double xc, 
     const Construction c = open_construction(program, main_half_width, n, xc, yc);
     const double psi = cone_half_angle(c);
     draw_ray_pass(c, beam_rays(c), pass);
-    draw_beam_rainbow_rays(program, c, psi);
+    draw_rainbow_rays(program, c, psi, Rays::parallel_beam);
     close_construction(c);
 }
 
@@ -82,7 +76,7 @@ void draw_full_construction_point(Program& program, double n, double xc, double 
     if (!rays.empty()) {
         draw_ray_pass(c, rays, {RaySide::central, thinned_point_color, selected_thinning(program)});
         draw_ray_pass(c, rays, {RaySide::external, full_external_point_color});
-        draw_rainbow_rays(program, c, psi, c.source, c.source, LineStyle::dotted);
+        draw_rainbow_rays(program, c, psi, Rays::from_point, LineStyle::dotted);
     }
     close_construction(c);
 }
@@ -93,7 +87,7 @@ void draw_full_construction_parallel(Program& program, double n, double xc, doub
     const std::vector<ConstructionRay> rays = beam_rays(c);
     draw_ray_pass(c, rays, {RaySide::central, central_beam_color, selected_thinning(program)});
     draw_ray_pass(c, rays, {RaySide::external, full_external_beam_color});
-    draw_beam_rainbow_rays(program, c, psi);
+    draw_rainbow_rays(program, c, psi, Rays::parallel_beam);
     close_construction(c);
 }
 

@@ -39,12 +39,14 @@ void show_deviation(Program& program, double sx, double sy, double ex, double ey
     const double cross = in_x * out_y - in_y * out_x;
     const double lengths = std::hypot(in_x, in_y) * std::hypot(out_x, out_y);
 
-    double deviation = 0;
-    if (!(std::fabs(cross) > 1e-12 * lengths)) {
-        // The two lines are parallel (a ray through the centre): they never cross, and the
-        // deviation is 0 or 180 degrees from their directions alone.
-        deviation = in_x * out_x + in_y * out_y > 0 ? 0 : pi;
-    } else {
+    // The deviation is the angle between the directions of travel, in (E - S) and out (D),
+    // wherever the two lines cross: ahead of S, behind it or beyond the far point.
+    const double q = safe_arcsine(cross / lengths).value_or(0);
+    const double deviation =
+        in_x * out_x + in_y * out_y > 0 ? std::fabs(q) : pi - std::fabs(q);
+
+    // Parallel lines (a ray through the centre) never cross: there is nothing to mark.
+    if (std::fabs(cross) > 1e-12 * lengths) {
         // Crossing of the two lines: K = S + t (E - S), with t from the outgoing line.
         const double t = ((exit.x - sx) * out_y - (exit.y - sy) * out_x) / cross;
         const Point K{sx + t * in_x, sy + t * in_y};
@@ -64,17 +66,8 @@ void show_deviation(Program& program, double sx, double sy, double ex, double ey
             picture.draw_width = 1;
         }
 
-        // The angle at K between the incoming and the outgoing direction.
-        const double ax = K.x - sx;
-        const double ay = K.y - sy;
-        const double bx = far.x - K.x;
-        const double by = far.y - K.y;
-        const double q = safe_arcsine((ax * by - ay * bx) /
-                                      (std::hypot(ax, ay) * std::hypot(bx, by)))
-                             .value_or(0);
-        deviation = ax * bx + ay * by > 0 ? std::fabs(q) : pi - std::fabs(q);
-
-        // An arc of radius 15 around K from the incoming direction, in 20 segments.
+        // An arc of radius 15 around K from the incoming direction through the deviation, in
+        // 20 segments.
         const double start = sy == ey ? 0 : std::atan(in_y / in_x);
         const double step = sign_of(q) * deviation / 20;
         for (int i = 0; i < 20; ++i) {

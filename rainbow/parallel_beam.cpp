@@ -53,9 +53,10 @@ void trace_parallel_beam(Program& program, double start_x, double& beam_y, doubl
     beam_y = y0;
     show_deviation(program, start_x, beam_y, entry_x, entry_y, centre_x, centre_y, R, n, k);
 
+    // The beam's own ray that meets the drop at the rainbow incidence.
     if (k > 0) {
         picture.draw_style = LineStyle::dotted;
-        draw_rainbow_ray(picture, s.angle_theta, start_x, beam_y, centre_x, centre_y, R, n, k);
+        draw_beam_rainbow_ray(picture, s.angle_theta, start_x, 1, 0, centre_x, centre_y, R, n, k);
         picture.draw_style = LineStyle::solid;
     }
 }

@@ -122,7 +122,7 @@ TEST(CausticPoints, RainbowRayHasNoCausticPoint) {
         eikona.scale(-40, 40, 40, -40);
         EXPECT_FALSE(reflected_caustic_point(eikona, cone, 20, n).has_value());
         EXPECT_EQ(testing::items_of<PsetItem>(eikona, rgb(0, 0, 255)).size(), 1u);
-        EXPECT_EQ(eikona.draw_width, 3);
+        EXPECT_EQ(eikona.draw_width, 1);
     }
 }
 

@@ -167,10 +167,30 @@ TEST(CausticsWindow, ReflectedBeamMarksAndJoinsItsCausticForEachIndex) {
         EXPECT_EQ(items_of<PsetItem>(s, blue).size(), row.points);  // one entry dot per ray
         EXPECT_EQ(s.draw_width, 1);
 
+        // The rainbow ray is the same for every ray of the beam: its four green segments, 3
+        // wide, are drawn once per click, over every ray's entry dot.
+        const auto rainbow_ray_segments = [&] {
+            std::vector<std::size_t> at;
+            for (std::size_t i = 0; i < s.items().size(); ++i) {
+                const auto* l = std::get_if<LineItem>(&s.items()[i]);
+                if (l && l->color == green && l->width == 3) at.push_back(i);
+            }
+            return at;
+        };
+        const auto segments = rainbow_ray_segments();
+        ASSERT_EQ(segments.size(), 4u);
+        std::size_t last_entry_dot = 0;
+        for (std::size_t i = 0; i < s.items().size(); ++i) {
+            const auto* d = std::get_if<PsetItem>(&s.items()[i]);
+            if (d && d->color == blue) last_entry_dot = i;
+        }
+        EXPECT_GT(segments.front(), last_entry_dot);
+
         // A second click draws the same again over it.
         const std::size_t once = s.items().size() - refraction_items;
         w.Command2.click();
         EXPECT_EQ(s.items().size(), refraction_items + 2 * once);
+        EXPECT_EQ(rainbow_ray_segments().size(), 8u);
     }
 }
 

@@ -87,12 +87,12 @@ TEST(SpecialEntryPoint, MeetsTheSphereAtTheGivenAngle) {
 }
 
 TEST(SpecialEntryPoint, NoAngleIsTheNearestPointAndNoSolutionIsTheOrigin) {
-    // Rounding can carry the point a hair outside the sphere; it must still be the vertex.
-    for (double px : {-30.0, -54.11, -57.07, -60.77}) {
+    // Exactly the vertex, whatever the source's distance: the axial ray has no crossing.
+    for (double px : {-30.0, -54.11, -57.07, -60.77, -65.8034, -200.0}) {
         SCOPED_TRACE(px);
         const entry_point p = special_entry_point(px, 0, 0, 21.05);
-        EXPECT_NEAR(p.x, -21.05, 1e-9);
-        EXPECT_NEAR(p.y, 0, 1e-5);
+        EXPECT_EQ(p.x, -21.05);
+        EXPECT_EQ(p.y, 0);
     }
     for (double px : {-10.0, 0.0, 5.0}) {  // inside with a large angle; not left of the centre
         SCOPED_TRACE(px);
