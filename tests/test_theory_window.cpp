@@ -64,6 +64,19 @@ private:
     std::vector<std::thread> threads_;
 };
 
+// Hands the window queued background work, opens it on 10 um drops (quick to compute) and
+// lets the first results arrive.
+QueuedWork& opened_with_queue(TheoryWindow& w) {
+    auto work = std::make_unique<QueuedWork>();
+    QueuedWork& queue = *work;
+    w.set_background_work(std::move(work));
+    w.radius.set_value(301);
+    w.open_theory_window();
+    queue.wait();
+    queue.drain();
+    return queue;
+}
+
 TEST(TheoryWindow, OpensBelowWavesWithEveryPictureAndTheRainbowAngles) {
     Program p;
     TheoryWindow& w = opened(p);
@@ -121,13 +134,7 @@ TEST(TheoryWindow, RadiusScrollBarIsLogarithmicFromFiveMicrometresToTwoMillimetr
 TEST(TheoryWindow, ComputesInTheBackgroundAndReturnsToAKnownSettingAtOnce) {
     Program p;
     TheoryWindow& w = p.theoria();
-    auto work = std::make_unique<QueuedWork>();
-    QueuedWork& queue = *work;
-    w.set_background_work(std::move(work));
-    w.radius.set_value(301);  // 10 um: quick to compute
-    w.open_theory_window();
-    queue.wait();
-    queue.drain();
+    QueuedWork& queue = opened_with_queue(w);
     const int after_first = queue.started;
     EXPECT_GT(after_first, 0);
     EXPECT_TRUE(texts_starting_with(w.primary.surface(), "Airy").size() == 1);
@@ -145,13 +152,7 @@ TEST(TheoryWindow, ComputesInTheBackgroundAndReturnsToAKnownSettingAtOnce) {
 TEST(TheoryWindow, LeeDiagramGrowsRowByRowAndStopsWhenCancelled) {
     Program p;
     TheoryWindow& w = p.theoria();
-    auto work = std::make_unique<QueuedWork>();
-    QueuedWork& queue = *work;
-    w.set_background_work(std::move(work));
-    w.radius.set_value(301);
-    w.open_theory_window();
-    queue.wait();
-    queue.drain();
+    QueuedWork& queue = opened_with_queue(w);
 
     w.lee_start.click();
     EXPECT_TRUE(w.lee_running());
