@@ -45,13 +45,11 @@ std::vector<sc::Amplitudes> amplitudes_in_parallel(const sc::PartialWaves& waves
 }
 
 void plot(Surface& surface, const std::vector<double>& angles, const std::vector<double>& values,
-          double top, Rgb colour, LineStyle style) {
+          double top, Rgb colour, bool dashed) {
+    std::vector<double> clipped(values.size());
+    std::transform(values.begin(), values.end(), clipped.begin(), [top](double v) { return std::min(v, top); });
     surface.fore_color = colour;
-    surface.draw_style = style;
-    for (std::size_t j = 1; j < values.size(); ++j)
-        surface.line(float(angles[j - 1]), float(std::min(values[j - 1], top)), float(angles[j]),
-                     float(std::min(values[j], top)));
-    surface.draw_style = LineStyle::solid;
+    draw_polyline(surface, angles, clipped, dashed);
 }
 
 void mark_maxima(Surface& surface, const std::vector<double>& angles, const std::vector<double>& values,
@@ -114,14 +112,14 @@ void draw_bow_picture(Surface& surface, const BowCurves& c, const ShownTheories&
                    c.query.reflections == 1 ? "|S|², primary bow" : "|S|², secondary bow");
 
     const auto& a = c.angles_deg;
-    if (shown.geometric) plot(surface, a, c.geometric, top, geometric_colour, LineStyle::dashed);
-    if (shown.exact) plot(surface, a, c.exact, top, exact_colour, LineStyle::solid);
+    if (shown.geometric) plot(surface, a, c.geometric, top, geometric_colour, true);
+    if (shown.exact) plot(surface, a, c.exact, top, exact_colour, false);
     if (shown.debye) {
-        plot(surface, a, c.debye, top, debye_colour, LineStyle::solid);
+        plot(surface, a, c.debye, top, debye_colour, false);
         mark_maxima(surface, a, c.debye, top, debye_colour);
     }
     if (shown.airy) {
-        plot(surface, a, c.airy, top, airy_colour, LineStyle::solid);
+        plot(surface, a, c.airy, top, airy_colour, false);
         mark_maxima(surface, a, c.airy, top, airy_colour);
     }
 

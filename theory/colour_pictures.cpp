@@ -34,7 +34,7 @@ void draw_colour_band(Surface& surface, const scattering::ColourBand& band) {
     surface.draw_width = pen_for(surface, step, true);
     for (std::size_t c = 0; c < band.rgb.size(); ++c) {
         const float x = float(band.angles_deg[c]);
-        surface.line(x, 0.0f, x, 0.9f, display_colour(band.rgb[c]));
+        surface.line(x, 0.0f, x, 0.75f, display_colour(band.rgb[c]));
     }
     surface.draw_width = 1;
 }
@@ -58,14 +58,18 @@ void draw_lee_diagram(Surface& surface, const std::vector<scattering::ColourBand
 void draw_lee_row(Surface& surface, const scattering::ColourBand& row,
                   const scattering::LeeSettings& settings) {
     if (row.angles_deg.size() < 2) return;
+    // Each cell a short upright line as wide as a column: the pen's round ends then stick
+    // out by half a column at most.
     const double bottom = std::log10(settings.smallest_um), top = std::log10(settings.largest_um);
     const int count = std::max(2, settings.rows);
+    const double half_row = 0.5 * (top - bottom) / (count - 1);
     const double step = row.angles_deg[1] - row.angles_deg[0];
-    surface.draw_width = pen_for(surface, (top - bottom) / (count - 1), false);
-    const float y = float(std::log10(row.radius_um));
+    const double y = std::log10(row.radius_um);
+    const float low = float(std::max(bottom, y - half_row)), high = float(std::min(top, y + half_row));
+    surface.draw_width = pen_for(surface, step, true);
     for (std::size_t c = 0; c < row.rgb.size(); ++c) {
-        const double x = row.angles_deg[c];
-        surface.line(float(x - step / 2), y, float(x + step / 2), y, display_colour(row.rgb[c]));
+        const float x = float(row.angles_deg[c]);
+        surface.line(x, low, x, high, display_colour(row.rgb[c]));
     }
     surface.draw_width = 1;
 }

@@ -18,20 +18,18 @@ constexpr double glass_index = 1.5;
 struct Material {
     double index;
     Rgb color;
-    LineStyle style;
+    bool dashed;
     const char* name;
 };
 
 void draw_curve(Surface& surface, const Material& material, int reflections) {
-    surface.fore_color = material.color;
-    surface.draw_style = material.style;
-    double previous = scattering::deviation(0.0, material.index, reflections) / degree;
-    for (double i = 0.5; i <= 90.0 + 1e-9; i += 0.5) {
-        const double d = scattering::deviation(i * degree, material.index, reflections) / degree;
-        surface.line(float(i - 0.5), float(previous), float(i), float(d));
-        previous = d;
+    std::vector<double> incidence, deviation;
+    for (double i = 0.0; i <= 90.0 + 1e-9; i += 0.5) {
+        incidence.push_back(i);
+        deviation.push_back(scattering::deviation(i * degree, material.index, reflections) / degree);
     }
-    surface.draw_style = LineStyle::solid;
+    surface.fore_color = material.color;
+    draw_polyline(surface, incidence, deviation, material.dashed);
     const auto ray = scattering::rainbow_ray(material.index, reflections);
     surface.circle(float(ray.incidence / degree), float(ray.deviation / degree), 0.7f, material.color);
 }
@@ -44,9 +42,9 @@ void draw_descartes_picture(Surface& surface, std::optional<double> central_inci
     draw_plot_axes(surface, frame, 10, 30, "i (°)", "D (°)");
     std::vector<Material> materials;
     for (const SpectralColour& c : water_spectrum)
-        materials.push_back({c.index, c.color, LineStyle::solid, "water"});
+        materials.push_back({c.index, c.color, false, "water"});
     // Glass is drawn in red on the main window; dashed here to tell it from water's red.
-    materials.push_back({glass_index, rgb(255, 0, 0), LineStyle::dashed, "glass"});
+    materials.push_back({glass_index, rgb(255, 0, 0), true, "glass"});
 
     for (const Material& m : materials)
         for (const int k : {1, 2}) draw_curve(surface, m, k);

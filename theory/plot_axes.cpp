@@ -53,4 +53,13 @@ void draw_plot_axes(Surface& surface, const PlotFrame& f, double x_step, double 
     surface.print(y_caption);
 }
 
+void draw_polyline(Surface& surface, const std::vector<double>& x, const std::vector<double>& y,
+                   bool dashed, std::size_t dash) {
+    const std::size_t count = std::min(x.size(), y.size());
+    for (std::size_t j = 1; j < count; ++j) {
+        if (dashed && ((j - 1) / std::max<std::size_t>(1, dash)) % 2 == 1) continue;
+        surface.line(float(x[j - 1]), float(y[j - 1]), float(x[j]), float(y[j]));
+    }
+}
+
 }  // namespace rainbow
