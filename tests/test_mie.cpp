@@ -181,4 +181,22 @@ TEST(Mie, BohrenAndHuffmansAppendixCase) {
     }
 }
 
+TEST(Mie, StableUpToATwoMillimetreDropInVioletLight) {
+    // x = 35,000: no light lost by a drop that does not absorb, extinction near its limit
+    // of 2, and every amplitude finite (a recurrence gone astray overflows or loses power).
+    struct Row { complex m; double x; };
+    for (const Row row : {Row{{1.343, 0.0}, 35000.0}, Row{{1.5, 0.1}, 35000.0}, Row{{1.333, 0.0}, 20000.0}}) {
+        SCOPED_TRACE(row.x);
+        const auto result = sc::mie(row.m, row.x, degrees_to_radians(0, 1, 181));
+        EXPECT_NEAR(result.q.extinction, 2.0, 0.01);
+        if (row.m.imag() == 0) EXPECT_NEAR(result.q.absorption, 0.0, 1e-9);
+        else EXPECT_GT(result.q.absorption, 0.8);
+        EXPECT_GT(result.q.asymmetry, 0.8);
+        EXPECT_LT(result.q.asymmetry, 1.0);
+        // Forward amplitude and extinction agree: Re S(0) = x^2 Qext / 4.
+        EXPECT_NEAR(result.s[0].s1.real() / (row.x * row.x * result.q.extinction / 4), 1.0, 1e-9);
+        for (const auto& s : result.s) ASSERT_TRUE(std::isfinite(sc::s11(s)));
+    }
+}
+
 }  // namespace

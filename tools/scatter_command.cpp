@@ -61,7 +61,7 @@ std::vector<double> angle_list(const std::string& text) {
     if (from < 0 || to > 180 || from > to) throw BadArgument("--angles must run within 0:180 upwards");
     if (step <= 0) throw BadArgument("--angles STEP must be above 0");
     const double count = std::floor((to - from) / step + 1e-9) + 1;
-    if (count > 100000) throw BadArgument("--angles gives more than 100000 angles");
+    if (count > 20000) throw BadArgument("--angles gives more than 20000 angles");
     std::vector<double> angles;
     for (int i = 0; i < int(count); ++i) angles.push_back(from + step * i);
     return angles;
@@ -107,9 +107,15 @@ Request parse(const std::vector<std::string>& args) {
         if (*radius <= 0 || *wavelength <= 0) throw BadArgument("--radius and --wavelength must be above 0");
         x = 2.0 * std::numbers::pi * (*radius * 1000.0) / *wavelength;
     }
-    if (!(*x > 0) || *x > 1.0e6) throw BadArgument("the size parameter must lie above 0 and up to 1e6");
-    if ((request.theory == Theory::airy || request.theory == Theory::geometric) && request.index.real() <= 1)
-        throw BadArgument("rays make a rainbow only for --m above 1");
+    if (!(*x > 0) || *x > 1.0e5) throw BadArgument("the size parameter must lie above 0 and up to 1e5");
+    if (request.theory == Theory::airy || request.theory == Theory::geometric) {
+        if (request.index.real() <= 1) throw BadArgument("rays make a rainbow only for --m above 1");
+        if (request.index.imag() != 0) throw BadArgument("rays and Airy's theory take a drop that does not absorb: no IM");
+    }
+    // The Debye term follows waves that cross the drop: in a drop that absorbs strongly they
+    // fade below what a double can hold.
+    if (request.theory == Theory::debye1 && request.index.imag() * *x > 200)
+        throw BadArgument("the Debye term needs IM times x up to 200");
     request.size_parameter = *x;
     return request;
 }
