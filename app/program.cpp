@@ -1,43 +1,79 @@
 #include "app/program.h"
 
-#include "app/main_window.h"
+#include <stdexcept>
+#include <string>
+
 #include "caustics/caustics_window.h"
 #include "crossing/cut_rays_window.h"
-#include "rainbow/scene.h"
+#include "rainbow/main_window.h"
 #include "theory/theory_window.h"
 
 namespace rainbow {
+namespace {
 
-Program::Program(Screen screen) : screen_(screen) {
-    // The start-up procedure: its first reference to the main window loads it, then it lays
-    // the window out, shows it and draws the first scene.
-    arxiki_ = std::make_unique<MainWindow>(*this);
-    arxiki_->Form_Load();
-    Main(*this);
+template <class W>
+std::unique_ptr<Window> make(WindowHost& host) {
+    return std::make_unique<W>(host);
+}
+
+struct WindowKind {
+    std::string_view name;  // its form's name
+    std::unique_ptr<Window> (*make)(WindowHost&);
+};
+
+// The program's windows: the first is opened at start-up, the others when a window asks for
+// them by name. A new window is one more line here.
+constexpr WindowKind window_kinds[] = {
+    {"arxiki", make<MainWindow>},
+    {"cut_rays", make<CutRaysWindow>},
+    {"kafstikh", make<CausticsWindow>},
+    {"theoria", make<TheoryWindow>},
+};
+
+std::size_t index_of(std::string_view name) {
+    for (std::size_t i = 0; i < std::size(window_kinds); ++i) {
+        if (window_kinds[i].name == name) return i;
+    }
+    throw std::out_of_range("no window named " + std::string(name));
+}
+
+}  // namespace
+
+Program::Program(Screen screen) : screen_(screen), windows_(std::size(window_kinds)) {
+    open_window(window_kinds[0].name);
 }
 
 Program::~Program() = default;
 
-CutRaysWindow& Program::cut_rays() {
-    if (!cut_rays_) cut_rays_ = std::make_unique<CutRaysWindow>(*this);
-    return *cut_rays_;
+Window& Program::window(std::string_view name) {
+    const std::size_t i = index_of(name);
+    if (!windows_[i]) windows_[i] = window_kinds[i].make(*this);
+    return *windows_[i];
 }
 
-CausticsWindow& Program::kafstikh() {
-    if (!kafstikh_) kafstikh_ = std::make_unique<CausticsWindow>(*this);
-    return *kafstikh_;
+bool Program::has_window(std::string_view name) const { return windows_[index_of(name)] != nullptr; }
+
+MainWindow& Program::arxiki() { return static_cast<MainWindow&>(window("arxiki")); }
+CutRaysWindow& Program::cut_rays() { return static_cast<CutRaysWindow&>(window("cut_rays")); }
+CausticsWindow& Program::kafstikh() { return static_cast<CausticsWindow&>(window("kafstikh")); }
+TheoryWindow& Program::theoria() { return static_cast<TheoryWindow&>(window("theoria")); }
+
+void Program::shared_settings_changed() {
+    for (const auto& window : windows_) {
+        if (window) window->shared_settings_changed();
+    }
 }
 
-TheoryWindow& Program::theoria() {
-    if (!theoria_) theoria_ = std::make_unique<TheoryWindow>(*this);
-    return *theoria_;
+std::unique_ptr<BackgroundWork> Program::background_work() {
+    if (background_work_factory_) return background_work_factory_();
+    return WindowHost::background_work();
 }
 
 std::vector<Form*> Program::forms() {
-    std::vector<Form*> all{&arxiki_->form()};
-    if (cut_rays_) all.push_back(&cut_rays_->form());
-    if (kafstikh_) all.push_back(&kafstikh_->form());
-    if (theoria_) all.push_back(&theoria_->form());
+    std::vector<Form*> all;
+    for (const auto& window : windows_) {
+        if (window) all.push_back(&window->form());
+    }
     return all;
 }
 
@@ -46,11 +82,6 @@ Form* Program::find_form(std::string_view name) {
         if (f->name() == name) return f;
     }
     return nullptr;
-}
-
-std::unique_ptr<BackgroundWork> Program::make_background_work() const {
-    if (background_work_factory_) return background_work_factory_();
-    return std::make_unique<RunAtOnce>();
 }
 
 void Program::end() {

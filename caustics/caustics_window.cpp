@@ -1,7 +1,6 @@
 #include "caustics/caustics_window.h"
 
-#include "app/format.h"
-#include "app/program.h"
+#include "forms/format.h"
 #include "caustics/reflection.h"
 #include "caustics/refraction.h"
 #include "caustics/wave_fronts.h"
@@ -14,8 +13,8 @@ double wavelength(const ScrollBar& timhv) { return timhv.value() / 100.0; }
 
 }  // namespace
 
-CausticsWindow::CausticsWindow(Program& program)
-    : program_(program),
+CausticsWindow::CausticsWindow(WindowHost& host)
+    : host_(host),
       form_("kafstikh", "CAUSTIC", Geometry{0, 0, 10335, 3705}),
       eikona(form_.add<PictureBox>("eikona", Geometry{600, 360, 3375, 2535})),
       Command1(form_.add<CommandButton>("Command1", Geometry{4320, 600, 1575, 495},
@@ -44,7 +43,7 @@ CausticsWindow::CausticsWindow(Program& program)
 }
 
 void CausticsWindow::open_caustics_window() {
-    const Screen& screen = program_.screen();
+    const Screen& screen = host_.screen();
     form_.set_geometry({0, 0, screen.width_twips, screen.height_twips});
     form_.show();
 
@@ -91,7 +90,7 @@ std::optional<double> CausticsWindow::chosen_index() const {
 }
 
 void CausticsWindow::draw_refraction_scene() {
-    rainbow::draw_refraction_scene(eikona.surface(), program_.settings, sphere_radius(),
+    rainbow::draw_refraction_scene(eikona.surface(), host_.shared_settings(), sphere_radius(),
                                    chosen_index());
 }
 
@@ -111,14 +110,14 @@ void CausticsWindow::Command1_Click() { draw_refraction_scene(); }
 
 // Drawn over the picture that is there, with the index stored last.
 void CausticsWindow::Command2_Click() {
-    draw_reflected_beam(eikona.surface(), sphere_radius(), program_.settings.refractive_index);
+    draw_reflected_beam(eikona.surface(), sphere_radius(), host_.shared_settings().refractive_index);
 }
 
-void CausticsWindow::Command3_Click() { program_.end(); }
+void CausticsWindow::Command3_Click() { host_.end(); }
 
 void CausticsWindow::Command4_Click() {
     eikona.surface().cls();
-    draw_wave_fronts(eikona.surface(), program_.settings, sphere_radius(), wavelength(timhv));
+    draw_wave_fronts(eikona.surface(), host_.shared_settings(), sphere_radius(), wavelength(timhv));
 }
 
 void CausticsWindow::Option1_Click() {

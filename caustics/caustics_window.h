@@ -2,24 +2,24 @@
 
 #include <optional>
 
-#include "app/controls.h"
-#include "app/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/window.h"
 
 namespace rainbow {
-
-class Program;
 
 // The caustics window "kafstikh": the picture eikona, on which the refraction of a beam by a
 // sphere, the reflected rays with their caustic and the wave fronts are drawn, the sphere's
 // radius AKTIN, the wavelength timhv (hundredths), the choice of index and the buttons.
-class CausticsWindow {
+class CausticsWindow : public Window {
   public:
-    explicit CausticsWindow(Program& program);
-    Form& form() { return form_; }
+    explicit CausticsWindow(WindowHost& host);
+    Form& form() override { return form_; }
 
     // Sizes the window to the screen, shows it, scales eikona to -40..40, draws the axis and
     // lays the controls out. Every call repeats all of it.
     void open_caustics_window();
+    void open() override { open_caustics_window(); }
 
     // The index of the chosen option: 1.33, 1.5 or 1.7; none when no option is chosen.
     std::optional<double> chosen_index() const;
@@ -29,7 +29,7 @@ class CausticsWindow {
     void draw_refraction_scene();
 
   private:
-    Program& program_;
+    WindowHost& host_;
     Form form_;
 
   public:

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 #include "caustics/refraction.h"
 #include "geometry/angles.h"
 

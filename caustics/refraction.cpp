@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/settings.h"
-#include "app/surface.h"
+#include "forms/settings.h"
+#include "forms/surface.h"
 #include "geometry/angles.h"
 
 namespace rainbow {

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/format.h"
-#include "app/settings.h"
-#include "app/surface.h"
+#include "forms/format.h"
+#include "forms/polyline.h"
+#include "forms/settings.h"
+#include "forms/surface.h"
 #include "caustics/wave_optics.h"
 #include "geometry/angles.h"
 #include "geometry/ray_path.h"
@@ -52,7 +53,7 @@ struct Box {
 void trace_reflected_ray(Surface& eikona, Settings& settings, double R, double n, double a,
                          double left) {
     const double entry_y = R * std::sin(a);
-    draw_ray_path(eikona, left, entry_y, -R * std::cos(a), entry_y, 0, 0, R, n, 1);
+    draw_polyline(eikona, ray_course(left, entry_y, -R * std::cos(a), entry_y, 0, 0, R, n, 1));
     settings.angle_theta = a * 180 / pi_value();
 }
 

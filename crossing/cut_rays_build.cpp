@@ -4,8 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/format.h"
-#include "app/program.h"
+#include "forms/format.h"
 #include "crossing/cut_rays_window.h"
 #include "geometry/angles.h"
 
@@ -29,9 +28,9 @@ void convert_controls_to_user_units(Form& form) {
 }  // namespace
 
 void CutRaysWindow::build_cut_rays_window() {
-    const Screen& screen = program_.screen();
+    const Screen& screen = host_.screen();
     form_.set_geometry({0, 0, screen.width_twips, screen.height_twips});
-    program_.settings.pi = pi_value();
+    host_.shared_settings().pi = pi_value();
 
     CutRaysValues& v = values_;
     v.client_width = float(form_.client_width_twips());

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <optional>
 
-#include "app/format.h"
-#include "app/surface.h"
+#include "forms/format.h"
+#include "forms/surface.h"
 #include "crossing/refracted_ray.h"
 #include "geometry/angles.h"
 #include "geometry/ray_path.h"

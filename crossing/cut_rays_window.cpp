@@ -1,16 +1,13 @@
 #include "crossing/cut_rays_window.h"
 
-#include "app/main_window.h"
-#include "app/program.h"
-#include "caustics/caustics_window.h"
 #include "crossing/cut_rays_mod.h"
 
 namespace rainbow {
 
 // Design places in twips; the set-up moves and resizes all but the buttons once the client
 // area has its user scale.
-CutRaysWindow::CutRaysWindow(Program& program)
-    : program_(program),
+CutRaysWindow::CutRaysWindow(WindowHost& host)
+    : host_(host),
       form_("cut_rays", "Where a ray is cut by the other rays", Geometry{0, 0, 12000, 9000}),
       position_of_ray(form_.add<ScrollBar>("position_of_ray", Geometry{120, 1200, 255, 2415}, true,
                                            0, 32767, 0)),
@@ -50,6 +47,16 @@ CutRaysWindow::CutRaysWindow(Program& program)
 }
 
 void CutRaysWindow::Form_Load() { values_.parallel_rays = true; }
+
+void CutRaysWindow::open() {
+    Settings& settings = host_.shared_settings();
+    if (!settings.cut_rays_built) {
+        build_cut_rays_window();
+        settings.cut_rays_built = true;
+    } else {
+        show_and_redraw();
+    }
+}
 
 void CutRaysWindow::show_and_redraw() {
     form_.show();
@@ -102,10 +109,10 @@ void CutRaysWindow::SPECIAL_RAY_Click() {
 // The first ray's scroll bar comes back; the picture follows at the next redraw.
 void CutRaysWindow::NON_SPECIAL_Click() { position_of_ray.visible = true; }
 
-void CutRaysWindow::Command1_Click() { program_.end(); }
+void CutRaysWindow::Command1_Click() { host_.end(); }
 
-void CutRaysWindow::Command2_Click() { program_.give_focus(program_.arxiki().form()); }
+void CutRaysWindow::Command2_Click() { host_.give_focus("arxiki"); }
 
-void CutRaysWindow::Command3_Click() { program_.kafstikh().open_caustics_window(); }
+void CutRaysWindow::Command3_Click() { host_.open_window("kafstikh"); }
 
 }  // namespace rainbow

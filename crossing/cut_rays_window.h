@@ -1,22 +1,21 @@
 #pragma once
 
-#include "app/controls.h"
-#include "app/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/window.h"
 #include "crossing/cut_rays_values.h"
 
 namespace rainbow {
-
-class Program;
 
 // The ray-crossing window "cut_rays": it fills the screen and draws on its own client area
 // where a ray refracted through a sphere is cut by a second ray. Its scroll bars choose the
 // heights of the two rays and the index, its options the special ray, its menu the kind of
 // rays; every change clears the picture and draws it again.
-class CutRaysWindow {
+class CutRaysWindow : public Window {
   public:
-    explicit CutRaysWindow(Program& program);
+    explicit CutRaysWindow(WindowHost& host);
 
-    Form& form() { return form_; }
+    Form& form() override { return form_; }
     Surface& client() { return *form_.client_surface(); }
     CutRaysValues& values() { return values_; }
     const CutRaysValues& values() const { return values_; }
@@ -29,12 +28,15 @@ class CutRaysWindow {
     void build_cut_rays_window();
     // Later uses: shows the window again and redraws over the present picture.
     void show_and_redraw();
+    // Builds the window on its first opening (remembered in cut_rays_built), later shows it
+    // again and redraws.
+    void open() override;
 
     // The picture from the controls as they stand, drawn over what is on the client area.
     void draw_ray_crossing();
 
   private:
-    Program& program_;
+    WindowHost& host_;
     Form form_;
     CutRaysValues values_;
 

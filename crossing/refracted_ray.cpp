@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 #include "geometry/ray_path.h"
 
 namespace rainbow {

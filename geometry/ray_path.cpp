@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "app/surface.h"
 #include "geometry/angles.h"
 
 namespace rainbow {
@@ -44,17 +43,17 @@ RayPath trace_ray(double sx, double sy, double px, double py, double xc, double 
     return path;
 }
 
-void draw_ray_path(Surface& surface, double sx, double sy, double px, double py, double xc,
-                   double yc, double r, double n, int k) {
-    const RayPath path = trace_ray(sx, sy, px, py, xc, yc, r, n, k);
-    surface.line(float(sx), float(sy), float(px), float(py));
-    for (std::size_t i = 1; i < path.points.size(); ++i) {
-        surface.line(float(path.points[i - 1].x), float(path.points[i - 1].y),
-                     float(path.points[i].x), float(path.points[i].y));
-    }
-    const Point& exit = path.exit();
-    surface.line(float(exit.x), float(exit.y), float(exit.x + exit_length * path.exit_direction.x),
-                 float(exit.y + exit_length * path.exit_direction.y));
+std::vector<Point> ray_course(double sx, double sy, double px, double py, double xc, double yc,
+                              double r, double n, int k) {
+    RayPath path = trace_ray(sx, sy, px, py, xc, yc, r, n, k);
+    const Point exit = path.exit();
+    std::vector<Point> course;
+    course.reserve(path.points.size() + 2);
+    course.push_back({sx, sy});
+    course.insert(course.end(), path.points.begin(), path.points.end());
+    course.push_back({exit.x + exit_length * path.exit_direction.x,
+                      exit.y + exit_length * path.exit_direction.y});
+    return course;
 }
 
 namespace {
@@ -87,10 +86,10 @@ Point rainbow_entry_point(double angle_theta, double sx, double sy, double xc, d
     return turned_entry(theta, gamma + beta, xc, yc, r);
 }
 
-void draw_rainbow_ray(Surface& surface, double angle_theta, double sx, double sy, double xc,
-                      double yc, double r, double n, int k) {
+std::vector<Point> rainbow_ray_course(double angle_theta, double sx, double sy, double xc,
+                                      double yc, double r, double n, int k) {
     const Point entry = rainbow_entry_point(angle_theta, sx, sy, xc, yc, r, n, k);
-    draw_ray_path(surface, sx, sy, entry.x, entry.y, xc, yc, r, n, k);
+    return ray_course(sx, sy, entry.x, entry.y, xc, yc, r, n, k);
 }
 
 BeamRay beam_rainbow_ray(double angle_theta, double sx, double ux, double uy, double xc,
@@ -101,10 +100,10 @@ BeamRay beam_rainbow_ray(double angle_theta, double sx, double ux, double uy, do
     return {{sx, entry.y - (entry.x - sx) * uy / ux}, entry};
 }
 
-void draw_beam_rainbow_ray(Surface& surface, double angle_theta, double sx, double ux, double uy,
-                           double xc, double yc, double r, double n, int k) {
+std::vector<Point> beam_rainbow_ray_course(double angle_theta, double sx, double ux, double uy,
+                                           double xc, double yc, double r, double n, int k) {
     const BeamRay ray = beam_rainbow_ray(angle_theta, sx, ux, uy, xc, yc, r, n, k);
-    draw_ray_path(surface, ray.start.x, ray.start.y, ray.entry.x, ray.entry.y, xc, yc, r, n, k);
+    return ray_course(ray.start.x, ray.start.y, ray.entry.x, ray.entry.y, xc, yc, r, n, k);
 }
 
 }  // namespace rainbow

@@ -6,8 +6,6 @@
 
 namespace rainbow {
 
-class Surface;
-
 // Length of the outgoing segment of a drawn ray, in picture units.
 inline constexpr double exit_length = 350;
 
@@ -30,19 +28,19 @@ struct RayPath {
 RayPath trace_ray(double sx, double sy, double px, double py, double xc, double yc, double r,
                   double n, int k);
 
-// Draws that ray with the surface's pen: the incoming segment, the chords and an outgoing
-// segment of exit_length.
-void draw_ray_path(Surface& surface, double sx, double sy, double px, double py, double xc,
-                   double yc, double r, double n, int k);
+// The course of that ray as it is drawn: the start, the entry point, the points of
+// reflection, the exit point and the end of an outgoing segment of exit_length.
+std::vector<Point> ray_course(double sx, double sy, double px, double py, double xc, double yc,
+                              double r, double n, int k);
 
 // Where the ray from (sx, sy) must enter the drop to meet it at the least-deviation angle of
 // order k; on the negative side of the centre when angle_theta < 0.
 Point rainbow_entry_point(double angle_theta, double sx, double sy, double xc, double yc,
                           double r, double n, int k);
 
-// Draws the least-deviation (rainbow) ray of order k from (sx, sy) with the surface's pen.
-void draw_rainbow_ray(Surface& surface, double angle_theta, double sx, double sy, double xc,
-                      double yc, double r, double n, int k);
+// The course of the least-deviation (rainbow) ray of order k from (sx, sy), as ray_course.
+std::vector<Point> rainbow_ray_course(double angle_theta, double sx, double sy, double xc,
+                                      double yc, double r, double n, int k);
 
 // The least-deviation ray of order k of a parallel beam travelling in the direction (ux, uy),
 // ux > 0: the beam's own ray that meets the drop at the rainbow incidence, on the negative side
@@ -55,8 +53,8 @@ struct BeamRay {
 BeamRay beam_rainbow_ray(double angle_theta, double sx, double ux, double uy, double xc,
                          double yc, double r, double n, int k);
 
-// Draws that ray with the surface's pen.
-void draw_beam_rainbow_ray(Surface& surface, double angle_theta, double sx, double ux, double uy,
-                           double xc, double yc, double r, double n, int k);
+// The course of that ray, as ray_course.
+std::vector<Point> beam_rainbow_ray_course(double angle_theta, double sx, double ux, double uy,
+                                           double xc, double yc, double r, double n, int k);
 
 }  // namespace rainbow

@@ -5,7 +5,7 @@
 #include <QThreadPool>
 #include <functional>
 
-#include "app/background_work.h"
+#include "forms/background_work.h"
 
 namespace rainbow {
 

@@ -3,7 +3,7 @@
 #include <QSizeF>
 #include <cstddef>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 
 class QPainter;
 

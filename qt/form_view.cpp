@@ -14,7 +14,7 @@
 #include <cmath>
 #include <exception>
 
-#include "app/controls.h"
+#include "forms/controls.h"
 #include "qt/fonts.h"
 #include "qt/picture_widget.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/form.h"
+#include "forms/form.h"
 #include "app/program.h"
 
 class QAction;

@@ -4,7 +4,7 @@
 #include <QSizeF>
 #include <QString>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 

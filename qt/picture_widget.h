@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 

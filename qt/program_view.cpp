@@ -1,6 +1,6 @@
 #include "qt/program_view.h"
 
-#include "app/form.h"
+#include "forms/form.h"
 
 namespace rainbow {
 

@@ -2,10 +2,11 @@
 // least-deviation rays, which leave every drop at slightly different angles.
 #include "rainbow/composite.h"
 
-#include "app/main_window.h"
-#include "app/program.h"
+#include "forms/polyline.h"
+#include "forms/settings.h"
+#include "forms/surface.h"
 #include "geometry/ray_path.h"
-#include "rainbow/water_dispersion.h"
+#include "forms/water_dispersion.h"
 
 namespace rainbow {
 namespace {
@@ -17,20 +18,12 @@ constexpr double column_top = 145;
 constexpr double source_x = -80;
 constexpr Rgb drop_outline_color = rgb(0, 0, 255);
 
-
 }  // namespace
 
-void draw_composite_rainbow(Program& program) {
-    MainWindow& window = program.arxiki();
-    Settings& settings = program.settings;
-    // Choosing the parallel beam redraws the main scene when it was not chosen yet; the
-    // column is drawn in the coordinates that scene leaves.
-    window.parallel.set_value(true);
+void draw_composite_rainbow(int k, Settings& settings, Surface& surface) {
     settings.drop_radius = column_drop_radius;
-    const int k = window.arithanak.value();
     // Only the sign counts: with two reflections the rays pass below the drops' centres.
     settings.angle_theta = k == 2 ? -1 : 1;
-    Surface& surface = window.Picture1.surface();
     for (int i = 1; i <= drop_count; ++i) {
         settings.drop_xc = column_x;
         settings.drop_yc = column_top - i * (settings.drop_radius * 4);
@@ -40,8 +33,9 @@ void draw_composite_rainbow(Program& program) {
                        float(settings.drop_radius), drop_outline_color);
         for (const SpectralColour& ray : water_spectrum) {
             surface.fore_color = ray.color;
-            draw_rainbow_ray(surface, settings.angle_theta, sx, sy, settings.drop_xc,
-                             settings.drop_yc, settings.drop_radius, ray.index, k);
+            draw_polyline(surface, rainbow_ray_course(settings.angle_theta, sx, sy,
+                                                      settings.drop_xc, settings.drop_yc,
+                                                      settings.drop_radius, ray.index, k));
         }
     }
 }

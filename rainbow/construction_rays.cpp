@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "app/surface.h"
+#include "forms/polyline.h"
+#include "forms/surface.h"
 #include "geometry/angles.h"
 #include "geometry/ray_path.h"
 #include "rainbow/construction_steps.h"
@@ -93,8 +94,8 @@ void draw_ray_pass(const Construction& c, const std::vector<ConstructionRay>& ra
         if (!on_side(ray, pass.side, c.rainbow_incidence)) continue;
         surface.fore_color = pass.color;
         if (ray.number % pass.thinning != 0) continue;
-        draw_ray_path(surface, ray.start.x, ray.start.y, ray.entry.x, ray.entry.y, c.xc, c.yc, c.R,
-                      c.n, c.k);
+        draw_polyline(surface, ray_course(ray.start.x, ray.start.y, ray.entry.x, ray.entry.y, c.xc,
+                                          c.yc, c.R, c.n, c.k));
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/color.h"
+#include "forms/color.h"
 #include "geometry/circle_cut.h"
 
 namespace rainbow {

@@ -1,7 +1,6 @@
 #include "rainbow/construction_steps.h"
 
-#include "app/main_window.h"
-#include "app/program.h"
+#include "forms/polyline.h"
 #include "geometry/angles.h"
 #include "geometry/ray_path.h"
 #include "rainbow/drop_drawing.h"
@@ -21,18 +20,17 @@ void draw_drop_outline(const Construction& c) {
 
 }  // namespace
 
-Construction open_construction(Program& program, double half_width, double n, double xc,
-                               double yc) {
-    MainWindow& window = program.arxiki();
-    Settings& settings = program.settings;
-    settings.source_y = window.psipigi.value();
-    Construction c{.surface = window.Picture1.surface(),
+Construction open_construction(const SceneChoice& choice, Settings& settings, Surface& picture,
+                               double half_width, double n, double xc, double yc) {
+    settings.source_y = choice.source_y;
+    Construction c{.surface = picture,
+                   .settings = settings,
                    .n = n,
                    .xc = xc,
                    .yc = yc,
                    .R = settings.drop_radius,
                    .source = {source_x, settings.source_y},
-                   .k = window.arithanak.value(),
+                   .k = choice.reflections,
                    .rainbow_incidence = 0};
     c.surface.scale(-half_width, half_width, half_width, -half_width);
     settings.pi = pi_value();
@@ -48,16 +46,18 @@ double cone_half_angle(const Construction& c) {
     return safe_arcsine(c.R / distance).value_or(0);
 }
 
-void draw_rainbow_rays(Program& program, const Construction& c, double psi, Rays rays,
+void draw_rainbow_rays(const Construction& c, double psi, Rays rays,
                        std::optional<LineStyle> style) {
-    double& angle_theta = program.settings.angle_theta;
+    double& angle_theta = c.settings.angle_theta;
     const Point s = c.source;
     const auto draw = [&] {
         if (rays == Rays::from_point) {
-            draw_rainbow_ray(c.surface, angle_theta, s.x, s.y, c.xc, c.yc, c.R, c.n, c.k);
+            draw_polyline(c.surface,
+                          rainbow_ray_course(angle_theta, s.x, s.y, c.xc, c.yc, c.R, c.n, c.k));
         } else {
-            draw_beam_rainbow_ray(c.surface, angle_theta, s.x, c.xc - s.x, c.yc - s.y, c.xc, c.yc,
-                                  c.R, c.n, c.k);
+            draw_polyline(c.surface, beam_rainbow_ray_course(angle_theta, s.x, c.xc - s.x,
+                                                             c.yc - s.y, c.xc, c.yc, c.R, c.n,
+                                                             c.k));
         }
     };
     c.surface.fore_color = rainbow_ray_color;

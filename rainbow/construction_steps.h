@@ -2,18 +2,19 @@
 
 #include <optional>
 
-#include "app/surface.h"
+#include "forms/settings.h"
+#include "forms/surface.h"
 #include "geometry/circle_cut.h"
+#include "rainbow/scene.h"
 
 namespace rainbow {
 
-class Program;
-
-// What the opening steps of a construction view leave for the rays it draws: the picture,
-// the drop, the point the rays come from, the number of internal reflections and the angle
+// What the opening steps of a construction view leave for the rays it draws: the picture and
+// the settings it writes, the drop, the point the rays come from, the number of internal reflections and the angle
 // of incidence of the rainbow (least-deviation) ray.
 struct Construction {
     Surface& surface;
+    Settings& settings;
     double n;
     double xc;
     double yc;
@@ -23,10 +24,11 @@ struct Construction {
     double rainbow_incidence;
 };
 
-// The opening steps every construction view shares: the source's height from psipigi into
+// The opening steps every construction view shares: the source's height from the choice into
 // source_y, the square scale from -half_width to half_width, pi, the axes, the drop's
-// outline, its focal points, k from arithanak and the rainbow ray's angle of incidence.
-Construction open_construction(Program& program, double half_width, double n, double xc, double yc);
+// outline, its focal points, k from the choice and the rainbow ray's angle of incidence.
+Construction open_construction(const SceneChoice& choice, Settings& settings, Surface& picture,
+                               double half_width, double n, double xc, double yc);
 
 // Half-angle of the cone of rays from the source that meet the drop; 0 when the source lies
 // inside the drop.
@@ -41,7 +43,7 @@ enum class Rays { from_point, parallel_beam };
 // source both leave the source; in a parallel beam each is the beam's own ray that meets the
 // drop at the rainbow incidence, starting on the beam's start line. With a style the rays are
 // drawn in it and the pen goes back to solid afterwards.
-void draw_rainbow_rays(Program& program, const Construction& c, double psi, Rays rays,
+void draw_rainbow_rays(const Construction& c, double psi, Rays rays,
                        std::optional<LineStyle> style = std::nullopt);
 
 // The closing steps: the pen back to width 1 and black, and the drop's outline drawn again on

@@ -3,8 +3,6 @@
 // parallel beam, apart or together.
 #include "rainbow/constructions.h"
 
-#include "app/main_window.h"
-#include "app/program.h"
 #include "rainbow/construction_rays.h"
 #include "rainbow/construction_steps.h"
 
@@ -26,68 +24,76 @@ constexpr Rgb full_external_point_color = rgb(155, 0, 0);
 constexpr Rgb full_external_beam_color = rgb(155, 0, 5);
 
 // One side of the cone from the point source, and the two rainbow rays from the source.
-void draw_point_side(Program& program, double half_width, int steps, const RayPass& pass, double n,
-                     double xc, double yc) {
-    const Construction c = open_construction(program, half_width, n, xc, yc);
+void draw_point_side(const Construction& c, int steps, const RayPass& pass) {
     const double psi = cone_half_angle(c);
     const std::vector<ConstructionRay> rays = cone_rays(c, psi, steps);
     if (!rays.empty()) {
         draw_ray_pass(c, rays, pass);
-        draw_rainbow_rays(program, c, psi, Rays::from_point);
+        draw_rainbow_rays(c, psi, Rays::from_point);
     }
     close_construction(c);
 }
 
 // One side of the parallel beam, and its two rainbow rays.
-void draw_beam_side(Program& program, const RayPass& pass, double n, double xc, double yc) {
-    const Construction c = open_construction(program, main_half_width, n, xc, yc);
+void draw_beam_side(const Construction& c, const RayPass& pass) {
     const double psi = cone_half_angle(c);
     draw_ray_pass(c, beam_rays(c), pass);
-    draw_rainbow_rays(program, c, psi, Rays::parallel_beam);
+    draw_rainbow_rays(c, psi, Rays::parallel_beam);
     close_construction(c);
 }
 
-int selected_thinning(Program& program) { return thinning_step(program.arxiki().HScroll1.value()); }
-
 }  // namespace
 
-void draw_central_rays_point(Program& program, double n, double xc, double yc) {
-    draw_point_side(program, main_half_width, central_cone_steps,
-                    {RaySide::central, central_point_color}, n, xc, yc);
+void draw_central_rays_point(const SceneChoice& choice, Settings& settings, Surface& picture,
+                             double n, double xc, double yc) {
+    draw_point_side(open_construction(choice, settings, picture, main_half_width, n, xc, yc),
+                    central_cone_steps, {RaySide::central, central_point_color});
 }
 
-void draw_external_rays_point(Program& program, double n, double xc, double yc) {
-    draw_point_side(program, external_point_half_width, fine_cone_steps,
-                    {RaySide::external, external_color}, n, xc, yc);
+void draw_external_rays_point(const SceneChoice& choice, Settings& settings, Surface& picture,
+                              double n, double xc, double yc) {
+    draw_point_side(
+        open_construction(choice, settings, picture, external_point_half_width, n, xc, yc),
+        fine_cone_steps, {RaySide::external, external_color});
 }
 
-void draw_central_rays_parallel(Program& program, double n, double xc, double yc) {
-    draw_beam_side(program, {RaySide::central, central_beam_color, 1, true}, n, xc, yc);
+void draw_central_rays_parallel(const SceneChoice& choice, Settings& settings, Surface& picture,
+                                double n, double xc, double yc) {
+    draw_beam_side(open_construction(choice, settings, picture, main_half_width, n, xc, yc),
+                   {RaySide::central, central_beam_color, 1, true});
 }
 
-void draw_external_rays_parallel(Program& program, double n, double xc, double yc) {
-    draw_beam_side(program, {RaySide::external, external_color}, n, xc, yc);
+void draw_external_rays_parallel(const SceneChoice& choice, Settings& settings,
+                                 Surface& picture, double n, double xc, double yc) {
+    draw_beam_side(open_construction(choice, settings, picture, main_half_width, n, xc, yc),
+                   {RaySide::external, external_color});
 }
 
-void draw_full_construction_point(Program& program, double n, double xc, double yc) {
-    const Construction c = open_construction(program, main_half_width, n, xc, yc);
+void draw_full_construction_point(const SceneChoice& choice, Settings& settings,
+                                  Surface& picture, double n, double xc, double yc) {
+    const Construction c =
+        open_construction(choice, settings, picture, main_half_width, n, xc, yc);
     const double psi = cone_half_angle(c);
     const std::vector<ConstructionRay> rays = cone_rays(c, psi, fine_cone_steps);
     if (!rays.empty()) {
-        draw_ray_pass(c, rays, {RaySide::central, thinned_point_color, selected_thinning(program)});
+        draw_ray_pass(c, rays,
+                      {RaySide::central, thinned_point_color, thinning_step(choice.ray_selector)});
         draw_ray_pass(c, rays, {RaySide::external, full_external_point_color});
-        draw_rainbow_rays(program, c, psi, Rays::from_point, LineStyle::dotted);
+        draw_rainbow_rays(c, psi, Rays::from_point, LineStyle::dotted);
     }
     close_construction(c);
 }
 
-void draw_full_construction_parallel(Program& program, double n, double xc, double yc) {
-    const Construction c = open_construction(program, main_half_width, n, xc, yc);
+void draw_full_construction_parallel(const SceneChoice& choice, Settings& settings,
+                                     Surface& picture, double n, double xc, double yc) {
+    const Construction c =
+        open_construction(choice, settings, picture, main_half_width, n, xc, yc);
     const double psi = cone_half_angle(c);
     const std::vector<ConstructionRay> rays = beam_rays(c);
-    draw_ray_pass(c, rays, {RaySide::central, central_beam_color, selected_thinning(program)});
+    draw_ray_pass(c, rays,
+                  {RaySide::central, central_beam_color, thinning_step(choice.ray_selector)});
     draw_ray_pass(c, rays, {RaySide::external, full_external_beam_color});
-    draw_rainbow_rays(program, c, psi, Rays::parallel_beam);
+    draw_rainbow_rays(c, psi, Rays::parallel_beam);
     close_construction(c);
 }
 

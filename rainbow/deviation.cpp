@@ -1,8 +1,7 @@
 #include <cmath>
 
-#include "app/format.h"
-#include "app/main_window.h"
-#include "app/program.h"
+#include "forms/format.h"
+#include "forms/surface.h"
 #include "geometry/angles.h"
 #include "geometry/ray_path.h"
 #include "rainbow/scene.h"
@@ -21,9 +20,8 @@ double deviation_text_y(double n) {
 
 }  // namespace
 
-void show_deviation(Program& program, double sx, double sy, double ex, double ey, double cx,
+void show_deviation(Surface& picture, double sx, double sy, double ex, double ey, double cx,
                     double cy, double R, double n, int k) {
-    Surface& picture = program.arxiki().Picture1.surface();
     const double pi = pi_value();
 
     const RayPath path = trace_ray(sx, sy, ex, ey, cx, cy, R, n, k);

@@ -1,6 +1,6 @@
 #include "rainbow/drop_drawing.h"
 
-#include "app/surface.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 

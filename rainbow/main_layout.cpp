@@ -1,8 +1,8 @@
 #include "rainbow/main_layout.h"
 
-#include "app/format.h"
-#include "app/main_window.h"
-#include "app/program.h"
+#include "forms/format.h"
+#include "rainbow/main_window.h"
+#include "forms/screen.h"
 
 namespace rainbow {
 namespace {

@@ -1,7 +1,8 @@
 #include <cmath>
 
-#include "app/main_window.h"
-#include "app/program.h"
+#include "forms/polyline.h"
+#include "forms/settings.h"
+#include "forms/surface.h"
 #include "geometry/angles.h"
 #include "geometry/circle_cut.h"
 #include "geometry/ray_path.h"
@@ -10,11 +11,9 @@
 
 namespace rainbow {
 
-void trace_parallel_beam(Program& program, double start_x, double& beam_y, double centre_x,
-                         double centre_y, double n) {
-    Settings& s = program.settings;
-    MainWindow& w = program.arxiki();
-    Surface& picture = w.Picture1.surface();
+void trace_parallel_beam(const SceneChoice& choice, Settings& s, Surface& picture,
+                         double start_x, double& beam_y, double centre_x, double centre_y,
+                         double n) {
     const double R = s.drop_radius;
 
     picture.scale(-135, 135, 135, -135);
@@ -35,15 +34,16 @@ void trace_parallel_beam(Program& program, double start_x, double& beam_y, doubl
                  float(centre_y + 2 * R * std::sin(theta)));
     picture.draw_style = LineStyle::solid;
 
-    const int k = w.arithanak.value();
-    const int M = w.arithaktinon.value() - 1;
+    const int k = choice.reflections;
+    const int M = choice.rays - 1;
     // Rays every half step from -M to M: neighbours R / 120 apart.
     for (int half_steps = -2 * M; half_steps <= 2 * M; ++half_steps) {
         beam_y = y0 + (half_steps / 2.0) * (R / 60);
         const circle_cut cut = line_circle_cut(centre_x, centre_y, R, 1, 0, start_x, beam_y);
         if (cut.cuts) {
             const Point entry = nearer_cut_point(cut, start_x, beam_y);
-            draw_ray_path(picture, start_x, beam_y, entry.x, entry.y, centre_x, centre_y, R, n, k);
+            draw_polyline(picture, ray_course(start_x, beam_y, entry.x, entry.y, centre_x,
+                                             centre_y, R, n, k));
         } else {
             picture.line(float(start_x), float(beam_y), float(start_x + 10 * R), float(beam_y),
                          rgb(255, 240, 240));
@@ -51,12 +51,13 @@ void trace_parallel_beam(Program& program, double start_x, double& beam_y, doubl
     }
 
     beam_y = y0;
-    show_deviation(program, start_x, beam_y, entry_x, entry_y, centre_x, centre_y, R, n, k);
+    show_deviation(picture, start_x, beam_y, entry_x, entry_y, centre_x, centre_y, R, n, k);
 
     // The beam's own ray that meets the drop at the rainbow incidence.
     if (k > 0) {
         picture.draw_style = LineStyle::dotted;
-        draw_beam_rainbow_ray(picture, s.angle_theta, start_x, 1, 0, centre_x, centre_y, R, n, k);
+        draw_polyline(picture, beam_rainbow_ray_course(s.angle_theta, start_x, 1, 0, centre_x,
+                                                       centre_y, R, n, k));
         picture.draw_style = LineStyle::solid;
     }
 }

@@ -2,9 +2,10 @@
 #include <cmath>
 #include <utility>
 
-#include "app/format.h"
-#include "app/main_window.h"
-#include "app/program.h"
+#include "forms/format.h"
+#include "forms/polyline.h"
+#include "forms/settings.h"
+#include "forms/surface.h"
 #include "geometry/angles.h"
 #include "geometry/circle_cut.h"
 #include "geometry/ray_path.h"
@@ -58,14 +59,11 @@ void show_first_incidence(Surface& picture, Point source, Point centre, double R
 
 }  // namespace
 
-void trace_point_source(Program& program, double n) {
-    Settings& s = program.settings;
-    MainWindow& w = program.arxiki();
-    Surface& picture = w.Picture1.surface();
+void trace_point_source(const SceneChoice& choice, Settings& s, Surface& picture, double n) {
     const double R = s.drop_radius;
     const Point centre{s.drop_xc, s.drop_yc};
 
-    s.source_y = w.psipigi.value();
+    s.source_y = choice.source_y;
     const Point source{source_x, s.source_y};
     picture.scale(-135, 135, 135, -135);
     s.pi = pi_value();
@@ -74,8 +72,8 @@ void trace_point_source(Program& program, double n) {
     picture.circle(float(centre.x), float(centre.y), float(R), rgb(0, 255, 255));
     draw_focal_points(picture, centre.x, centre.y, R, n);
 
-    const int k = w.arithanak.value();
-    const int N = w.arithaktinon.value();
+    const int k = choice.reflections;
+    const int N = choice.rays;
     const double step = 3.2 / (N + 1);
     const double first_offset = N == 1 ? 0 : -1.6;
 
@@ -97,8 +95,8 @@ void trace_point_source(Program& program, double n) {
                 central_entry = entry;
                 central_offset = offset;
             }
-            draw_ray_path(picture, source.x, source.y, entry.x, entry.y, centre.x, centre.y, R,
-                          n, k);
+            draw_polyline(picture, ray_course(source.x, source.y, entry.x, entry.y, centre.x,
+                                                 centre.y, R, n, k));
         } else {
             picture.line(float(source.x), float(source.y),
                          float(source.x + 5 * R * std::cos(phi)),
@@ -107,15 +105,16 @@ void trace_point_source(Program& program, double n) {
     }
 
     if (hits > 0) {
-        show_deviation(program, source.x, source.y, central_entry.x, central_entry.y, centre.x,
+        show_deviation(picture, source.x, source.y, central_entry.x, central_entry.y, centre.x,
                        centre.y, R, n, k);
-        if (w.pointsource.value()) {
+        if (choice.point_source) {
             show_first_incidence(picture, source, centre, R, first_entry);
         }
     }
 
     picture.draw_style = LineStyle::dotted;
-    draw_rainbow_ray(picture, s.angle_theta, source.x, source.y, centre.x, centre.y, R, n, k);
+    draw_polyline(picture, rainbow_ray_course(s.angle_theta, source.x, source.y, centre.x,
+                                              centre.y, R, n, k));
     picture.draw_style = LineStyle::solid;
 }
 

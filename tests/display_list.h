@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 
 namespace rainbow::testing {
 

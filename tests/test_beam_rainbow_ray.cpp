@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "display_list.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <functional>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 #include "caustics/reflection.h"
 #include "caustics/refraction.h"
 #include "display_list.h"

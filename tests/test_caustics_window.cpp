@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/main_window.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "caustics/caustics_window.h"
 #include "display_list.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/main_window.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "display_list.h"
 #include "rainbow/composite.h"
@@ -121,27 +121,22 @@ TEST(CompositeRainbow, ColoursFanOutRedAboveBlue) {
     }
 }
 
-// The first run chooses the parallel beam, whose Click redraws the main scene: the column
-// is drawn over that scene, in its coordinates. A run with the beam already chosen only
-// adds the column.
-TEST(CompositeRainbow, FirstRunDrawsOverTheParallelScene) {
+// The button chooses the parallel beam before each run: the first choice redraws the main
+// scene, whose coordinates the column is drawn in; the picture ends with the column alone.
+// The column itself only adds its drops and rays to what is drawn.
+TEST(CompositeRainbow, ButtonChoosesTheParallelBeamAndLeavesTheColumnAlone) {
     Program p;
     MainWindow& w = p.arxiki();
     Surface& s = picture(p);
-    s.cls();
-    draw_composite_rainbow(p);
+    w.Command4.click();
     EXPECT_TRUE(w.parallel.value());
     EXPECT_EQ(w.Label1.caption.rfind("INCIDENCE ANGLE γωνία ΠΡΟΣΠΤΩΣΗΣ=", 0), 0u);
-    const auto scales = items_of<ScaleItem>(s);
-    ASSERT_FALSE(scales.empty());
-    EXPECT_EQ(scales.back().x1, -135);
-    EXPECT_EQ(scales.back().y1, 135);
-    const auto before = s.items().size();
-    EXPECT_GT(before, 25u + 3 * 25 * 4);
-
-    draw_composite_rainbow(p);
-    EXPECT_EQ(s.items().size(), before + 25 + 3 * 25 * 4);
+    EXPECT_EQ(s.items().size(), 25u + 3 * 25 * 4);
     EXPECT_EQ(s.current_scale(), (Scale{-135, 135, 135, -135}));
+
+    const auto before = s.items().size();
+    draw_composite_rainbow(w.arithanak.value(), p.settings, s);
+    EXPECT_EQ(s.items().size(), before + 25 + 3 * 25 * 4);
 }
 
 }  // namespace

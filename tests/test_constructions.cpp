@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "app/main_window.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "display_list.h"
 #include "geometry/angles.h"
@@ -371,7 +371,7 @@ TEST(Views, LeaveSettingsAndPenAsTheyDocument) {
 // the drop and finish without rays. A drop so far away that the cone's step cannot move the
 // angle draws at most its first ray and finishes too.
 TEST(PointViews, SourceInsideOrOnTheDropDrawsNoRays) {
-    using View = void (*)(Program&, double, double, double);
+    using View = ConstructionView;
     const View views[] = {draw_central_rays_point, draw_external_rays_point,
                           draw_full_construction_point};
     struct Row {
@@ -392,7 +392,7 @@ TEST(PointViews, SourceInsideOrOnTheDropDrawsNoRays) {
             p.settings.drop_radius = R;
             Surface& s = picture(p);
             s.cls();
-            view(p, 1.343, row.xc, row.yc);
+            view(p.arxiki().choice(), p.settings, s, 1.343, row.xc, row.yc);
             ASSERT_NE(first_scale(s), nullptr);
             std::size_t rays = 0;
             for (Rgb color : ray_colors) {

@@ -6,7 +6,7 @@
 #include <regex>
 #include <string>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 #include "crossing/cut_rays_mod.h"
 #include "crossing/refracted_ray.h"
 #include "display_list.h"

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "app/format.h"
-#include "app/main_window.h"
+#include "forms/format.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "crossing/cut_rays_window.h"
 #include "display_list.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/format.h"
+#include "forms/format.h"
 
 namespace rainbow {
 namespace {

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "app/surface.h"
+#include "forms/polyline.h"
+#include "forms/surface.h"
 #include "display_list.h"
 #include "geometry/angles.h"
 #include "geometry/circle_cut.h"
@@ -144,20 +145,33 @@ TEST(TraceRay, RayThroughTheCentreRunsAlongTheDiameter) {
     EXPECT_NEAR(back.exit_direction.x, -1, 1e-12);
 }
 
-TEST(DrawRayPath, DrawsIncomingChordsAndOutgoingWithThePen) {
+// The drawn course: the source, the entry, every point of the path on the drop, and an
+// outgoing segment of exit_length; drawn as one line per step with the surface's pen.
+TEST(RayCourse, RunsFromTheSourceThroughThePathAndOutOfTheDrop) {
+    const double entry_x = -std::sqrt(800.0);
+    const auto course = ray_course(-80, 0, entry_x, 10, 0, 0, 30, 1.33, 2);
+    ASSERT_EQ(course.size(), 6u);  // source, entry, two reflections, exit, far end
+    EXPECT_EQ(course[0].x, -80);
+    EXPECT_EQ(course[1].x, entry_x);
+    for (std::size_t i = 1; i + 1 < course.size(); ++i) {
+        EXPECT_NEAR(std::hypot(course[i].x, course[i].y), 30, 1e-9) << i;
+    }
+    const Point& exit = course[4];
+    const Point& far = course[5];
+    EXPECT_NEAR(std::hypot(far.x - exit.x, far.y - exit.y), exit_length, 1e-9);
+
     Surface s(3000, 3000);
     s.scale(-135, 135, 135, -135);
     s.fore_color = rgb(0, 255, 0);
     s.draw_style = LineStyle::dotted;
-    draw_ray_path(s, -80, 0, -std::sqrt(800.0), 10, 0, 0, 30, 1.33, 2);
+    draw_polyline(s, course);
     const auto lines = testing::items_of<LineItem>(s);
     ASSERT_EQ(lines.size(), 5u);  // incoming, three chords, outgoing
     for (const LineItem& l : lines) {
         EXPECT_EQ(l.color, rgb(0, 255, 0));
         EXPECT_EQ(l.style, int(LineStyle::dotted));
     }
-    const LineItem& out = lines.back();
-    EXPECT_NEAR(std::hypot(out.x2 - out.x1, out.y2 - out.y1), exit_length, 1e-3);
+    EXPECT_EQ(lines.back().x2, float(far.x));
 }
 
 TEST(RainbowRay, EntersAtTheLeastDeviationIncidence) {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_window.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "display_list.h"
 #include "geometry/angles.h"

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/main_window.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "crossing/cut_rays_window.h"
 #include "display_list.h"

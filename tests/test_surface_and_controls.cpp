@@ -4,7 +4,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "app/form.h"
+#include "forms/form.h"
 #include "display_list.h"
 
 namespace rainbow {

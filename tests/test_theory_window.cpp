@@ -7,7 +7,7 @@
 #include <mutex>
 #include <thread>
 
-#include "app/main_window.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "display_list.h"
 #include "theory/theory_window.h"
@@ -71,7 +71,7 @@ QueuedWork& opened_with_queue(TheoryWindow& w) {
     QueuedWork& queue = *work;
     w.set_background_work(std::move(work));
     w.radius.set_value(301);
-    w.open_theory_window();
+    w.open();
     queue.wait();
     queue.drain();
     return queue;
@@ -174,7 +174,7 @@ TEST(TheoryWindow, ClosingWhileTheLeeDiagramRunsWaitsForItsJob) {
     TheoryWindow& w = p->theoria();
     w.set_background_work(std::make_unique<QueuedWork>());
     w.radius.set_value(301);
-    w.open_theory_window();
+    w.open();
     w.lee_start.click();
     p.reset();  // cancels, waits for the job, then drops its queued steps
     SUCCEED();

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
-#include "app/surface.h"
+#include "forms/surface.h"
 #include "caustics/caustics_window.h"
 #include "caustics/wave_fronts.h"
 #include "caustics/wave_optics.h"

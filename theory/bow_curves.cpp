@@ -5,7 +5,7 @@
 #include <numbers>
 #include <string>
 
-#include "app/format.h"
+#include "forms/format.h"
 #include "scattering/airy.h"
 #include "scattering/colour.h"
 #include "scattering/debye.h"

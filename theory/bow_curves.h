@@ -4,7 +4,7 @@
 // number of internal reflections).
 #include <vector>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 #include "scattering/parallel.h"
 
 namespace rainbow {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 #include "scattering/colour_band.h"
 
 namespace rainbow {

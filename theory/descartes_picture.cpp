@@ -4,8 +4,8 @@
 #include <numbers>
 #include <string>
 
-#include "app/format.h"
-#include "rainbow/water_dispersion.h"
+#include "forms/format.h"
+#include "forms/water_dispersion.h"
 #include "scattering/rainbow_ray.h"
 #include "theory/plot_axes.h"
 

@@ -3,7 +3,7 @@
 // reflections inside the drop, for water at the main window's three indices and for glass.
 #include <optional>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 

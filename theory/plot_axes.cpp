@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/format.h"
+#include "forms/format.h"
 
 namespace rainbow {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 

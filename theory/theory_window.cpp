@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/format.h"
-#include "app/program.h"
+#include "forms/format.h"
 #include "theory/colour_pictures.h"
 #include "theory/descartes_picture.h"
 
@@ -26,10 +25,10 @@ void print_waiting(Surface& surface, const char* what) {
 
 }  // namespace
 
-TheoryWindow::TheoryWindow(Program& program)
-    : program_(program),
+TheoryWindow::TheoryWindow(WindowHost& host)
+    : host_(host),
       form_("theoria", "Theory · Θεωρία", Geometry{0, 0, 28800, 16200}),
-      work_(program.make_background_work()),
+      work_(host.background_work()),
       descartes(form_.add<PictureBox>("descartes", Geometry{120, 120, 9000, 5000})),
       primary(form_.add<PictureBox>("primary", Geometry{9240, 120, 9000, 5000})),
       secondary(form_.add<PictureBox>("secondary", Geometry{9240, 5240, 9000, 5000})),
@@ -119,8 +118,8 @@ ShownTheories TheoryWindow::shown_theories() const {
     return {geometric.checked, airy.checked, exact.checked, debye.checked};
 }
 
-void TheoryWindow::open_theory_window() {
-    const Screen& screen = program_.screen();
+void TheoryWindow::open() {
+    const Screen& screen = host_.screen();
     form_.set_geometry({0, 0, screen.width_twips, screen.height_twips});
     form_.show();
 
@@ -154,12 +153,12 @@ void TheoryWindow::open_theory_window() {
     draw_lee();
 }
 
-void TheoryWindow::follow_main_window() {
+void TheoryWindow::shared_settings_changed() {
     if (form_.shown) draw_descartes();
 }
 
 void TheoryWindow::draw_descartes() {
-    draw_descartes_picture(descartes.surface(), program_.settings.angle_theta);
+    draw_descartes_picture(descartes.surface(), host_.shared_settings().angle_theta);
 }
 
 void TheoryWindow::update_labels() {

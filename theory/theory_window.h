@@ -9,32 +9,31 @@
 #include <tuple>
 #include <vector>
 
-#include "app/controls.h"
-#include "app/form.h"
+#include "forms/background_work.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/window.h"
 #include "scattering/colour_band.h"
-#include "app/background_work.h"
 #include "theory/bow_curves.h"
 
 namespace rainbow {
 
-class Program;
-
-class TheoryWindow {
+class TheoryWindow : public Window {
 public:
-    explicit TheoryWindow(Program& program);
-    ~TheoryWindow();
+    explicit TheoryWindow(WindowHost& host);
+    ~TheoryWindow() override;
     TheoryWindow(const TheoryWindow&) = delete;
     TheoryWindow& operator=(const TheoryWindow&) = delete;
 
-    Form& form() { return form_; }
+    Form& form() override { return form_; }
 
-    // The desktop program hands its own background runner; by default jobs run at once.
+    // Long computations run on the runner the host hands; another can replace it.
     void set_background_work(std::unique_ptr<BackgroundWork> work);
 
     // Sizes the window to the screen, lays it out, shows it and draws every picture.
-    void open_theory_window();
+    void open() override;
     // Redraws the marker of the main window's central ray.
-    void follow_main_window();
+    void shared_settings_changed() override;
 
     // The drop's radius in micrometres for a position of the radius scroll bar (log scale,
     // 5 um at 0 to 2 mm at the top).
@@ -59,7 +58,7 @@ private:
     void start_lee();
     void cancel_lee();
 
-    Program& program_;
+    WindowHost& host_;
     Form form_;
     std::unique_ptr<BackgroundWork> work_;
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "qt/display_list_painter.h"
 

@@ -9,8 +9,8 @@
 #include <sstream>
 #include <string_view>
 
-#include "app/controls.h"
-#include "app/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 #include "app/state_json.h"
 #include "qt/picture_files.h"
 

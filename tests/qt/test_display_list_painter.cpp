@@ -5,7 +5,7 @@
 #include <QtTest>
 #include <numbers>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 #include "qt/display_list_painter.h"
 #include "qt/fonts.h"
 #include "qt/picture_files.h"

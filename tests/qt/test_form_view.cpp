@@ -9,8 +9,8 @@
 #include <QtTest>
 #include <cmath>
 
-#include "app/form.h"
-#include "app/main_window.h"
+#include "forms/form.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "qt/form_view.h"
 #include "qt/picture_widget.h"

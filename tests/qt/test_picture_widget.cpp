@@ -1,7 +1,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/surface.h"
+#include "forms/surface.h"
 #include "qt/picture_widget.h"
 
 using namespace rainbow;

@@ -35,7 +35,7 @@ BENCHMARK(lee_row_100um_two_cores)->Unit(benchmark::kMillisecond)->UseRealTime()
 }  // namespace
 
 // Events of the theory window whose results are known: what the interface waits for.
-#include "app/main_window.h"
+#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "theory/colour_pictures.h"
 #include "theory/theory_window.h"

@@ -1,4 +1,4 @@
-#include "app/format.h"
+#include "forms/format.h"
 
 #include <clocale>
 #include <cmath>

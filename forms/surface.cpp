@@ -1,4 +1,4 @@
-#include "app/surface.h"
+#include "forms/surface.h"
 
 #include <cmath>
 

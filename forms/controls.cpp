@@ -1,9 +1,9 @@
-#include "app/controls.h"
+#include "forms/controls.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/form.h"
+#include "forms/form.h"
 
 namespace rainbow {
 

@@ -1,24 +1,19 @@
 // The command buttons of the main window and its ray selector: each clears the picture and
 // runs one of the further views, or opens another window.
-#include "app/format.h"
-#include "app/main_window.h"
-#include "app/program.h"
-#include "theory/theory_window.h"
-#include "caustics/caustics_window.h"
-#include "crossing/cut_rays_window.h"
 #include "rainbow/composite.h"
 #include "rainbow/constructions.h"
+#include "rainbow/main_window.h"
 
 namespace rainbow {
 
 void MainWindow::run_view(View point_view, View parallel_view) {
-    Settings& s = program_.settings;
+    Settings& s = host_.shared_settings();
     const View view = point_source_chosen() ? point_view : parallel_view;
-    view(program_, s.refractive_index, s.drop_xc, s.drop_yc);
+    view(choice(), s, Picture1.surface(), s.refractive_index, s.drop_xc, s.drop_yc);
 }
 
 void MainWindow::Command1_Click() {
-    Settings& s = program_.settings;
+    Settings& s = host_.shared_settings();
     s.drop_radius = 30;
     HScroll1.visible = true;
     Label3.visible = true;
@@ -29,7 +24,7 @@ void MainWindow::Command1_Click() {
 }
 
 void MainWindow::Command2_Click() {
-    Settings& s = program_.settings;
+    Settings& s = host_.shared_settings();
     s.drop_radius = 30;
     hide_ray_selector();
     Picture1.surface().cls();
@@ -39,7 +34,7 @@ void MainWindow::Command2_Click() {
 }
 
 void MainWindow::Command3_Click() {
-    Settings& s = program_.settings;
+    Settings& s = host_.shared_settings();
     s.drop_radius = 30;
     hide_ray_selector();
     Picture1.surface().cls();
@@ -52,7 +47,7 @@ void MainWindow::Command3_Click() {
 }
 
 void MainWindow::HScroll1_Change() {
-    Settings& s = program_.settings;
+    Settings& s = host_.shared_settings();
     switch (HScroll1.value()) {
         case 1: Label3.caption = "Every 4th ray in central cone"; break;
         case 2: Label3.caption = "Every 2th ray in central cone"; break;
@@ -65,28 +60,25 @@ void MainWindow::HScroll1_Change() {
 }
 
 void MainWindow::Command4_Click() {
-    // The first run may select the parallel beam, whose Click redraws the main scene; the
-    // second run draws the column of drops alone.
-    Picture1.surface().cls();
-    draw_composite_rainbow(program_);
-    Picture1.surface().cls();
-    draw_composite_rainbow(program_);
-}
-
-void MainWindow::Command5_Click() {
-    Settings& s = program_.settings;
-    s.drop_xc = 10;
-    s.drop_yc = Ycthesi.value();
-    if (!s.cut_rays_built) {
-        program_.cut_rays().build_cut_rays_window();
-        s.cut_rays_built = true;
-    } else {
-        program_.cut_rays().show_and_redraw();
+    // Each run chooses the parallel beam first: the first choice may redraw the main scene,
+    // whose coordinates the column is drawn in; the second run draws the column alone.
+    Surface& picture = Picture1.surface();
+    for (int run = 0; run < 2; ++run) {
+        picture.cls();
+        parallel.set_value(true);
+        draw_composite_rainbow(arithanak.value(), host_.shared_settings(), picture);
     }
 }
 
-void MainWindow::Command6_Click() { program_.kafstikh().open_caustics_window(); }
+void MainWindow::Command5_Click() {
+    Settings& s = host_.shared_settings();
+    s.drop_xc = 10;
+    s.drop_yc = Ycthesi.value();
+    host_.open_window("cut_rays");
+}
 
-void MainWindow::Command7_Click() { program_.theoria().open_theory_window(); }
+void MainWindow::Command6_Click() { host_.open_window("kafstikh"); }
+
+void MainWindow::Command7_Click() { host_.open_window("theoria"); }
 
 }  // namespace rainbow

@@ -1,12 +1,6 @@
-#include "app/main_window.h"
+#include "rainbow/main_window.h"
 
-#include "app/format.h"
-#include "app/program.h"
-#include "caustics/caustics_window.h"
-#include "crossing/cut_rays_window.h"
-#include "rainbow/composite.h"
-#include "rainbow/constructions.h"
-#include "rainbow/scene.h"
+#include "forms/format.h"
 
 namespace rainbow {
 namespace {
@@ -28,8 +22,8 @@ C& styled(C& control, const char* font, double size) {
 
 }  // namespace
 
-MainWindow::MainWindow(Program& program)
-    : program_(program),
+MainWindow::MainWindow(WindowHost& host)
+    : host_(host),
       form_("arxiki", "OYΡANIO TAVREL            ", Geometry{0, 0, 9000, 8400}),
       Picture1(form_.add<PictureBox>("Picture1", Geometry{240, 360, 3255, 2535})),
       goniatheta(form_.add<ScrollBar>("goniatheta", Geometry{3720, 1680, 255, 1215}, true, -90,
@@ -97,9 +91,27 @@ MainWindow::MainWindow(Program& program)
     Command7.on_click = [this] { Command7_Click(); };
 }
 
+void MainWindow::open() {
+    Form_Load();
+    Main(*this);
+}
+
+SceneChoice MainWindow::choice() const {
+    return {.point_source = pointsource.value(),
+            .parallel = parallel.value(),
+            .water = Option1.value(),
+            .glass = Option2.value(),
+            .angle = double(goniatheta.value()),
+            .rays = arithaktinon.value(),
+            .reflections = arithanak.value(),
+            .drop_y = double(Ycthesi.value()),
+            .source_y = double(psipigi.value()),
+            .ray_selector = HScroll1.value()};
+}
+
 void MainWindow::Form_Load() {
-    program_.settings.angle_theta = goniatheta.value();
-    Label1.caption = label1_start + whole(program_.settings.angle_theta);
+    host_.shared_settings().angle_theta = goniatheta.value();
+    Label1.caption = label1_start + whole(host_.shared_settings().angle_theta);
     Label2.caption = label2_text + whole(arithanak.value());
     Label3.caption = "every 4th ray in central cone";
     Label4.caption = label4_text + whole(arithaktinon.value());
@@ -107,7 +119,7 @@ void MainWindow::Form_Load() {
 
 void MainWindow::redraw() {
     Picture1.surface().cls();
-    Main(program_);
+    Main(*this);
 }
 
 void MainWindow::hide_ray_selector() {
@@ -128,9 +140,9 @@ void MainWindow::arithanak_Change() {
 
 void MainWindow::goniatheta_Change() {
     hide_ray_selector();
-    program_.settings.angle_theta = goniatheta.value();
+    host_.shared_settings().angle_theta = goniatheta.value();
     Label1.caption = (parallel.value() ? label1_parallel : label1_point) +
-                     whole(program_.settings.angle_theta);
+                     whole(host_.shared_settings().angle_theta);
     redraw();
 }
 
@@ -149,16 +161,16 @@ void MainWindow::Option2_Click() { redraw(); }
 // leave angle_theta at angles of their own.
 void MainWindow::parallel_Click() {
     Picture1.surface().cls();
-    program_.settings.angle_theta = goniatheta.value();
-    Label1.caption = label1_parallel + whole(program_.settings.angle_theta);
-    Main(program_);
+    host_.shared_settings().angle_theta = goniatheta.value();
+    Label1.caption = label1_parallel + whole(host_.shared_settings().angle_theta);
+    Main(*this);
 }
 
 void MainWindow::pointsource_Click() {
     Picture1.surface().cls();
-    program_.settings.angle_theta = goniatheta.value();
-    Label1.caption = label1_point + whole(program_.settings.angle_theta);
-    Main(program_);
+    host_.shared_settings().angle_theta = goniatheta.value();
+    Label1.caption = label1_point + whole(host_.shared_settings().angle_theta);
+    Main(*this);
 }
 
 }  // namespace rainbow

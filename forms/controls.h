@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "app/color.h"
-#include "app/surface.h"
+#include "forms/color.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 

@@ -7,8 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/color.h"
-#include "app/scale.h"
+#include "forms/color.h"
+#include "forms/scale.h"
 
 namespace rainbow {
 
@@ -19,12 +19,14 @@ enum class LineStyle : int { solid = 0, dashed = 1, dotted = 2, dash_dot = 3 };
 // (single precision, as drawn), with their colour and pen.
 struct ScaleItem {
     float x1, y1, x2, y2;
+    friend bool operator==(const ScaleItem&, const ScaleItem&) = default;
 };
 struct LineItem {
     float x1, y1, x2, y2;
     Rgb color;
     int width;
     int style;
+    friend bool operator==(const LineItem&, const LineItem&) = default;
 };
 struct CircleItem {
     float x, y, r;
@@ -34,16 +36,19 @@ struct CircleItem {
     std::optional<Rgb> fill;
     std::optional<float> start;  // arc start, radians counter-clockwise from +x
     std::optional<float> end;
+    friend bool operator==(const CircleItem&, const CircleItem&) = default;
 };
 struct PsetItem {
     float x, y;
     Rgb color;
     int width;
+    friend bool operator==(const PsetItem&, const PsetItem&) = default;
 };
 struct TextItem {
     float x, y;
     std::string text;
     Rgb color;
+    friend bool operator==(const TextItem&, const TextItem&) = default;
 };
 using Item = std::variant<ScaleItem, LineItem, CircleItem, PsetItem, TextItem>;
 

@@ -1,24 +1,31 @@
 #pragma once
 
-#include "app/controls.h"
-#include "app/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/window.h"
+#include "rainbow/constructions.h"
+#include "rainbow/scene.h"
 
 namespace rainbow {
-
-class Program;
 
 // The main window "arxiki": the picture Picture1 and the controls that choose the angle, the
 // number of rays and reflections, the drop's and the source's heights, the material and the
 // kind of beam. Its handlers write labels and settings, clear the picture and call a view.
-class MainWindow {
+class MainWindow : public Window {
 public:
-    explicit MainWindow(Program& program);
+    explicit MainWindow(WindowHost& host);
 
-    Form& form() { return form_; }
-    Program& program() { return program_; }
+    Form& form() override { return form_; }
+    WindowHost& host() { return host_; }
+
+    // Start-up: the window is loaded, laid out and shown, and the first scene drawn.
+    void open() override;
 
     // Runs when the window is first referenced: seeds angle_theta and the labels.
     void Form_Load();
+
+    // What the controls choose, as the drawing procedures take it.
+    SceneChoice choice() const;
 
     // True when the point source is chosen (otherwise the parallel beam).
     bool point_source_chosen() const { return pointsource.value(); }
@@ -28,12 +35,11 @@ public:
     void hide_ray_selector();
 
 private:
-    // A construction view: (program, n, xc, yc).
-    using View = void (*)(Program&, double, double, double);
+    using View = ConstructionView;
     // Runs the view for the chosen beam with the drop's settings.
     void run_view(View point_view, View parallel_view);
 
-    Program& program_;
+    WindowHost& host_;
     Form form_;
 
 public:

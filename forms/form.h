@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/controls.h"
-#include "app/surface.h"
+#include "forms/controls.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 

@@ -1,0 +1,222 @@
+#include "forms/json_writer.h"
+
+#include <variant>
+
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/settings.h"
+#include "forms/surface.h"
+
+namespace rainbow {
+namespace {
+
+// Length of the valid UTF-8 sequence starting at s[i], or 0 when the bytes there are not one.
+std::size_t utf8_length(std::string_view s, std::size_t i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = byte(i);
+    std::size_t n = 0;
+    char32_t code = 0;
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        n = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        n = 3;
+        code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        n = 4;
+        code = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size()) return 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+        code = (code << 6) | (byte(i + k) & 0x3F);
+    }
+    const bool overlong = (n == 3 && code < 0x800) || (n == 4 && code < 0x10000);
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    if (overlong || surrogate || code > 0x10FFFF) return 0;
+    return n;
+}
+
+void write_control(JsonOut& json, const Control& c) {
+    json.key(c.name()).open('{');
+    json.key("kind").value(kind_name(c.kind()));
+    json.key("caption").value(c.caption);
+    json.key("visible").value(c.visible);
+    json.key("left").value(c.left());
+    json.key("top").value(c.top());
+    json.key("width").value(c.width());
+    json.key("height").value(c.height());
+    switch (c.kind()) {
+        case ControlKind::scrollbar: {
+            const auto& bar = static_cast<const ScrollBar&>(c);
+            json.key("value").value(bar.value());
+            json.key("min").value(bar.min());
+            json.key("max").value(bar.max());
+            break;
+        }
+        case ControlKind::option:
+            json.key("checked").value(static_cast<const OptionButton&>(c).value());
+            break;
+        case ControlKind::menuitem:
+            json.key("checked").value(static_cast<const MenuItem&>(c).checked);
+            break;
+        default: break;
+    }
+    json.close('}');
+}
+
+void write_pen(JsonOut& json, Rgb color, int width) {
+    json.key("color").value(color);
+    json.key("width").value(width);
+}
+
+struct ItemWriter {
+    JsonOut& json;
+
+    void operator()(const ScaleItem& s) {
+        json.key("op").value("scale");
+        json.key("x1").value(s.x1);
+        json.key("y1").value(s.y1);
+        json.key("x2").value(s.x2);
+        json.key("y2").value(s.y2);
+    }
+    void operator()(const LineItem& l) {
+        json.key("op").value("line");
+        json.key("x1").value(l.x1);
+        json.key("y1").value(l.y1);
+        json.key("x2").value(l.x2);
+        json.key("y2").value(l.y2);
+        write_pen(json, l.color, l.width);
+        json.key("style").value(l.style);
+    }
+    void operator()(const CircleItem& c) {
+        json.key("op").value("circle");
+        json.key("x").value(c.x);
+        json.key("y").value(c.y);
+        json.key("r").value(c.r);
+        write_pen(json, c.color, c.width);
+        json.key("style").value(c.style);
+        json.key("fill");
+        if (c.fill) json.value(*c.fill); else json.null();
+        json.key("start");
+        if (c.start) json.value(*c.start); else json.null();
+        json.key("end");
+        if (c.end) json.value(*c.end); else json.null();
+    }
+    void operator()(const PsetItem& p) {
+        json.key("op").value("pset");
+        json.key("x").value(p.x);
+        json.key("y").value(p.y);
+        write_pen(json, p.color, p.width);
+    }
+    void operator()(const TextItem& t) {
+        json.key("op").value("text");
+        json.key("x").value(t.x);
+        json.key("y").value(t.y);
+        json.key("text").value(t.text);
+        json.key("color").value(t.color);
+    }
+};
+
+void write_picture(JsonOut& json, std::string_view name, const Surface& surface) {
+    json.line(4);
+    json.key(name).open('{');
+    json.key("items").open('[');
+    ItemWriter writer{json};
+    // A list cleared under a user scale starts with that scale, so that a reader of the
+    // items alone knows their coordinate system.
+    const auto& base = surface.base_user_scale();
+    if (base && !surface.items().empty() &&
+        !std::holds_alternative<ScaleItem>(surface.items().front())) {
+        json.line(5);
+        json.open('{');
+        writer(ScaleItem{float(base->x1), float(base->y1), float(base->x2), float(base->y2)});
+        json.close('}');
+    }
+    for (const Item& item : surface.items()) {
+        json.line(5);
+        json.open('{');
+        std::visit(writer, item);
+        json.close('}');
+    }
+    json.close(']');
+    json.close('}');
+}
+
+}  // namespace
+
+void JsonOut::string(std::string_view s) {
+    out_ << '"';
+    for (std::size_t i = 0; i < s.size();) {
+        const char c = s[i];
+        const std::size_t n = utf8_length(s, i);
+        if (n == 0) {
+            out_ << "\\ufffd";  // a stray byte: the replacement character
+            ++i;
+            continue;
+        }
+        if (n > 1) {
+            out_ << s.substr(i, n);
+            i += n;
+            continue;
+        }
+        switch (c) {
+            case '"': out_ << "\\\""; break;
+            case '\\': out_ << "\\\\"; break;
+            case '\n': out_ << "\\n"; break;
+            case '\r': out_ << "\\r"; break;
+            case '\t': out_ << "\\t"; break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    static const char hex[] = "0123456789abcdef";
+                    out_ << "\\u00" << hex[(c >> 4) & 0xF] << hex[c & 0xF];
+                } else {
+                    out_ << c;
+                }
+        }
+        ++i;
+    }
+    out_ << '"';
+}
+
+void write_settings_json(JsonOut& json, const Settings& s) {
+    json.key("settings").open('{');
+    json.key("drop_radius").value(s.drop_radius);
+    json.key("refractive_index").value(s.refractive_index);
+    json.key("angle_theta").value(s.angle_theta);
+    json.key("drop_xc").value(s.drop_xc);
+    json.key("drop_yc").value(s.drop_yc);
+    json.key("source_y").value(s.source_y);
+    json.key("pi").value(s.pi);
+    json.key("cut_rays_built").value(s.cut_rays_built);
+    json.close('}');
+}
+
+void write_form_json(JsonOut& json, Form& form) {
+    json.line(1);
+    json.key(form.name()).open('{');
+    json.line(2);
+    json.key("caption").value(form.caption);
+    json.key("shown").value(form.shown);
+    json.line(2);
+    json.key("controls").open('{');
+    for (const auto& c : form.controls()) {
+        json.line(3);
+        write_control(json, *c);
+    }
+    json.close('}');
+    json.line(2);
+    json.key("pictures").open('{');
+    if (const Surface* client = form.client_surface()) write_picture(json, "client", *client);
+    for (const auto& c : form.controls()) {
+        if (c->kind() != ControlKind::picture) continue;
+        write_picture(json, c->name(), static_cast<const PictureBox&>(*c).surface());
+    }
+    json.close('}');
+    json.close('}');
+}
+
+}  // namespace rainbow

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace rainbow {
+
+// Twips per pixel at the usual 96 dots per inch.
+inline constexpr double twips_per_pixel = 15;
+
+// The screen's size in twips: an input of the program.
+struct Screen {
+    double width_twips = 1920 * twips_per_pixel;
+    double height_twips = 1080 * twips_per_pixel;
+};
+
+}  // namespace rainbow

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "forms/background_work.h"
+#include "forms/form.h"
+#include "forms/screen.h"
+#include "forms/settings.h"
+
+namespace rainbow {
+
+// A window of the program: its form and what another window's button does to it.
+class Window {
+public:
+    virtual ~Window() = default;
+    virtual Form& form() = 0;
+    // Brought up by another window, or by start-up for the first window: builds it on first
+    // use, shows it and draws.
+    virtual void open() = 0;
+    // The shared settings have changed (another window has drawn with new ones).
+    virtual void shared_settings_changed() {}
+};
+
+// What a window reaches beyond itself: the shared settings, the screen, and the other windows
+// by name. The program implements it; a window never includes another window or the program.
+class WindowHost {
+public:
+    virtual Settings& shared_settings() = 0;
+    virtual const Screen& screen() const = 0;
+    // END: every window closes and the program stops at once.
+    virtual void end() = 0;
+    // The window of that name asks for the focus.
+    virtual void give_focus(std::string_view window) = 0;
+    // The window of that name is created when it does not exist yet, then opened.
+    virtual void open_window(std::string_view window) = 0;
+    // Tells every other window that exists that the shared settings have changed.
+    virtual void shared_settings_changed() {}
+    // A runner for a window's long computations: by default every job runs at once.
+    virtual std::unique_ptr<BackgroundWork> background_work() { return std::make_unique<RunAtOnce>(); }
+
+protected:
+    ~WindowHost() = default;
+};
+
+}  // namespace rainbow
