@@ -9,6 +9,7 @@
 #include <optional>
 #include <utility>
 
+#include "forms/screen.h"
 #include "qt/fonts.h"
 
 namespace rainbow {
@@ -33,9 +34,41 @@ Qt::PenStyle pen_style(int style) {
     }
 }
 
-QPen make_pen(Rgb color, int width, int style) {
+// How wide a pen or a dot of the display list is drawn on one paint area.
+class PenScale {
+public:
+    PenScale(const QPainter& painter, QSizeF size) {
+        const double world = std::sqrt(std::fabs(painter.worldTransform().determinant()));
+        const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+        device_pixels_ = world > 0 ? world * ratio : ratio;
+        growth_ = std::min(size.width(), size.height()) * device_pixels_ / reference_side_pixels;
+    }
+    double device_pixels() const { return device_pixels_; }
+    // A width of the list in whole device pixels, at least one.
+    int device_width(int list_width) const {
+        return int(std::max(1.0, std::round(std::max(1, list_width) * growth_)));
+    }
+    // ... and in painter units.
+    double width(int list_width) const { return device_width(list_width) / device_pixels_; }
+    // Where a pen of that width is centred, from the corner of the pixel a point falls in:
+    // the pixel's centre for an odd width, its corner for an even one, so that the pen covers
+    // whole device pixels.
+    double centring(int list_width) const {
+        return device_width(list_width) % 2 == 1 ? 0.5 / device_pixels_ : 0.0;
+    }
+    // A length in pixels of the reference picture, in painter units.
+    double length(double reference_pixels) const {
+        return reference_pixels * growth_ / device_pixels_;
+    }
+
+private:
+    double device_pixels_ = 1;  // device pixels per painter unit
+    double growth_ = 1;         // device pixels per pixel of the reference picture
+};
+
+QPen make_pen(Rgb color, double width, int style) {
     const Qt::PenStyle s = pen_style(style);
-    QPen pen(to_qcolor(color), std::max(1, width), s, s == Qt::SolidLine ? Qt::RoundCap : Qt::FlatCap,
+    QPen pen(to_qcolor(color), width, s, s == Qt::SolidLine ? Qt::RoundCap : Qt::FlatCap,
              Qt::RoundJoin);
     return pen;
 }
@@ -82,34 +115,36 @@ Scale scale_before(const Surface& surface, std::size_t first) {
 
 class Player {
 public:
-    Player(QPainter& painter, const Surface& surface, QSizeF size, Scale scale)
+    Player(QPainter& painter, QSizeF size, Scale scale, double min_text_pixels)
         : painter_(painter),
           size_(size),
           scale_(scale),
+          pens_(painter, size),
           bounds_(QRectF(QPointF(0, 0), size).adjusted(-clip_margin, -clip_margin, clip_margin,
                                                        clip_margin)) {
-        const double twips_to_pixels =
-            surface.width_twips() > 0 ? size.width() / surface.width_twips() : 1.0 / 15;
-        font_ = picture_font(picture_font_twips * twips_to_pixels);
+        font_ = picture_font(
+            std::max(pens_.length(picture_font_twips / twips_per_pixel), min_text_pixels));
         ascent_ = QFontMetricsF(font_).ascent();
     }
 
     void operator()(const ScaleItem& s) { scale_ = scale_of(s); }
 
     void operator()(const LineItem& l) {
-        const auto cut = clip_segment(pixel_centre(l.x1, l.y1), pixel_centre(l.x2, l.y2), bounds_);
+        const double centring = pens_.centring(l.width);
+        const auto cut = clip_segment(pen_centre(l.x1, l.y1, centring),
+                                      pen_centre(l.x2, l.y2, centring), bounds_);
         if (!cut) return;
-        painter_.setPen(make_pen(l.color, l.width, l.style));
+        painter_.setPen(make_pen(l.color, pens_.width(l.width), l.style));
         painter_.drawLine(cut->first, cut->second);
     }
 
     void operator()(const CircleItem& c) {
-        const QPointF centre = pixel_centre(c.x, c.y);
+        const QPointF centre = pen_centre(c.x, c.y, pens_.centring(c.width));
         const double r = c.r * scale_.pixels_per_x_unit(size_.width());
         if (!std::isfinite(r) || r > largest_radius) return;
         const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
         if (!box.intersects(bounds_)) return;
-        painter_.setPen(make_pen(c.color, c.width, c.style));
+        painter_.setPen(make_pen(c.color, pens_.width(c.width), c.style));
         if (!c.start || !c.end) {
             painter_.setBrush(c.fill ? QBrush(to_qcolor(*c.fill)) : Qt::NoBrush);
             painter_.drawEllipse(centre, r, r);
@@ -140,9 +175,11 @@ public:
     void operator()(const PsetItem& p) {
         const QPointF at = map(p.x, p.y);
         if (!bounds_.contains(at)) return;
-        const double w = std::max(1, p.width);
-        // The dot covers whole pixels, as a pixel-wide pen does.
-        const QRectF dot(std::floor(at.x() - w / 2 + 0.5), std::floor(at.y() - w / 2 + 0.5), w, w);
+        // The dot covers whole device pixels, as a pen of its width does.
+        const double k = pens_.device_pixels();
+        const double w = pens_.device_width(p.width);
+        const QRectF dot(std::floor(at.x() * k - w / 2 + 0.5) / k,
+                         std::floor(at.y() * k - w / 2 + 0.5) / k, w / k, w / k);
         painter_.fillRect(dot, to_qcolor(p.color));
     }
 
@@ -160,13 +197,16 @@ private:
     QPointF map(float x, float y) const {
         return {scale_.to_pixel_x(x, size_.width()), scale_.to_pixel_y(y, size_.height())};
     }
-    // Pens are centred on the pixel a point falls in, so that a line along a row of pixels
-    // covers that row, not half of it and half of the next.
-    QPointF pixel_centre(float x, float y) const { return map(x, y) + QPointF(0.5, 0.5); }
+    // Pens are centred on the device pixel a point falls in, so that a line along a row of
+    // pixels covers that row, not half of it and half of the next.
+    QPointF pen_centre(float x, float y, double centring) const {
+        return map(x, y) + QPointF(centring, centring);
+    }
 
     QPainter& painter_;
     QSizeF size_;
     Scale scale_;
+    PenScale pens_;
     QRectF bounds_;
     QFont font_;
     double ascent_ = 0;
@@ -175,7 +215,7 @@ private:
 }  // namespace
 
 void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size,
-                        std::size_t first) {
+                        std::size_t first, double min_text_pixels) {
     if (size.isEmpty()) return;
     painter.save();
     const QRectF area(QPointF(0, 0), size);
@@ -183,7 +223,7 @@ void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size,
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     if (first == 0) painter.fillRect(area, Qt::white);
-    Player player(painter, surface, size, scale_before(surface, first));
+    Player player(painter, size, scale_before(surface, first), min_text_pixels);
     const auto& items = surface.items();
     for (std::size_t i = first; i < items.size(); ++i) std::visit(player, items[i]);
     painter.restore();

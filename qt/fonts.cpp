@@ -1,5 +1,7 @@
 #include "qt/fonts.h"
 
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -24,5 +26,7 @@ QFont picture_font(double pixels) {
     font.setPixelSize(std::max(1, int(std::lround(pixels))));
     return font;
 }
+
+double desktop_text_pixels() { return QFontInfo(QGuiApplication::font()).pixelSize(); }
 
 }  // namespace rainbow

@@ -16,6 +16,10 @@ QFont control_font(std::string_view designed_family, double points);
 // The font of the pictures (MS Sans Serif 8.25 pt) at a size in pixels of the paint area.
 QFont picture_font(double pixels);
 
+// The size in logical pixels of the desktop's normal font: the smallest text a person is
+// expected to read on this screen.
+double desktop_text_pixels();
+
 // The pictures' font size in twips: 8.25 pt at 20 twips a point.
 inline constexpr double picture_font_twips = 8.25 * 20;
 

@@ -16,6 +16,7 @@
 
 #include "forms/controls.h"
 #include "qt/fonts.h"
+#include "qt/picture_actions.h"
 #include "qt/picture_widget.h"
 
 namespace rainbow {
@@ -205,6 +206,7 @@ QWidget* FormView::make_widget(Control& control) {
         case ControlKind::picture: {
             auto* picture = new PictureWidget(parent);
             picture->set_surface(&static_cast<PictureBox&>(control).surface());
+            add_picture_menu(*picture);
             return picture;
         }
         case ControlKind::menu: {
@@ -230,10 +232,19 @@ void FormView::add_menu_item(MenuItem& item) {
     actions_[&item] = action;
 }
 
+void FormView::add_picture_menu(PictureWidget& picture) {
+    // The first picture of a window takes the shortcuts of the whole window.
+    picture_menus_.push_back(new PictureActions(picture, picture_menus_.empty()));
+}
+
 void FormView::sync() {
     syncing_ = true;
     add_missing_widgets();
     sync_window();
+    const QList<QAction*> shared_actions = host_.picture_actions();
+    for (PictureActions* menu : picture_menus_) {
+        for (QAction* action : shared_actions) menu->add_action(action);
+    }
     for (auto& [control, widget] : widgets_) {
         if (widget) sync_control(*control, widget);
     }
@@ -274,6 +285,7 @@ void FormView::sync_window() {
             client_picture_ = new PictureWidget(client_);
             client_picture_->setObjectName(QStringLiteral("client"));
             client_picture_->set_surface(surface);
+            add_picture_menu(*client_picture_);
             client_picture_->lower();
             client_picture_->show();
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QObject>
 #include <QPointer>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/form.h"
 #include "app/program.h"
@@ -17,6 +19,7 @@ class QMenu;
 
 namespace rainbow {
 
+class PictureActions;
 class PictureWidget;
 
 // What a form view needs from whoever shows the program's windows.
@@ -29,6 +32,8 @@ public:
     virtual void close_requested(Form& form) = 0;
     // The screen in twips: a window that covers it is shown maximised.
     virtual Screen screen() const = 0;
+    // Actions every picture's context menu ends with, after its own.
+    virtual QList<QAction*> picture_actions() const { return {}; }
 };
 
 // Shows one form model as a real window: one widget per control, placed from the model's
@@ -47,6 +52,8 @@ public:
     QWidget* widget_for(std::string_view control_name) const;
     QAction* action_for(std::string_view item_name) const;
     PictureWidget* client_picture() const { return client_picture_; }
+    // The context menus of the window's pictures, in the order they were made.
+    const std::vector<PictureActions*>& picture_menus() const { return picture_menus_; }
 
     // Brings the window and every widget up to date from the models, firing no events.
     void sync();
@@ -61,6 +68,8 @@ private:
     QWidget* make_widget(Control& control);
     void add_menu_item(MenuItem& item);
     void sync_window();
+    // Gives a new picture its context menu and shortcuts.
+    void add_picture_menu(PictureWidget& picture);
     void sync_control(Control& control, QWidget* widget);
     QWidget* parent_for(const Control& control) const;
     QRect pixel_rect(const Control& control) const;
@@ -75,6 +84,7 @@ private:
     std::unique_ptr<QMainWindow> window_;
     QWidget* client_ = nullptr;
     PictureWidget* client_picture_ = nullptr;
+    std::vector<PictureActions*> picture_menus_;
     std::map<Control*, QPointer<QWidget>> widgets_;
     std::map<Control*, QPointer<QAction>> actions_;
     std::map<std::string, QPointer<QMenu>> menus_;

@@ -1,51 +1,121 @@
 #include "qt/picture_files.h"
 
+#include <QBuffer>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
-#include "app/program.h"
+#include "forms/screen.h"
 #include "qt/display_list_painter.h"
 
 namespace rainbow {
+namespace {
 
-QSizeF natural_size(const Surface& surface) {
-    return QSizeF(surface.width_twips() / twips_per_pixel, surface.height_twips() / twips_per_pixel);
+constexpr int smallest_file_side = 600;
+constexpr double pdf_dots_per_inch = 96;
+constexpr double points_per_inch = 72;
+
+QByteArray png_bytes(const Surface& surface, QSize pixels, double min_text_pixels) {
+    const QImage image = render_image(surface, pixels, min_text_pixels);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        return {};
+    }
+    return bytes;
 }
 
-QImage render_image(const Surface& surface, int min_side, int max_side) {
-    const QSizeF size = natural_size(surface);
-    if (size.isEmpty()) return {};
-    const double longer = std::max(size.width(), size.height());
-    const double zoom = std::min(std::max(1.0, min_side / longer), max_side / longer);
-    QImage image(std::max(1, int(std::lround(size.width() * zoom))),
-                 std::max(1, int(std::lround(size.height() * zoom))), QImage::Format_RGB32);
+QByteArray svg_bytes(const Surface& surface, QSize pixels, const QString& title,
+                     double min_text_pixels) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return {};
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setTitle(title);
+    svg.setSize(pixels);
+    svg.setViewBox(QRectF(QPointF(0, 0), QSizeF(pixels)));
+    svg.setResolution(int(pdf_dots_per_inch));
+    QPainter painter;
+    if (!painter.begin(&svg)) return {};
+    paint_display_list(painter, surface, QSizeF(pixels), 0, min_text_pixels);
+    return painter.end() ? bytes : QByteArray();
+}
+
+QByteArray pdf_bytes(const Surface& surface, QSize pixels, const QString& title,
+                     double min_text_pixels) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return {};
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("rainbow"));
+        pdf.setResolution(int(pdf_dots_per_inch));
+        const QSizeF points = QSizeF(pixels) * (points_per_inch / pdf_dots_per_inch);
+        pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter;
+        if (!painter.begin(&pdf)) return {};
+        paint_display_list(painter, surface, QSizeF(pdf.width(), pdf.height()), 0, min_text_pixels);
+        if (!painter.end()) return {};
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::optional<PictureFormat> format_of_file(const QString& file_name) {
+    const QString name = file_name.toLower();
+    if (name.endsWith(QLatin1String(".png"))) return PictureFormat::png;
+    if (name.endsWith(QLatin1String(".svg"))) return PictureFormat::svg;
+    if (name.endsWith(QLatin1String(".pdf"))) return PictureFormat::pdf;
+    return std::nullopt;
+}
+
+QSizeF natural_size(const Surface& surface) {
+    return QSizeF(surface.width_twips() / twips_per_pixel,
+                  surface.height_twips() / twips_per_pixel);
+}
+
+QSize size_with_longer_side(const Surface& surface, int longer_side) {
+    const QSizeF natural = natural_size(surface);
+    if (natural.isEmpty() || longer_side < 1) return {};
+    const double zoom = longer_side / std::max(natural.width(), natural.height());
+    return QSize(std::max(1, int(std::lround(natural.width() * zoom))),
+                 std::max(1, int(std::lround(natural.height() * zoom))));
+}
+
+QSize default_file_size(const Surface& surface) {
+    const QSizeF natural = natural_size(surface);
+    if (natural.isEmpty()) return {};
+    const double longer = std::max(natural.width(), natural.height());
+    return size_with_longer_side(surface,
+                                 int(std::lround(std::max<double>(longer, smallest_file_side))));
+}
+
+QImage render_image(const Surface& surface, QSize pixels, double min_text_pixels) {
+    if (pixels.isEmpty() || natural_size(surface).isEmpty()) return {};
+    QImage image(pixels, QImage::Format_RGB32);
+    if (image.isNull()) return {};
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.scale(image.width() / size.width(), image.height() / size.height());
-    paint_display_list(painter, surface, size);
+    paint_display_list(painter, surface, QSizeF(pixels), 0, min_text_pixels);
     return image;
 }
 
-bool write_png(const Surface& surface, const QString& path) {
-    const QImage image = render_image(surface);
-    return !image.isNull() && image.save(path, "PNG");
-}
-
-bool write_svg(const Surface& surface, const QString& path, const QString& title) {
-    const QSizeF size = natural_size(surface);
-    if (size.isEmpty()) return false;
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setTitle(title);
-    svg.setSize(size.toSize());
-    svg.setViewBox(QRectF(QPointF(0, 0), size));
-    svg.setResolution(96);
-    QPainter painter;
-    if (!painter.begin(&svg)) return false;
-    paint_display_list(painter, surface, size);
-    return painter.end();
+QByteArray encode_picture(const Surface& surface, PictureFormat format, QSize pixels,
+                          const QString& title, double min_text_pixels) {
+    if (pixels.isEmpty() || natural_size(surface).isEmpty()) return {};
+    switch (format) {
+        case PictureFormat::png: return png_bytes(surface, pixels, min_text_pixels);
+        case PictureFormat::svg: return svg_bytes(surface, pixels, title, min_text_pixels);
+        case PictureFormat::pdf: return pdf_bytes(surface, pixels, title, min_text_pixels);
+    }
+    return {};
 }
 
 }  // namespace rainbow

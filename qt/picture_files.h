@@ -1,22 +1,38 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
+#include <optional>
 
 #include "forms/surface.h"
 
 namespace rainbow {
 
+enum class PictureFormat { png, svg, pdf };
+
+// The format a file name asks for by its ending (.png, .svg, .pdf, in any case).
+std::optional<PictureFormat> format_of_file(const QString& file_name);
+
 // The size of a picture at one pixel per 15 twips, the size it has on a usual screen.
 QSizeF natural_size(const Surface& surface);
 
-// The picture as an image: its natural size scaled up so that its longer side has at least
-// `min_side` pixels (never more than `max_side`), pens and text scaled with it.
-QImage render_image(const Surface& surface, int min_side = 600, int max_side = 4096);
+// The picture's shape with its longer side `longer_side` pixels long (each side at least 1).
+QSize size_with_longer_side(const Surface& surface, int longer_side);
 
-// Writes the picture as PNG or SVG; false when the file cannot be written.
-bool write_png(const Surface& surface, const QString& path);
-bool write_svg(const Surface& surface, const QString& path, const QString& title);
+// The size a file gets when none is asked for: the natural size, grown so that the longer
+// side has at least 600 pixels.
+QSize default_file_size(const Surface& surface);
+
+// The picture painted afresh at `pixels`; pens and text grow with the size (see
+// paint_display_list), text never under `min_text_pixels`. Null for an empty size.
+QImage render_image(const Surface& surface, QSize pixels, double min_text_pixels = 0);
+
+// The picture as the bytes of a PNG, SVG or PDF file whose picture is `pixels` in size (a
+// PDF page at 96 pixels per inch); empty when it cannot be made.
+QByteArray encode_picture(const Surface& surface, PictureFormat format, QSize pixels,
+                          const QString& title, double min_text_pixels = 0);
 
 }  // namespace rainbow

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "qt/display_list_painter.h"
+#include "qt/fonts.h"
 
 namespace rainbow {
 
@@ -49,7 +50,7 @@ void PictureWidget::bring_cache_up_to_date() {
     }
     if (surface_ != nullptr && !pixels.isEmpty()) {
         QPainter painter(&cache_);
-        paint_display_list(painter, *surface_, QSizeF(size()), first);
+        paint_display_list(painter, *surface_, QSizeF(size()), first, desktop_text_pixels());
     }
     items_painted_ += count - first;
     cached_generation_ = generation;

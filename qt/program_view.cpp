@@ -15,6 +15,12 @@ FormView* ProgramView::view_of(std::string_view form_name) const {
     return nullptr;
 }
 
+void ProgramView::add_picture_action(QAction* action) {
+    if (action == nullptr || picture_actions_.contains(action)) return;
+    picture_actions_.append(action);
+    for (const auto& view : views_) view->sync();
+}
+
 void ProgramView::sync() {
     if (ended_) return;
     for (Form* form : program_.forms()) {

@@ -27,6 +27,13 @@ public:
     // Brings every view up to date from the models and honours the program's requests.
     void sync();
 
+    // Adds an action to the context menu of every picture, now and in windows opened later,
+    // after the menu's own actions; its shortcut works in every window (give it
+    // Qt::WindowShortcut). The action finds the window it was used in as
+    // QApplication::activeWindow(), whose object name is the form's name.
+    void add_picture_action(QAction* action);
+    QList<QAction*> picture_actions() const override { return picture_actions_; }
+
     void after_action() override { sync(); }
     void close_requested(Form& form) override;
     Screen screen() const override { return program_.screen(); }
@@ -38,6 +45,7 @@ signals:
 private:
     Program& program_;
     std::vector<std::unique_ptr<FormView>> views_;
+    QList<QAction*> picture_actions_;
     bool ended_ = false;
 };
 

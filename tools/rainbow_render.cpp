@@ -1,6 +1,7 @@
 // rainbow-render: runs the rainbow program without a display, applies steps as a user
 // would, and writes pictures (PNG, SVG) and the whole state (JSON).
 #include <QGuiApplication>
+#include <csignal>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
@@ -31,6 +32,9 @@ int main(int argc, char** argv) {
         std::cout << rainbow::render_usage;
         return 0;
     }
+
+    // A reader that leaves a FIFO early makes a write fail with one line, not end the command.
+    std::signal(SIGPIPE, SIG_IGN);
 
     // Text needs a GUI application for its fonts; no display is needed for that.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,10 +1,6 @@
 #include "tools/render_command.h"
 
-#include <unistd.h>
-
 #include <charconv>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <string_view>
@@ -13,6 +9,7 @@
 #include "forms/form.h"
 #include "app/state_json.h"
 #include "qt/picture_files.h"
+#include "tools/output_files.h"
 
 namespace rainbow {
 
@@ -27,14 +24,22 @@ const char* const render_usage =
     "  --click FORM.CONTROL        clicks a button, an option or a menu item\n"
     "outputs:\n"
     "  --png FORM.PICTURE=FILE     paints a picture (a picture box, or `client` for a\n"
-    "  --svg FORM.PICTURE=FILE     window's own drawing area) to PNG or SVG\n"
+    "  --svg FORM.PICTURE=FILE     window's own drawing area) to PNG, SVG or PDF\n"
+    "  --pdf FORM.PICTURE=FILE\n"
+    "  --size PIXELS               the longer side of the pictures that follow (16 to\n"
+    "                              10000; lines and text grow with it; by default the\n"
+    "                              picture's size on the screen, at least 600)\n"
     "  --json FILE                 the whole state as JSON (`-` for standard output)\n"
-    "Bad input writes nothing and exits with status 2.\n";
+    "A file is written in place when it is a FIFO, a device or a standard stream, and\n"
+    "through a link to a regular file. Bad input writes nothing and exits with status 2.\n";
 
 namespace {
 
 constexpr int smallest_screen = 100;
 constexpr int largest_screen = 20000;
+// A picture of 10000 x 10000 pixels takes 400 MB while it is painted.
+constexpr int smallest_picture_side = 16;
+constexpr int largest_picture_side = 10000;
 
 std::optional<int> whole_number(std::string_view text) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
@@ -55,11 +60,29 @@ Screen parse_screen(const std::string& text) {
         return v && *v >= smallest_screen && *v <= largest_screen;
     };
     if (!fits(width) || !fits(height)) {
-        throw BadInput("--screen '" + text + "': expected WIDTHxHEIGHT in pixels, each from " +
+        throw BadInput("--screen " + in_quotes(text) + ": expected WIDTHxHEIGHT in pixels, each from " +
                        std::to_string(smallest_screen) + " to " +
                        std::to_string(largest_screen));
     }
     return Screen{*width * twips_per_pixel, *height * twips_per_pixel};
+}
+
+int parse_size(const std::string& text) {
+    const auto side = whole_number(text);
+    if (!side || *side < smallest_picture_side || *side > largest_picture_side) {
+        throw BadInput("--size " + in_quotes(text) + ": expected the longer side in pixels, from " +
+                       std::to_string(smallest_picture_side) + " to " +
+                       std::to_string(largest_picture_side));
+    }
+    return *side;
+}
+
+PictureFormat picture_format(RenderRequest::Output::Kind kind) {
+    switch (kind) {
+        case RenderRequest::Output::Kind::svg: return PictureFormat::svg;
+        case RenderRequest::Output::Kind::pdf: return PictureFormat::pdf;
+        default: return PictureFormat::png;
+    }
 }
 
 // Splits "FORM.NAME" (and "=VALUE" when wanted) from an argument of `option`.
@@ -72,7 +95,7 @@ Target parse_target(const std::string& option, const std::string& text, bool wit
     if (with_value) {
         const auto eq = text.find('=');
         if (eq == std::string::npos || eq + 1 == text.size()) {
-            throw BadInput(option + " '" + text + "': expected FORM.NAME=" +
+            throw BadInput(option + " " + in_quotes(text) + ": expected FORM.NAME=" +
                            (option == "--set" ? "VALUE" : "FILE"));
         }
         path = text.substr(0, eq);
@@ -80,7 +103,7 @@ Target parse_target(const std::string& option, const std::string& text, bool wit
     }
     const auto dot = path.find('.');
     if (dot == std::string::npos || dot == 0 || dot + 1 == path.size()) {
-        throw BadInput(option + " '" + text + "': expected FORM.NAME" +
+        throw BadInput(option + " " + in_quotes(text) + ": expected FORM.NAME" +
                        (with_value ? "=..." : ""));
     }
     t.form = path.substr(0, dot);
@@ -92,12 +115,12 @@ Form& find_form(Program& program, const std::string& name) {
     if (Form* form = program.find_form(name)) return *form;
     std::string known;
     for (Form* f : program.forms()) known += (known.empty() ? "" : ", ") + f->name();
-    throw BadInput("unknown form '" + name + "' (the windows open now: " + known + ")");
+    throw BadInput("unknown form " + in_quotes(name) + " (the windows open now: " + known + ")");
 }
 
 Control& find_control(Form& form, const std::string& name) {
     if (Control* c = form.find(name)) return *c;
-    throw BadInput("unknown control '" + form.name() + "." + name + "'");
+    throw BadInput("unknown control " + in_quotes(form.name() + "." + name));
 }
 
 std::string what(const Control& c, const Form& form) {
@@ -112,7 +135,7 @@ void apply_set(Program& program, const RenderRequest::Step& step) {
         case ControlKind::scrollbar: {
             auto& bar = static_cast<ScrollBar&>(control);
             const auto value = whole_number(step.value);
-            if (!value) throw BadInput(name + ": '" + step.value + "' is not a whole number");
+            if (!value) throw BadInput(name + ": " + in_quotes(step.value) + " is not a whole number");
             if (!bar.accepts(*value)) {
                 throw BadInput(name + ": " + step.value + " is outside its range " +
                                std::to_string(bar.min()) + " to " + std::to_string(bar.max()));
@@ -124,11 +147,11 @@ void apply_set(Program& program, const RenderRequest::Step& step) {
             auto& option = static_cast<OptionButton&>(control);
             if (step.value == "1") return option.click();
             if (step.value == "0") return option.set_value(false);
-            throw BadInput(name + ": an option takes 1 (chosen) or 0, not '" + step.value + "'");
+            throw BadInput(name + ": an option takes 1 (chosen) or 0, not " + in_quotes(step.value));
         }
         case ControlKind::menuitem:
             if (step.value == "1") return static_cast<MenuItem&>(control).click();
-            throw BadInput(name + ": a menu item takes 1 (clicked), not '" + step.value + "'");
+            throw BadInput(name + ": a menu item takes 1 (clicked), not " + in_quotes(step.value));
         default:
             throw BadInput(what(control, form) +
                            " cannot be set: only scroll bars, options and menu items can");
@@ -168,23 +191,11 @@ const Surface& find_picture(Program& program, const RenderRequest::Output& outpu
     return *surface;
 }
 
-// Whether the file can be written, checked without creating it.
-bool writable(const std::string& file) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::path path(file);
-    if (fs::exists(path, error)) {
-        return !fs::is_directory(path, error) && ::access(file.c_str(), W_OK) == 0;
-    }
-    fs::path dir = path.parent_path();
-    if (dir.empty()) dir = ".";
-    return fs::is_directory(dir, error) && ::access(dir.c_str(), W_OK | X_OK) == 0;
-}
-
 }  // namespace
 
 RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
     RenderRequest request;
+    int picture_side = 0;  // from the last --size
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string option = args[i];
         std::string argument;
@@ -199,14 +210,17 @@ RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
             continue;
         }
         const bool known = option == "--screen" || option == "--set" || option == "--click" ||
-                           option == "--png" || option == "--svg" || option == "--json";
-        if (!known) throw BadInput("unknown argument '" + args[i] + "' (see --help)");
+                           option == "--png" || option == "--svg" || option == "--pdf" ||
+                           option == "--json" || option == "--size";
+        if (!known) throw BadInput("unknown argument " + in_quotes(args[i]) + " (see --help)");
         if (!has_argument) {
             if (i + 1 >= args.size()) throw BadInput(option + " needs an argument");
             argument = args[++i];
         }
         if (option == "--screen") {
             request.screen = parse_screen(argument);
+        } else if (option == "--size") {
+            picture_side = parse_size(argument);
         } else if (option == "--set" || option == "--click") {
             const Target t = parse_target(option, argument, option == "--set");
             request.steps.push_back({option == "--click", t.form, t.name, t.value});
@@ -215,9 +229,11 @@ RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
             request.outputs.push_back({RenderRequest::Output::Kind::json, "", "", argument});
         } else {
             const Target t = parse_target(option, argument, true);
-            const auto kind = option == "--png" ? RenderRequest::Output::Kind::png
-                                                : RenderRequest::Output::Kind::svg;
-            request.outputs.push_back({kind, t.form, t.name, t.value});
+            using Kind = RenderRequest::Output::Kind;
+            const Kind kind = option == "--png"   ? Kind::png
+                              : option == "--svg" ? Kind::svg
+                                                  : Kind::pdf;
+            request.outputs.push_back({kind, t.form, t.name, t.value, picture_side});
         }
     }
     return request;
@@ -233,71 +249,31 @@ void run_render(const RenderRequest& request, std::ostream& standard_output) {
         }
     }
 
-    // Every output is checked before the first is written.
-    std::vector<const Surface*> pictures;
+    // Every output is checked, and every picture painted, before the first file is written.
+    OutputFiles files;
+    std::vector<std::string> contents;
     for (const auto& output : request.outputs) {
-        const bool json = output.kind == RenderRequest::Output::Kind::json;
-        pictures.push_back(json ? nullptr : &find_picture(program, output));
-        if (!(json && output.file == "-") && !writable(output.file)) {
-            throw BadInput("cannot write '" + output.file + "'");
-        }
-    }
-
-    // Each file is written beside its place under a temporary name and moved into place only
-    // when every output has been written, so that a failure leaves no file behind.
-    std::vector<std::filesystem::path> staged;
-    const auto discard_staged = [&] {
-        std::error_code ignored;
-        for (const auto& path : staged) std::filesystem::remove(path, ignored);
-    };
-    std::optional<std::string> json_for_standard_output;
-    for (std::size_t i = 0; i < request.outputs.size(); ++i) {
-        const auto& output = request.outputs[i];
-        if (output.kind == RenderRequest::Output::Kind::json && output.file == "-") {
+        if (output.kind == RenderRequest::Output::Kind::json) {
+            files.add(output.file);
             std::ostringstream text;
             write_state_json(program, text);
-            json_for_standard_output = text.str();
+            contents.push_back(text.str());
             continue;
         }
-        const std::filesystem::path temporary =
-            output.file + ".rainbow-render-" + std::to_string(getpid()) + "-" + std::to_string(i);
-        staged.push_back(temporary);
-        const QString file = QString::fromStdString(temporary.string());
-        bool written = true;
-        switch (output.kind) {
-            case RenderRequest::Output::Kind::png:
-                written = write_png(*pictures[i], file);
-                break;
-            case RenderRequest::Output::Kind::svg:
-                written = write_svg(*pictures[i], file,
-                                    QString::fromStdString(output.form + "." + output.picture));
-                break;
-            case RenderRequest::Output::Kind::json: {
-                std::ofstream out(temporary, std::ios::binary);
-                write_state_json(program, out);
-                written = bool(out.flush());
-                break;
-            }
+        const Surface& picture = find_picture(program, output);
+        files.add(output.file);
+        const QSize pixels = output.size > 0 ? size_with_longer_side(picture, output.size)
+                                             : default_file_size(picture);
+        const QByteArray bytes =
+            encode_picture(picture, picture_format(output.kind), pixels,
+                           QString::fromStdString(output.form + "." + output.picture));
+        if (bytes.isEmpty()) {
+            throw BadInput("cannot paint " + output.form + "." + output.picture + " for " +
+                           in_quotes(output.file));
         }
-        if (!written) {
-            discard_staged();
-            throw BadInput("cannot write '" + output.file + "'");
-        }
+        contents.emplace_back(bytes.constData(), std::size_t(bytes.size()));
     }
-    std::size_t staged_index = 0;
-    for (const auto& output : request.outputs) {
-        if (output.kind == RenderRequest::Output::Kind::json && output.file == "-") continue;
-        std::error_code error;
-        std::filesystem::rename(staged[staged_index++], output.file, error);
-        if (error) {
-            discard_staged();
-            throw BadInput("cannot write '" + output.file + "'");
-        }
-    }
-    if (json_for_standard_output) {
-        standard_output << *json_for_standard_output;
-        standard_output.flush();
-    }
+    files.write(contents, standard_output);
 }
 
 }  // namespace rainbow

@@ -1,19 +1,14 @@
 #pragma once
 
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/program.h"
+#include "tools/bad_input.h"
 
 namespace rainbow {
 
-// Input the render command cannot act on; the message names what was wrong.
-class BadInput : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // What `rainbow-render` is asked to do: the screen, the steps in order, the outputs.
 struct RenderRequest {
@@ -22,9 +17,10 @@ struct RenderRequest {
         std::string form, control, value;
     };
     struct Output {
-        enum class Kind { png, svg, json } kind = Kind::json;
+        enum class Kind { png, svg, pdf, json } kind = Kind::json;
         std::string form, picture;  // empty for json
         std::string file;           // "-" is standard output for json
+        int size = 0;               // the picture's longer side in pixels; 0: the default
     };
 
     bool help = false;

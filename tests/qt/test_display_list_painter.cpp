@@ -46,6 +46,18 @@ bool near_pixel_of(const QImage& image, int x, int y, QColor color, int slack = 
 
 bool is_white(const QImage& image, int x, int y) { return image.pixelColor(x, y) == Qt::white; }
 
+// The 100-unit picture painted at the reference side, where pens and text have their designed
+// sizes in pixels; `at_reference` gives the pixel of a point of the 100-pixel picture.
+constexpr double reference_zoom = reference_side_pixels / 100;
+QImage paint_at_reference(const Surface& s) {
+    const int side = int(reference_side_pixels);
+    QImage image(side, side, QImage::Format_RGB32);
+    QPainter painter(&image);
+    paint_display_list(painter, s, QSizeF(image.size()));
+    return image;
+}
+int at_reference(double pixel) { return int(pixel * reference_zoom); }
+
 }  // namespace
 
 class DisplayListPainterTest : public QObject {
@@ -78,11 +90,12 @@ private slots:
         Surface s = square_picture();
         s.draw_width = 3;
         s.arc(50, 50, 40, rgb(0, 0, 255), 0, float(std::numbers::pi / 2));
-        const QImage image = paint(s);
-        const int d = int(40 / std::numbers::sqrt2);
-        QVERIFY(near_pixel_of(image, 50 + d, 50 - d, Qt::blue));  // upper right
-        QVERIFY(is_white(image, 50 - d, 50 + d));                    // lower left
-        QVERIFY(is_white(image, 50 - d, 50 - d));                    // upper left
+        const QImage image = paint_at_reference(s);
+        const double d = 40 / std::numbers::sqrt2;
+        const auto at = [](double pixel) { return at_reference(pixel); };
+        QVERIFY(near_pixel_of(image, at(50 + d), at(50 - d), Qt::blue));  // upper right
+        QVERIFY(is_white(image, at(50 - d), at(50 + d)));                    // lower left
+        QVERIFY(is_white(image, at(50 - d), at(50 - d)));                    // upper left
     }
 
     void circlesTakeTheFillAndARadiusInXUnits() {
@@ -104,10 +117,11 @@ private slots:
         Surface s = square_picture();
         s.draw_width = 3;
         s.pset(50.5f, 49.5f, rgb(255, 0, 0));
-        const QImage image = paint(s);
+        const QImage image = paint_at_reference(s);
         int red = 0;
-        for (int y = 40; y < 60; ++y)
-            for (int x = 40; x < 60; ++x) red += image.pixelColor(x, y) == QColor(Qt::red);
+        for (int y = at_reference(45); y < at_reference(55); ++y)
+            for (int x = at_reference(45); x < at_reference(55); ++x)
+                red += image.pixelColor(x, y) == QColor(Qt::red);
         QCOMPARE(red, 9);
     }
 
@@ -117,12 +131,13 @@ private slots:
         s.current_x = 10;
         s.current_y = 80;
         s.print("ΘΩΣ γωνία");
-        const QImage image = paint(s);
+        const QImage image = paint_at_reference(s);
+        const int top = at_reference(20);
         int above = 0, below = 0;
-        for (int x = 0; x < 100; ++x) {
-            for (int y = 0; y < 19; ++y) above += !is_white(image, x, y);
-            for (int y = 20; y < 36; ++y) below += image.pixelColor(x, y).blue() > 150 &&
-                                                   image.pixelColor(x, y).red() < 100;
+        for (int x = 0; x < image.width(); ++x) {
+            for (int y = 0; y < top - 1; ++y) above += !is_white(image, x, y);
+            for (int y = top; y < top + 16; ++y) below += image.pixelColor(x, y).blue() > 150 &&
+                                                         image.pixelColor(x, y).red() < 100;
         }
         QCOMPARE(above, 0);
         QVERIFY(below > 20);
@@ -164,13 +179,81 @@ private slots:
         QVERIFY(red > 20);
     }
 
+    void pensGrowWithThePicturesSideInWholeDevicePixels_data() {
+        QTest::addColumn<int>("side");  // in the painter's units
+        QTest::addColumn<double>("ratio");  // device pixels per unit
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("device_pixels");
+        QTest::newRow("reference, width 1") << 810 << 1.0 << 1 << 1;
+        QTest::newRow("reference, width 3") << 810 << 1.0 << 3 << 3;
+        QTest::newRow("slide of 4000 pixels") << 4000 << 1.0 << 1 << 5;
+        QTest::newRow("twice the reference, even width") << 1620 << 1.0 << 2 << 4;
+        QTest::newRow("small picture keeps one pixel") << 300 << 1.0 << 1 << 1;
+        QTest::newRow("reference on a screen of ratio 2") << 405 << 2.0 << 3 << 3;
+        QTest::newRow("ratio 2, never under a device pixel") << 200 << 2.0 << 1 << 1;
+    }
+
+    void pensGrowWithThePicturesSideInWholeDevicePixels() {
+        QFETCH(int, side);
+        QFETCH(double, ratio);
+        QFETCH(int, width);
+        QFETCH(int, device_pixels);
+        Surface s = square_picture();
+        s.draw_width = width;
+        s.line(0, 50, 100, 50, rgb(0, 0, 255));
+        QImage image(QSize(side, side) * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        QPainter painter(&image);
+        paint_display_list(painter, s, QSizeF(side, side));
+        painter.end();
+        // Every covered pixel is wholly covered: the count is exact.
+        int covered = 0, partly = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor c = image.pixelColor(image.width() / 3, y);
+            covered += c == QColor(Qt::blue);
+            partly += c != QColor(Qt::blue) && c != QColor(Qt::white);
+        }
+        QCOMPARE(covered, device_pixels);
+        QCOMPARE(partly, 0);
+    }
+
+    void textGrowsWithTheSideButNotUnderTheSmallestSize() {
+        const auto ink_height = [](int side, double min_text) {
+            Surface s = square_picture();
+            s.current_x = 5;
+            s.current_y = 90;
+            s.print("ΘΩΣ|");
+            QImage image(side, side, QImage::Format_RGB32);
+            QPainter painter(&image);
+            paint_display_list(painter, s, QSizeF(side, side), 0, min_text);
+            painter.end();
+            int first = -1, last = -1;
+            for (int y = 0; y < side; ++y) {
+                for (int x = 0; x < side / 2; ++x) {
+                    if (!is_white(image, x, y)) {
+                        if (first < 0) first = y;
+                        last = y;
+                        break;
+                    }
+                }
+            }
+            return last - first + 1;
+        };
+        const int reference = ink_height(810, 0);
+        QVERIFY(reference >= 8);
+        QVERIFY(std::abs(ink_height(1620, 0) - 2 * reference) <= 2);
+        QVERIFY(ink_height(405, 0) < reference);
+        // A reader's smallest size: half the picture, the reference's text.
+        QVERIFY(std::abs(ink_height(405, 11) - reference) <= 1);
+    }
+
     void imagesForFilesAreAtLeast600PixelsAndKeepTheShape() {
         Surface s(3000, 1500);  // 200 x 100 at 15 twips a pixel
         s.line(0, 750, 3000, 750, rgb(255, 0, 0));
-        const QImage image = render_image(s);
+        const QImage image = render_image(s, default_file_size(s));
         QCOMPARE(image.size(), QSize(600, 300));
         QVERIFY(near_pixel_of(image, 300, 150, Qt::red, 2));
-        QVERIFY(render_image(Surface{}).isNull());
+        QVERIFY(render_image(Surface{}, QSize(100, 100)).isNull());
     }
 };
 

@@ -6,7 +6,10 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <climits>
+#include <filesystem>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -15,15 +18,57 @@ struct Run {
     QByteArray out, err;
 };
 
-Run render(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(RENDER_COMMAND), args);
+Run finished(QProcess& process) {
     process.waitForFinished(60000);
     Run run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+Run render(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(RENDER_COMMAND), args);
+    return finished(process);
+}
+
+// Runs the command from a shell script that sees it as "$R" and the folder as "$D", so that
+// a file name can hold bytes that are not UTF-8.
+Run render_from_shell(const QString& script, const QString& folder) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("R", QStringLiteral(RENDER_COMMAND));
+    environment.insert("D", folder);
+    process.setProcessEnvironment(environment);
+    process.start("/bin/sh", {"-c", script});
+    return finished(process);
+}
+
+// What a folder holds: each entry's name (its bytes in hex), kind, link target and size.
+QStringList listing(const QString& folder) {
+    namespace fs = std::filesystem;
+    QStringList entries;
+    for (const fs::directory_entry& e : fs::directory_iterator(folder.toStdString())) {
+        const std::string name = e.path().filename().string();
+        QString entry = QByteArray(name.data(), qsizetype(name.size())).toHex();
+        if (e.is_symlink()) {
+            entry += " -> " + QString::fromStdString(fs::read_symlink(e.path()).string());
+        } else if (e.is_regular_file()) {
+            entry += " " + QString::number(e.file_size());
+        } else if (e.is_directory()) {
+            entry += "/";
+        }
+        entries << entry;
+    }
+    entries.sort();
+    return entries;
+}
+
+bool is_kind(const QString& path, mode_t kind) {
+    struct stat file {};
+    return ::lstat(QFile::encodeName(path).constData(), &file) == 0 &&
+           (file.st_mode & S_IFMT) == kind;
 }
 
 QJsonObject state(const QStringList& steps) {
@@ -61,6 +106,17 @@ private slots:
         // A folder that exists but takes no new file shows it only while writing.
         QTest::newRow("file refused while written")
             << QStringList{"--svg", "arxiki.Picture1=/proc/rainbow-main.svg"} << "/proc";
+        QTest::newRow("a newline in a value") << QStringList{"--set", "arxiki.goniatheta=1\n2"}
+                                              << "'1\\n2'";
+        QTest::newRow("a newline in an option") << QStringList{"--colour\r\n"}
+                                                << "'--colour\\r\\n'";
+        QTest::newRow("a folder as the file") << QStringList{"--png", "arxiki.Picture1=%1"}
+                                              << "it is a folder";
+        QTest::newRow("size not a number") << QStringList{"--size", "big"} << "--size";
+        QTest::newRow("size too small") << QStringList{"--size", "15"} << "16 to 10000";
+        QTest::newRow("size too large") << QStringList{"--size", "10001"} << "16 to 10000";
+        QTest::newRow("pdf of a window not opened")
+            << QStringList{"--pdf", "cut_rays.client=%1/crossing.pdf"} << "cut_rays";
     }
 
     void badInputWritesNothingAndSaysWhy() {
@@ -76,6 +132,135 @@ private slots:
         QVERIFY2(run.err.contains(named.toUtf8()), run.err.constData());
         QVERIFY(run.out.isEmpty());
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
+    }
+
+    // Names that are refused however the folder is reached; nothing is left behind.
+    void aFileNamedTwiceIsRefused_data() {
+        QTest::addColumn<QStringList>("outputs");
+        QTest::newRow("same name") << QStringList{"--png", "arxiki.Picture1=%1/a", "--json", "%1/a"};
+        QTest::newRow("through the folder's dot")
+            << QStringList{"--svg", "arxiki.Picture1=%1/a", "--pdf", "arxiki.Picture1=%1/./a"};
+        QTest::newRow("through a link") << QStringList{"--json", "%1/a", "--json", "%1/link"};
+        QTest::newRow("standard output twice") << QStringList{"--json", "-", "--json", "/dev/stdout"};
+    }
+
+    void aFileNamedTwiceIsRefused() {
+        QFETCH(QStringList, outputs);
+        QTemporaryDir dir;
+        QVERIFY(QFile::link(dir.filePath("a"), dir.filePath("link")));
+        const QStringList before = listing(dir.path());
+        const Run run = render(outputs.replaceInStrings("%1", dir.path()));
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY2(run.err.contains("named twice"), run.err.constData());
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(listing(dir.path()), before);
+    }
+
+    void aNameThatIsNotUtf8IsWrittenOnItsBytes() {
+        QTemporaryDir dir;
+        // The good name is written as it is given ...
+        Run run = render_from_shell(R"sh($R --png "arxiki.Picture1=$D/$(printf 'a\377')")sh", dir.path());
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.err.isEmpty());
+        QCOMPARE(listing(dir.path()).size(), 1);
+        QVERIFY(listing(dir.path()).front().startsWith("61ff "));
+        // ... and a failure after it leaves no file of its own behind.
+        const QStringList before = listing(dir.path());
+        run = render_from_shell(
+            R"sh($R --svg "arxiki.Picture1=$D/$(printf 'b\377')" --png "arxiki.Picture1=$D/no/c")sh",
+            dir.path());
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err.count('\n'), 1);
+        QCOMPARE(listing(dir.path()), before);
+        // A message names a bad byte as an escape.
+        run = render_from_shell(R"sh($R --set "arxiki.goniatheta=$(printf '\377')")sh", dir.path());
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains("'\\xFF'"), run.err.constData());
+    }
+
+    void streamsAndDevicesAreWrittenInPlace() {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("fifo");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QVERIFY(QFile::link("/dev/null", dir.filePath("null")));
+        QVERIFY(QFile::link("/dev/stdout", dir.filePath("out")));
+        const QStringList before = listing(dir.path());
+
+        QProcess process;
+        process.start(QStringLiteral(RENDER_COMMAND),
+                      {"--png", "arxiki.Picture1=" + dir.filePath("null"), "--json",
+                       dir.filePath("out"), "--json", fifo});
+        QFile reader(fifo);
+        QVERIFY(reader.open(QIODevice::ReadOnly));  // waits for the command to open it
+        const QByteArray through_fifo = reader.readAll();
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(process.readAllStandardError().isEmpty());
+        QVERIFY(QJsonDocument::fromJson(through_fifo).isObject());
+        QVERIFY(QJsonDocument::fromJson(process.readAllStandardOutput()).isObject());
+        QVERIFY(is_kind(fifo, S_IFIFO));
+        QCOMPARE(listing(dir.path()), before);
+        QVERIFY(is_kind("/dev/null", S_IFCHR));
+    }
+
+    void aLinkToAFileKeepsTheLinkAndItsTargetTakesTheContent() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("pictures");
+        const QString target = dir.filePath("pictures/main.svg");
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        QVERIFY(QFile::link("pictures/main.svg", dir.filePath("main.svg")));
+        const Run run = render({"--svg", "arxiki.Picture1=" + dir.filePath("main.svg")});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.err.isEmpty());
+        QVERIFY(QFileInfo(dir.filePath("main.svg")).isSymLink());
+        QFile written(target);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().contains("<svg"));
+        QCOMPARE(QDir(dir.filePath("pictures")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"main.svg"});
+    }
+
+    void namesAtTheSystemsLimitsAreWritten() {
+        QTemporaryDir dir;
+        // The longest file name, then a path just under the longest path.
+        const QString longest_name = dir.filePath(QString(NAME_MAX - 5, 'n') + ".json");
+        QString deep = dir.path();
+        while (deep.size() + 101 < PATH_MAX - 60) deep += "/" + QString(100, 'd');
+        QVERIFY(QDir().mkpath(deep));
+        const QString longest_path = deep + "/" + QString(PATH_MAX - 2 - deep.size() - 5, 'p') + ".json";
+        QCOMPARE(longest_path.size(), PATH_MAX - 1);  // and the closing zero byte
+        const Run run = render({"--json", longest_name, "--json", longest_path});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.err.isEmpty(), run.err.constData());
+        QVERIFY(QFileInfo(longest_name).size() > 1000);
+        QVERIFY(QFileInfo(longest_path).size() > 1000);
+        QCOMPARE(QDir(deep).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 1);
+    }
+
+    void sizeSetsTheLongerSideAndLinesGrowWithIt() {
+        QTemporaryDir dir;
+        const QString png = dir.filePath("a.png"), pdf = dir.filePath("a.pdf"),
+                      small = dir.filePath("small.png");
+        const Run run = render({"--size", "4000", "--png", "arxiki.Picture1=" + png, "--pdf",
+                                "arxiki.Picture1=" + pdf, "--size=300", "--png",
+                                "arxiki.Picture1=" + small});
+        QCOMPARE(run.status, 0);
+        const QImage image(png);
+        QCOMPARE(image.size(), QSize(4000, 4000));
+        QCOMPARE(QImage(small).size(), QSize(300, 300));
+        // The horizontal axis crosses the middle of the picture, left of the drop.
+        int axis = 0;
+        for (int y = 1900; y < 2100; ++y) axis += image.pixel(300, y) != qRgb(255, 255, 255);
+        QVERIFY2(axis >= 4 && axis <= 6, QByteArray::number(axis));
+        QProcess pdfinfo;
+        pdfinfo.start("pdfinfo", {pdf});
+        QVERIFY(pdfinfo.waitForFinished(60000));
+        QCOMPARE(pdfinfo.exitCode(), 0);
+        QVERIFY(QString(pdfinfo.readAllStandardOutput()).simplified().contains("Pages: 1"));
     }
 
     void startStateHasTheCaptionAndTheLabels() {
