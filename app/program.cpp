@@ -6,6 +6,7 @@
 #include "caustics/caustics_window.h"
 #include "crossing/cut_rays_window.h"
 #include "rainbow/main_window.h"
+#include "theory/theory_window.h"
 
 namespace rainbow {
 namespace {
@@ -26,6 +27,7 @@ constexpr WindowKind window_kinds[] = {
     {"arxiki", make<MainWindow>},
     {"cut_rays", make<CutRaysWindow>},
     {"kafstikh", make<CausticsWindow>},
+    {"theoria", make<TheoryWindow>},
 };
 
 std::size_t index_of(std::string_view name) {
@@ -54,6 +56,18 @@ bool Program::has_window(std::string_view name) const { return windows_[index_of
 MainWindow& Program::arxiki() { return static_cast<MainWindow&>(window("arxiki")); }
 CutRaysWindow& Program::cut_rays() { return static_cast<CutRaysWindow&>(window("cut_rays")); }
 CausticsWindow& Program::kafstikh() { return static_cast<CausticsWindow&>(window("kafstikh")); }
+TheoryWindow& Program::theoria() { return static_cast<TheoryWindow&>(window("theoria")); }
+
+void Program::shared_settings_changed() {
+    for (const auto& window : windows_) {
+        if (window) window->shared_settings_changed();
+    }
+}
+
+std::unique_ptr<BackgroundWork> Program::background_work() {
+    if (background_work_factory_) return background_work_factory_();
+    return WindowHost::background_work();
+}
 
 std::vector<Form*> Program::forms() {
     std::vector<Form*> all;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@ class Form;
 class MainWindow;
 class CutRaysWindow;
 class CausticsWindow;
+class TheoryWindow;
 
 // The screens the program is laid out for, in pixels on each side.
 inline constexpr int smallest_screen_pixels = 100;
@@ -42,8 +44,10 @@ public:
     MainWindow& arxiki();
     CutRaysWindow& cut_rays();   // created, not yet built, on first call
     CausticsWindow& kafstikh();  // created, not yet opened, on first call
+    TheoryWindow& theoria();     // created, not yet opened, on first call
     bool has_cut_rays() const { return has_window("cut_rays"); }
     bool has_kafstikh() const { return has_window("kafstikh"); }
+    bool has_theoria() const { return has_window("theoria"); }
 
     // The windows that exist, in the order of the program's list of windows.
     std::vector<Form*> forms();
@@ -69,6 +73,14 @@ public:
     // handlers make are not steps.
     const std::vector<Step>& steps() const { return steps_; }
     void record(const Step& step) { steps_.push_back(step); }
+    void shared_settings_changed() override;
+
+    // Where windows run their long computations: the desktop program hands a factory of
+    // runners on its thread pool; without one, jobs run at once to the end.
+    void set_background_work_factory(std::function<std::unique_ptr<BackgroundWork>()> factory) {
+        background_work_factory_ = std::move(factory);
+    }
+    std::unique_ptr<BackgroundWork> background_work() override;
 
 private:
     Screen screen_;
@@ -77,6 +89,7 @@ private:
     bool ended_ = false;
     Form* focus_request_ = nullptr;
     std::vector<Step> steps_;
+    std::function<std::unique_ptr<BackgroundWork>()> background_work_factory_;
 };
 
 }  // namespace rainbow

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string_view>
 
+#include "forms/background_work.h"
 #include "forms/form.h"
 #include "forms/screen.h"
 #include "forms/settings.h"
@@ -16,6 +18,8 @@ public:
     // Brought up by another window, or by start-up for the first window: builds it on first
     // use, shows it and draws.
     virtual void open() = 0;
+    // The shared settings have changed (another window has drawn with new ones).
+    virtual void shared_settings_changed() {}
 };
 
 // What a window reaches beyond itself: the shared settings, the screen, and the other windows
@@ -30,6 +34,10 @@ public:
     virtual void give_focus(std::string_view window) = 0;
     // The window of that name is created when it does not exist yet, then opened.
     virtual void open_window(std::string_view window) = 0;
+    // Tells every other window that exists that the shared settings have changed.
+    virtual void shared_settings_changed() {}
+    // A runner for a window's long computations: by default every job runs at once.
+    virtual std::unique_ptr<BackgroundWork> background_work() { return std::make_unique<RunAtOnce>(); }
 
 protected:
     ~WindowHost() = default;

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/lesson.h"
+#include "qt/background_work_qt.h"
 
 namespace rainbow {
 namespace {
@@ -43,6 +44,11 @@ void LessonSession::start(const Lesson& lesson) {
     program_ = std::make_unique<Program>(screen_);
     replay(*program_, lesson);
     view_ = std::make_unique<ProgramView>(*program_);
+    // Long computations run on a thread pool; the views follow each result as it comes. A
+    // lesson is replayed before this, so its computations run to the end as it is replayed.
+    ProgramView* view = view_.get();
+    program_->set_background_work_factory(
+        [view] { return std::make_unique<QtBackgroundWork>([view] { view->sync(); }); });
     view_->add_picture_action(save_);
     view_->add_picture_action(open_);
     connect(view_.get(), &ProgramView::ended, this, &LessonSession::ended);

@@ -6,7 +6,7 @@
 #include "forms/settings.h"
 #include "forms/surface.h"
 #include "geometry/ray_path.h"
-#include "rainbow/water_dispersion.h"
+#include "forms/water_dispersion.h"
 
 namespace rainbow {
 namespace {

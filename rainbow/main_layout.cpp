@@ -67,6 +67,9 @@ void lay_out_main_window(MainWindow& w, const Screen& screen) {
     w.Command6.set_top(bottom_of(w.Command5));
     w.Command6.set_height(w.Command3.height());
     w.Command6.set_left(w.Command4.left());
+    w.Command7.set_top(bottom_of(w.Command6));
+    w.Command7.set_height(w.Command3.height());
+    w.Command7.set_left(w.Command4.left());
 
     // The ray selector that "Belqor" shows, with its label, would lie over the source-height
     // bar and its label "Ysource = ...": the two go clear of every other control, together.

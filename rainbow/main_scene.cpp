@@ -3,7 +3,7 @@
 #include "rainbow/main_layout.h"
 #include "rainbow/main_window.h"
 #include "rainbow/scene.h"
-#include "rainbow/water_dispersion.h"
+#include "forms/water_dispersion.h"
 
 namespace rainbow {
 namespace {
@@ -17,6 +17,9 @@ void Main(MainWindow& window) {
     window.host().shared_settings().drop_radius = 30;
     lay_out_main_window(window, window.host().screen());
     draw_main_scene(window.choice(), window.host().shared_settings(), window.Picture1.surface());
+    // Other windows follow the main window's settings (the theory window marks the central
+    // ray's incidence on its Descartes curve).
+    window.host().shared_settings_changed();
 }
 
 void draw_main_scene(const SceneChoice& choice, Settings& s, Surface& picture) {

@@ -55,6 +55,8 @@ MainWindow::MainWindow(WindowHost& host)
       Command5(form_.add<CommandButton>("Command5", Geometry{3720, 6480, 1695, 735},
                                         "Where the ray cuts a chosen ray (Belqor's ideas)")),
       Command6(form_.add<CommandButton>("Command6", Geometry{3720, 7320, 1695, 375}, "waves")),
+      Command7(form_.add<CommandButton>("Command7", Geometry{3720, 7695, 1695, 375},
+                                        "Theory · Θεωρία")),
       Label1(form_.add<Label>("Label1", Geometry{3600, 1320, 3615, 375}, "")),
       Label2(form_.add<Label>("Label2", Geometry{5160, 3960, 2775, 495}, "")),
       Label3(form_.add<Label>("Label3", Geometry{6360, 4560, 1455, 495}, "")),
@@ -88,6 +90,7 @@ MainWindow::MainWindow(WindowHost& host)
     Command4.on_click = [this] { Command4_Click(); };
     Command5.on_click = [this] { Command5_Click(); };
     Command6.on_click = [this] { Command6_Click(); };
+    Command7.on_click = [this] { Command7_Click(); };
 }
 
 void MainWindow::open() {

@@ -61,6 +61,7 @@ public:
     CommandButton& Command4;
     CommandButton& Command5;
     CommandButton& Command6;
+    CommandButton& Command7;  // "Theory · Θεωρία": opens the theory window
     Label& Label1;
     Label& Label2;
     Label& Label3;
@@ -86,6 +87,7 @@ public:
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();
+    void Command7_Click();
     void HScroll1_Change();
 };
 

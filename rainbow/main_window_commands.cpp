@@ -79,4 +79,6 @@ void MainWindow::Command5_Click() {
 
 void MainWindow::Command6_Click() { host_.open_window("kafstikh"); }
 
+void MainWindow::Command7_Click() { host_.open_window("theoria"); }
+
 }  // namespace rainbow

@@ -96,6 +96,11 @@ const ControlText texts[] = {
          "arxiki",
          "Opens the caustics window: the refraction of a beam by a sphere, the caustics of "
          "the refracted and the reflected rays, and the wave fronts.")},
+    {"Command7", "",
+     QT_TRANSLATE_NOOP(
+         "arxiki",
+         "Opens the theory window: Descartes' curves, the bow by rays, by Airy's theory and "
+         "by the exact Mie series, and the colours of the bow for any drop.")},
     {"Label1", QT_TRANSLATE_NOOP("arxiki", "Angle"),
      QT_TRANSLATE_NOOP("arxiki",
                        "The angle of the beam in degrees, set by the scroll bar "

@@ -147,10 +147,13 @@ void DisplayListCheck::check_surface(const std::string& name, const Surface& sur
                 }
             },
             items[i]);
+        // A scale sets the picture's coordinates afresh (a plot of intensity may span
+        // millions): its own numbers need only be finite.
+        const bool new_scale = std::holds_alternative<ScaleItem>(items[i]);
         const double size = std::max(extent(scale), 1e-9);
         for (std::size_t k = 0; k < count; ++k) {
             const float v = coordinates[k];
-            const double far = std::fabs(double(v)) / size;
+            const double far = new_scale ? 0.0 : std::fabs(double(v)) / size;
             if (std::isfinite(v) && far <= absurd_factor) {
                 farthest_ = std::max(farthest_, far);
                 continue;

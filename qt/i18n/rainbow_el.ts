@@ -193,6 +193,10 @@
         <source>Which central rays the full construction draws, from 1 to 3: 1 every 4th ray, 2 every 2nd ray, 3 every ray. Shown after &quot;Belqor&quot;; redraws the construction with the drop at x = 30.</source>
         <translation>Ποιες κεντρικές ακτίνες σχεδιάζει η πλήρης κατασκευή, από 1 έως 3: 1 κάθε 4η ακτίνα, 2 κάθε 2η ακτίνα, 3 όλες. Εμφανίζεται μετά το «Belqor»· ξανασχεδιάζει την κατασκευή με τη σταγόνα στο x = 30.</translation>
     </message>
+    <message>
+        <source>Opens the theory window: Descartes&apos; curves, the bow by rays, by Airy&apos;s theory and by the exact Mie series, and the colours of the bow for any drop.</source>
+        <translation>Ανοίγει το παράθυρο της θεωρίας: τις καμπύλες του Descartes, το τόξο με ακτίνες, με τη θεωρία του Airy και με την ακριβή σειρά Mie, και τα χρώματα του τόξου για κάθε σταγόνα.</translation>
+    </message>
 </context>
 <context>
     <name>cut_rays</name>
@@ -448,6 +452,121 @@
     <message>
         <source>Print picture</source>
         <translation>Εκτύπωση εικόνας</translation>
+    </message>
+</context>
+<context>
+    <name>theoria</name>
+    <message>
+        <source>Descartes&apos; curves</source>
+        <translation>Καμπύλες του Descartes</translation>
+    </message>
+    <message>
+        <source>The deviation of a ray against its angle of incidence, 0 to 90 degrees, for one and two internal reflections: water in red, green and blue, glass dashed. The minimum of each curve is the rainbow ray; the marker is the main window&apos;s central ray.</source>
+        <translation>Η εκτροπή μιας ακτίνας ως προς τη γωνία πρόσπτωσής της, από 0 έως 90 μοίρες, για μία και δύο εσωτερικές ανακλάσεις: νερό σε κόκκινο, πράσινο και μπλε, γυαλί με διακεκομμένη γραμμή. Το ελάχιστο κάθε καμπύλης είναι η ακτίνα του ουράνιου τόξου· ο δείκτης είναι η κεντρική ακτίνα του κύριου παραθύρου.</translation>
+    </message>
+    <message>
+        <source>Primary bow</source>
+        <translation>Κύριο τόξο</translation>
+    </message>
+    <message>
+        <source>Brightness against scattering angle near the primary bow, 130 to 145 degrees, by rays, by Airy&apos;s theory and by the exact Mie series, for the chosen drop radius, wavelength and polarisation.</source>
+        <translation>Η λαμπρότητα ως προς τη γωνία σκέδασης κοντά στο κύριο τόξο, από 130 έως 145 μοίρες, με ακτίνες, με τη θεωρία του Airy και με την ακριβή σειρά Mie, για την ακτίνα σταγόνας, το μήκος κύματος και την πόλωση που επιλέχθηκαν.</translation>
+    </message>
+    <message>
+        <source>Secondary bow</source>
+        <translation>Δευτερεύον τόξο</translation>
+    </message>
+    <message>
+        <source>Brightness against scattering angle near the secondary bow, 125 to 135 degrees, by the same theories as the primary bow.</source>
+        <translation>Η λαμπρότητα ως προς τη γωνία σκέδασης κοντά στο δευτερεύον τόξο, από 125 έως 135 μοίρες, με τις ίδιες θεωρίες όπως το κύριο τόξο.</translation>
+    </message>
+    <message>
+        <source>Colours of the bow</source>
+        <translation>Τα χρώματα του τόξου</translation>
+    </message>
+    <message>
+        <source>The colours that sunlight on drops of the chosen radius gives, across the angle from the antisolar point, 35 to 57 degrees.</source>
+        <translation>Τα χρώματα που δίνει το ηλιακό φως σε σταγόνες της επιλεγμένης ακτίνας, κατά τη γωνία από το αντηλιακό σημείο, από 35 έως 57 μοίρες.</translation>
+    </message>
+    <message>
+        <source>Lee diagram</source>
+        <translation>Διάγραμμα Lee</translation>
+    </message>
+    <message>
+        <source>The colours of the bow for drop radii from 10 µm (bottom) to 1 mm (top), across the angle from the antisolar point. Computed in the background.</source>
+        <translation>Τα χρώματα του τόξου για ακτίνες σταγόνων από 10 µm (κάτω) έως 1 mm (πάνω), κατά τη γωνία από το αντηλιακό σημείο. Υπολογίζεται στο παρασκήνιο.</translation>
+    </message>
+    <message>
+        <source>Drop radius</source>
+        <translation>Ακτίνα σταγόνας</translation>
+    </message>
+    <message>
+        <source>The radius of the drop, on a logarithmic scale from 5 µm (left) to 2 mm (right). Redraws the brightness curves and the colour band.</source>
+        <translation>Η ακτίνα της σταγόνας, σε λογαριθμική κλίμακα από 5 µm (αριστερά) έως 2 mm (δεξιά). Ξανασχεδιάζει τις καμπύλες λαμπρότητας και τη ζώνη χρωμάτων.</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Μήκος κύματος</translation>
+    </message>
+    <message>
+        <source>The wavelength of the light, in nanometres from 380 (left) to 780 (right). Redraws the brightness curves.</source>
+        <translation>Το μήκος κύματος του φωτός, σε νανόμετρα από 380 (αριστερά) έως 780 (δεξιά). Ξανασχεδιάζει τις καμπύλες λαμπρότητας.</translation>
+    </message>
+    <message>
+        <source>The drop&apos;s radius, set by the scroll bar beside it.</source>
+        <translation>Η ακτίνα της σταγόνας, από τη γραμμή κύλισης δίπλα.</translation>
+    </message>
+    <message>
+        <source>The wavelength, set by the scroll bar beside it.</source>
+        <translation>Το μήκος κύματος, από τη γραμμή κύλισης δίπλα.</translation>
+    </message>
+    <message>
+        <source>Light polarised perpendicular to the plane of scattering: the bow&apos;s own, strongly polarised light.</source>
+        <translation>Φως πολωμένο κάθετα στο επίπεδο σκέδασης: το δικό του, έντονα πολωμένο φως του τόξου.</translation>
+    </message>
+    <message>
+        <source>Light polarised parallel to the plane of scattering: near the rainbow angle little of it is reflected inside the drop.</source>
+        <translation>Φως πολωμένο παράλληλα στο επίπεδο σκέδασης: κοντά στη γωνία του τόξου λίγο από αυτό ανακλάται μέσα στη σταγόνα.</translation>
+    </message>
+    <message>
+        <source>Unpolarised light, as sunlight is: the mean of the two.</source>
+        <translation>Μη πολωμένο φως, όπως το ηλιακό: ο μέσος όρος των δύο.</translation>
+    </message>
+    <message>
+        <source>Which theories the brightness curves show.</source>
+        <translation>Ποιες θεωρίες δείχνουν οι καμπύλες λαμπρότητας.</translation>
+    </message>
+    <message>
+        <source>Geometric optics: the density of the rays that leave at each angle, with Fresnel&apos;s factors. Infinite at the rainbow angle.</source>
+        <translation>Γεωμετρική οπτική: η πυκνότητα των ακτίνων που βγαίνουν σε κάθε γωνία, με τους συντελεστές του Fresnel. Άπειρη στη γωνία του τόξου.</translation>
+    </message>
+    <message>
+        <source>Airy&apos;s theory: the wave near the rainbow ray, with its supernumerary bows.</source>
+        <translation>Η θεωρία του Airy: το κύμα κοντά στην ακτίνα του τόξου, με τα υπεράριθμα τόξα του.</translation>
+    </message>
+    <message>
+        <source>The exact Lorenz–Mie series for a sphere: every way light leaves the drop, interfering.</source>
+        <translation>Η ακριβής σειρά Lorenz–Mie για σφαίρα: όλοι οι δρόμοι που βγαίνει το φως από τη σταγόνα, με τη συμβολή τους.</translation>
+    </message>
+    <message>
+        <source>The Debye series&apos; term of one internal reflection alone (two for the secondary bow), to compare with Airy&apos;s theory.</source>
+        <translation>Ο όρος μίας εσωτερικής ανάκλασης της σειράς Debye μόνος του (δύο για το δευτερεύον τόξο), για σύγκριση με τη θεωρία του Airy.</translation>
+    </message>
+    <message>
+        <source>Computes the Lee diagram in the background, row by row.</source>
+        <translation>Υπολογίζει το διάγραμμα Lee στο παρασκήνιο, γραμμή προς γραμμή.</translation>
+    </message>
+    <message>
+        <source>Stops the Lee diagram; the rows computed so far stay.</source>
+        <translation>Σταματά το διάγραμμα Lee· οι γραμμές που υπολογίστηκαν μένουν.</translation>
+    </message>
+    <message>
+        <source>Progress of the Lee diagram</source>
+        <translation>Πρόοδος του διαγράμματος Lee</translation>
+    </message>
+    <message>
+        <source>How many rows of the Lee diagram are computed.</source>
+        <translation>Πόσες γραμμές του διαγράμματος Lee έχουν υπολογιστεί.</translation>
     </message>
 </context>
 </TS>

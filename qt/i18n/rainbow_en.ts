@@ -193,6 +193,10 @@
         <source>Which central rays the full construction draws, from 1 to 3: 1 every 4th ray, 2 every 2nd ray, 3 every ray. Shown after &quot;Belqor&quot;; redraws the construction with the drop at x = 30.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Opens the theory window: Descartes&apos; curves, the bow by rays, by Airy&apos;s theory and by the exact Mie series, and the colours of the bow for any drop.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>cut_rays</name>
@@ -447,6 +451,121 @@
     </message>
     <message>
         <source>Print picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>theoria</name>
+    <message>
+        <source>Descartes&apos; curves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deviation of a ray against its angle of incidence, 0 to 90 degrees, for one and two internal reflections: water in red, green and blue, glass dashed. The minimum of each curve is the rainbow ray; the marker is the main window&apos;s central ray.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Primary bow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness against scattering angle near the primary bow, 130 to 145 degrees, by rays, by Airy&apos;s theory and by the exact Mie series, for the chosen drop radius, wavelength and polarisation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secondary bow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brightness against scattering angle near the secondary bow, 125 to 135 degrees, by the same theories as the primary bow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colours of the bow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colours that sunlight on drops of the chosen radius gives, across the angle from the antisolar point, 35 to 57 degrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lee diagram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colours of the bow for drop radii from 10 µm (bottom) to 1 mm (top), across the angle from the antisolar point. Computed in the background.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop radius</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radius of the drop, on a logarithmic scale from 5 µm (left) to 2 mm (right). Redraws the brightness curves and the colour band.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wavelength of the light, in nanometres from 380 (left) to 780 (right). Redraws the brightness curves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drop&apos;s radius, set by the scroll bar beside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wavelength, set by the scroll bar beside it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light polarised perpendicular to the plane of scattering: the bow&apos;s own, strongly polarised light.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light polarised parallel to the plane of scattering: near the rainbow angle little of it is reflected inside the drop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unpolarised light, as sunlight is: the mean of the two.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which theories the brightness curves show.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geometric optics: the density of the rays that leave at each angle, with Fresnel&apos;s factors. Infinite at the rainbow angle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Airy&apos;s theory: the wave near the rainbow ray, with its supernumerary bows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The exact Lorenz–Mie series for a sphere: every way light leaves the drop, interfering.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Debye series&apos; term of one internal reflection alone (two for the secondary bow), to compare with Airy&apos;s theory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computes the Lee diagram in the background, row by row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stops the Lee diagram; the rows computed so far stay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress of the Lee diagram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many rows of the Lee diagram are computed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

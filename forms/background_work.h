@@ -1,0 +1,29 @@
+#pragma once
+// Long computations of a window, run away from the interface where the program can.
+#include <functional>
+
+namespace rainbow {
+
+class BackgroundWork {
+public:
+    virtual ~BackgroundWork() = default;
+    // Runs job, on another thread where it can, then finish on the interface's thread.
+    virtual void start(std::function<void()> job, std::function<void()> finish) = 0;
+    // Runs step on the interface's thread (from a job: soon; from the interface: now).
+    virtual void post(std::function<void()> step) = 0;
+    // Returns when every job started has ended.
+    virtual void wait() = 0;
+};
+
+// Runs every job at once, to the end, on the calling thread: the render command and tests.
+class RunAtOnce final : public BackgroundWork {
+public:
+    void start(std::function<void()> job, std::function<void()> finish) override {
+        job();
+        finish();
+    }
+    void post(std::function<void()> step) override { step(); }
+    void wait() override {}
+};
+
+}  // namespace rainbow

@@ -1,0 +1,58 @@
+#pragma once
+// The colours of the bow: sunlight scattered by drops of one radius, seen at angles from
+// the antisolar point, and the same for many radii (a Lee diagram).
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "scattering/parallel.h"
+
+namespace rainbow::scattering {
+
+using Rgb = std::array<double, 3>;  // sRGB, 0 .. 1, ready to show
+
+struct BandSettings {
+    double from_deg = 35.0;   // angle from the antisolar point
+    double to_deg = 57.0;
+    int columns = 220;        // colours across the band
+    double first_nm = 380.0;  // the spectrum sampled from first_nm to last_nm
+    double last_nm = 780.0;
+    double step_nm = 5.0;
+    double sample_deg = 0.05;      // angular step of the exact intensity
+    double sun_radius_deg = 0.265; // the sun's disc smooths the bow
+    double sun_temperature_k = 5800.0;
+};
+
+struct ColourBand {
+    double radius_um = 0;
+    std::vector<double> angles_deg;              // one per column, from the antisolar point
+    std::vector<std::array<double, 3>> xyz;      // relative, before the exposure
+    std::vector<Rgb> rgb;                        // with one exposure for the whole band
+};
+
+// The wavelengths are shared out over the parallel-for.
+ColourBand colour_band(double radius_um, const BandSettings& settings, const ParallelFor& parallel);
+
+// Gives the band one exposure: the brightest colour just reaches the top of the display.
+void expose(ColourBand& band);
+
+struct LeeSettings {
+    double smallest_um = 10.0;
+    double largest_um = 1000.0;
+    int rows = 48;
+    BandSettings band;
+};
+
+// The radii of the rows, smallest first, evenly spaced in log(radius).
+std::vector<double> lee_radii(const LeeSettings& settings);
+
+// Called after each row with the row, the rows done and the total; returning false cancels.
+using LeeProgress = std::function<bool(const ColourBand& row, std::size_t done, std::size_t total)>;
+
+// Row by row, smallest radius first from first_row on, each row exposed on its own. A
+// cancelled diagram holds the rows finished before the cancellation.
+std::vector<ColourBand> lee_diagram(const LeeSettings& settings, const LeeProgress& progress,
+                                    const ParallelFor& parallel, std::size_t first_row = 0);
+
+}  // namespace rainbow::scattering

@@ -1,0 +1,55 @@
+#include "scattering/geometric.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace rainbow::scattering {
+
+std::vector<double> rays_leaving_at(double index, int reflections, double angle) {
+    // The deviation falls to its minimum and rises again, so each branch holds at most one
+    // ray: bracket on a grid, then halve.
+    const auto mismatch = [&](double incidence) {
+        return std::cos(deviation(incidence, index, reflections)) - std::cos(angle);
+    };
+    constexpr int steps = 720;
+    const double top = std::numbers::pi / 2;
+    std::vector<double> rays;
+    double low = 0, low_value = mismatch(0);
+    for (int s = 1; s <= steps; ++s) {
+        const double high = top * s / steps;
+        const double high_value = mismatch(high);
+        if ((low_value < 0) != (high_value < 0)) {
+            double a = low, b = high, fa = low_value;
+            for (int iteration = 0; iteration < 60; ++iteration) {
+                const double middle = 0.5 * (a + b);
+                const double fm = mismatch(middle);
+                if ((fm < 0) == (fa < 0)) {
+                    a = middle;
+                    fa = fm;
+                } else {
+                    b = middle;
+                }
+            }
+            rays.push_back(0.5 * (a + b));
+        }
+        low = high;
+        low_value = high_value;
+    }
+    return rays;
+}
+
+double geometric_intensity(double index, double size_parameter, int reflections, double angle,
+                           Polarisation polarisation) {
+    const double sin_angle = std::sin(angle);
+    if (sin_angle <= 0) return 0;
+    double total = 0;
+    for (const double incidence : rays_leaving_at(index, reflections, angle)) {
+        const double slope = std::abs(deviation_slope(incidence, index, reflections));
+        if (slope <= 0) continue;
+        total += ray_transmission(incidence, index, reflections, polarisation) *
+                 std::sin(incidence) * std::cos(incidence) / (sin_angle * slope);
+    }
+    return size_parameter * size_parameter * total;
+}
+
+}  // namespace rainbow::scattering

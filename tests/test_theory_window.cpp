@@ -1,0 +1,184 @@
+// The theory window driven as the user drives it: opened from the main window, its
+// Descartes curve, its controls, its background work and its cache.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+#include "rainbow/main_window.h"
+#include "app/program.h"
+#include "display_list.h"
+#include "theory/theory_window.h"
+
+namespace rainbow {
+namespace {
+
+using testing::items_of;
+using testing::texts_starting_with;
+
+TheoryWindow& opened(Program& p) {
+    p.arxiki().Command7.click();
+    return p.theoria();
+}
+
+// Background work as the desktop program does it: jobs on a thread of their own, their
+// steps and endings queued until the interface's thread drains them. Counts the jobs.
+class QueuedWork final : public BackgroundWork {
+public:
+    ~QueuedWork() override { wait(); }
+    void start(std::function<void()> job, std::function<void()> finish) override {
+        ++started;
+        threads_.emplace_back([this, job = std::move(job), finish = std::move(finish)] {
+            job();
+            post(finish);
+        });
+    }
+    void post(std::function<void()> step) override {
+        std::lock_guard lock(mutex_);
+        queue_.push_back(std::move(step));
+    }
+    void wait() override {
+        for (auto& t : threads_)
+            if (t.joinable()) t.join();
+    }
+    // Runs the queued steps on this thread, as the interface's event loop would.
+    void drain() {
+        for (;;) {
+            std::function<void()> step;
+            {
+                std::lock_guard lock(mutex_);
+                if (queue_.empty()) return;
+                step = std::move(queue_.front());
+                queue_.pop_front();
+            }
+            step();
+        }
+    }
+    int started = 0;
+
+private:
+    std::mutex mutex_;
+    std::deque<std::function<void()>> queue_;
+    std::vector<std::thread> threads_;
+};
+
+// Hands the window queued background work, opens it on 10 um drops (quick to compute) and
+// lets the first results arrive.
+QueuedWork& opened_with_queue(TheoryWindow& w) {
+    auto work = std::make_unique<QueuedWork>();
+    QueuedWork& queue = *work;
+    w.set_background_work(std::move(work));
+    w.radius.set_value(301);
+    w.open();
+    queue.wait();
+    queue.drain();
+    return queue;
+}
+
+TEST(TheoryWindow, OpensBelowWavesWithEveryPictureAndTheRainbowAngles) {
+    Program p;
+    TheoryWindow& w = opened(p);
+    EXPECT_TRUE(w.form().shown);
+    EXPECT_EQ(w.form().caption, "Theory · Θεωρία");
+    const auto& waves = p.arxiki().Command6;
+    const auto& theory = p.arxiki().Command7;
+    EXPECT_EQ(theory.left(), waves.left());
+    EXPECT_EQ(theory.top(), waves.top() + waves.height());
+    EXPECT_EQ(theory.height(), waves.height());
+
+    for (PictureBox* picture : {&w.descartes, &w.primary, &w.secondary, &w.band, &w.lee}) {
+        SCOPED_TRACE(picture->name());
+        EXPECT_FALSE(items_of<LineItem>(picture->surface()).empty());
+    }
+    // Water at 1.33: 42.52 and 50.10 degrees; glass: 22.84.
+    const auto water = texts_starting_with(w.descartes.surface(), "water n = 1.330");
+    ASSERT_EQ(water.size(), 1u);
+    EXPECT_NE(water[0].text.find("42.52°"), std::string::npos);
+    EXPECT_NE(water[0].text.find("50.10°"), std::string::npos);
+    const auto glass = texts_starting_with(w.descartes.surface(), "glass n = 1.500");
+    ASSERT_EQ(glass.size(), 1u);
+    EXPECT_NE(glass[0].text.find("22.84°"), std::string::npos);
+    // One coloured line per column of the band.
+    EXPECT_EQ(items_of<LineItem>(w.band.surface()).size(),
+              std::size_t(scattering::BandSettings{}.columns) + 4 + 5);  // frame, ticks
+}
+
+TEST(TheoryWindow, MarkerFollowsTheMainWindowsCentralRay) {
+    Program p;
+    TheoryWindow& w = opened(p);
+    for (const int angle : {10, 40, -25}) {
+        SCOPED_TRACE(angle);
+        p.arxiki().goniatheta.set_value(angle);
+        const auto marker = texts_starting_with(w.descartes.surface(), "i = ");
+        ASSERT_EQ(marker.size(), 1u);
+        EXPECT_EQ(marker[0].text, "i = " + std::to_string(std::abs(angle)) + ".0°");
+    }
+}
+
+TEST(TheoryWindow, RadiusScrollBarIsLogarithmicFromFiveMicrometresToTwoMillimetres) {
+    Program p;
+    TheoryWindow& w = opened(p);
+    struct Row { int position; double um; const char* label; };
+    const Row rows[] = {{0, 5.0, "a = 5.0 µm"}, {301, 10.0, "a = 10.0 µm"},
+                        {2000, 500.0, "a = 500 µm"}, {w.radius.max(), 2000.0, "a = 2000 µm"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.position);
+        w.radius.set_value(row.position);
+        EXPECT_NEAR(w.radius_um(), row.um, row.um * 2e-3);
+        EXPECT_EQ(w.radius_label.caption, row.label);
+    }
+}
+
+TEST(TheoryWindow, ComputesInTheBackgroundAndReturnsToAKnownSettingAtOnce) {
+    Program p;
+    TheoryWindow& w = p.theoria();
+    QueuedWork& queue = opened_with_queue(w);
+    const int after_first = queue.started;
+    EXPECT_GT(after_first, 0);
+    EXPECT_TRUE(texts_starting_with(w.primary.surface(), "Airy").size() == 1);
+
+    w.radius.set_value(400);
+    queue.wait();
+    queue.drain();
+    EXPECT_GT(queue.started, after_first);
+    const int after_second = queue.started;
+    w.radius.set_value(301);  // back: drawn from what was kept, nothing started
+    EXPECT_EQ(queue.started, after_second);
+    EXPECT_EQ(texts_starting_with(w.primary.surface(), "Airy").size(), 1u);
+}
+
+TEST(TheoryWindow, LeeDiagramGrowsRowByRowAndStopsWhenCancelled) {
+    Program p;
+    TheoryWindow& w = p.theoria();
+    QueuedWork& queue = opened_with_queue(w);
+
+    w.lee_start.click();
+    EXPECT_TRUE(w.lee_running());
+    w.lee_cancel.click();
+    queue.wait();
+    queue.drain();
+    EXPECT_FALSE(w.lee_running());
+    const std::size_t rows = w.lee_rows_done();
+    EXPECT_GE(rows, 1u);  // the row under way when cancelled is kept
+    EXPECT_LT(rows, std::size_t(TheoryWindow::lee_settings().rows));
+    EXPECT_EQ(w.lee_progress.caption, std::to_string(rows) + " / 48");
+    // A cell of the Lee diagram per column of each row done.
+    const auto cells = items_of<LineItem>(w.lee.surface()).size();
+    EXPECT_GE(cells, rows * std::size_t(TheoryWindow::lee_settings().band.columns));
+}
+
+TEST(TheoryWindow, ClosingWhileTheLeeDiagramRunsWaitsForItsJob) {
+    auto p = std::make_unique<Program>();
+    TheoryWindow& w = p->theoria();
+    w.set_background_work(std::make_unique<QueuedWork>());
+    w.radius.set_value(301);
+    w.open();
+    w.lee_start.click();
+    p.reset();  // cancels, waits for the job, then drops its queued steps
+    SUCCEED();
+}
+
+}  // namespace
+}  // namespace rainbow

@@ -1,0 +1,25 @@
+#pragma once
+// Axes of the theory window's plots: a frame, ticks with their numbers and a caption.
+#include <string>
+#include <vector>
+
+#include "forms/surface.h"
+
+namespace rainbow {
+
+struct PlotFrame {
+    double left, right, bottom, top;  // the plotted ranges in user units
+};
+
+// Scales the surface so that the frame fills it with a margin for the numbers, then draws the
+// frame, ticks every x_step along the bottom and every y_step up the left side (none when 0),
+// with their numbers in degrees or plain, and the two captions.
+void draw_plot_axes(Surface& surface, const PlotFrame& frame, double x_step, double y_step,
+                    const std::string& x_caption, const std::string& y_caption);
+
+// A polyline through the points, drawn with the surface's pen; dashed draws every other run
+// of `dash` segments, so that the dashes keep their length however short the segments are.
+void draw_polyline(Surface& surface, const std::vector<double>& x, const std::vector<double>& y,
+                   bool dashed = false, std::size_t dash = 4);
+
+}  // namespace rainbow

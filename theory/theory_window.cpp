@@ -1,0 +1,280 @@
+#include "theory/theory_window.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "forms/format.h"
+#include "theory/colour_pictures.h"
+#include "theory/descartes_picture.h"
+#include "theory/theory_texts.h"
+
+namespace rainbow {
+namespace {
+
+// The radius scroll bar counts thousandths of a decade from 5 um: 0 .. 2602 is 5 um .. 2 mm.
+constexpr int radius_top = 2602;
+constexpr int radius_start = 2000;  // 500 um
+
+void print_waiting(Surface& surface, const char* what) {
+    surface.cls();
+    surface.scale(0, 0, 1, 1);
+    surface.fore_color = black;
+    surface.current_x = 0.4;
+    surface.current_y = 0.5;
+    surface.print(what);
+}
+
+}  // namespace
+
+TheoryWindow::TheoryWindow(WindowHost& host)
+    : host_(host),
+      form_("theoria", "Theory · Θεωρία", Geometry{0, 0, 28800, 16200}),
+      work_(host.background_work()),
+      descartes(form_.add<PictureBox>("descartes", Geometry{120, 120, 9000, 5000})),
+      primary(form_.add<PictureBox>("primary", Geometry{9240, 120, 9000, 5000})),
+      secondary(form_.add<PictureBox>("secondary", Geometry{9240, 5240, 9000, 5000})),
+      band(form_.add<PictureBox>("band", Geometry{120, 5240, 9000, 2400})),
+      lee(form_.add<PictureBox>("lee", Geometry{120, 7760, 9000, 5000})),
+      radius(form_.add<ScrollBar>("radius", Geometry{9240, 10400, 6000, 300}, false, 0,
+                                  radius_top, radius_start)),
+      wavelength(form_.add<ScrollBar>("wavelength", Geometry{9240, 11000, 6000, 300}, false, 380,
+                                      780, 650)),
+      radius_label(form_.add<Label>("radius_label", Geometry{15360, 10400, 2400, 300}, "")),
+      wavelength_label(form_.add<Label>("wavelength_label", Geometry{15360, 11000, 2400, 300}, "")),
+      perpendicular(form_.add_option("perpendicular", Geometry{9240, 11500, 2400, 300},
+                                     "perpendicular", true)),
+      parallel(form_.add_option("parallel", Geometry{11760, 11500, 2400, 300}, "parallel")),
+      unpolarised(form_.add_option("unpolarised", Geometry{14280, 11500, 2400, 300}, "unpolarised")),
+      theories(form_.add<Menu>("theories", "Theories")),
+      geometric(form_.add<MenuItem>("geometric", "theories", "Geometric optics", true)),
+      airy(form_.add<MenuItem>("airy", "theories", "Airy", true)),
+      exact(form_.add<MenuItem>("exact", "theories", "Mie (exact)", true)),
+      debye(form_.add<MenuItem>("debye", "theories", "Debye, one term", false)),
+      lee_start(form_.add<CommandButton>("lee_start", Geometry{9240, 12000, 2400, 400}, "Lee diagram")),
+      lee_cancel(form_.add<CommandButton>("lee_cancel", Geometry{11760, 12000, 2400, 400}, "Cancel")),
+      lee_progress(form_.add<Label>("lee_progress", Geometry{14280, 12000, 3600, 400}, "")) {
+    describe_controls(form_, theory_texts());
+    radius.large_change = 100;
+    radius.small_change = 10;
+    wavelength.large_change = 20;
+    wavelength.small_change = 5;
+    // Until the window opens, the controls only take their values.
+    radius.on_change = [this] {
+        if (!form_.shown) return;
+        update_labels();
+        request_curves();
+        request_band();
+        draw_lee();
+    };
+    wavelength.on_change = [this] {
+        if (!form_.shown) return;
+        update_labels();
+        request_curves();
+    };
+    for (OptionButton* option : {&perpendicular, &parallel, &unpolarised})
+        option->on_click = [this] {
+            if (form_.shown) request_curves();
+        };
+    for (MenuItem* item : {&geometric, &airy, &exact, &debye}) {
+        item->on_click = [this, item] {
+            item->checked = !item->checked;
+            if (form_.shown) draw_curves();
+        };
+    }
+    lee_start.on_click = [this] { start_lee(); };
+    lee_cancel.on_click = [this] { cancel_lee(); };
+}
+
+TheoryWindow::~TheoryWindow() {
+    if (lee_cancel_) *lee_cancel_ = true;
+    work_->wait();
+}
+
+void TheoryWindow::set_background_work(std::unique_ptr<BackgroundWork> work) {
+    work_->wait();
+    work_ = std::move(work);
+}
+
+double TheoryWindow::radius_at(int position) {
+    return std::min(2000.0, 5.0 * std::pow(10.0, position / 1000.0));
+}
+
+const scattering::LeeSettings& TheoryWindow::lee_settings() {
+    static const scattering::LeeSettings settings = [] {
+        scattering::LeeSettings s;
+        s.rows = 48;
+        s.band.columns = 176;
+        s.band.sample_deg = 0.1;
+        return s;
+    }();
+    return settings;
+}
+
+PolarisationChoice TheoryWindow::polarisation() const {
+    if (parallel.value()) return PolarisationChoice::parallel;
+    if (unpolarised.value()) return PolarisationChoice::unpolarised;
+    return PolarisationChoice::perpendicular;
+}
+
+ShownTheories TheoryWindow::shown_theories() const {
+    return {geometric.checked, airy.checked, exact.checked, debye.checked};
+}
+
+void TheoryWindow::open() {
+    const Screen& screen = host_.screen();
+    form_.set_geometry({0, 0, screen.width_twips, screen.height_twips});
+    form_.show();
+
+    // Two columns of pictures; the controls under the right column.
+    const double w = form_.client_width_twips(), h = form_.client_height_twips();
+    const double gap = 120, column = (w - 3 * gap) / 2, row = (h - 4 * gap) / 3;
+    const double right = 2 * gap + column;
+    descartes.set_geometry({gap, gap, column, row});
+    band.set_geometry({gap, 2 * gap + row, column, row * 0.5});
+    lee.set_geometry({gap, 2 * gap + 1.5 * row, column, h - 3 * gap - 1.5 * row});
+    primary.set_geometry({right, gap, column, row});
+    secondary.set_geometry({right, 2 * gap + row, column, row});
+    const double controls_top = 3 * gap + 2 * row;
+    const double line = 420, label_width = std::min(3000.0, column / 3);
+    radius.set_geometry({right, controls_top, column - label_width - gap, 300});
+    radius_label.set_geometry({right + column - label_width, controls_top, label_width, 300});
+    wavelength.set_geometry({right, controls_top + line, radius.width(), 300});
+    wavelength_label.set_geometry({radius_label.left(), controls_top + line, label_width, 300});
+    const double option_width = column / 3;
+    perpendicular.set_geometry({right, controls_top + 2 * line, option_width, 300});
+    parallel.set_geometry({right + option_width, controls_top + 2 * line, option_width, 300});
+    unpolarised.set_geometry({right + 2 * option_width, controls_top + 2 * line, option_width, 300});
+    lee_start.set_geometry({right, controls_top + 3 * line, option_width, 400});
+    lee_cancel.set_geometry({right + option_width, controls_top + 3 * line, option_width, 400});
+    lee_progress.set_geometry({right + 2 * option_width, controls_top + 3 * line, option_width, 400});
+
+    update_labels();
+    draw_descartes();
+    request_curves();
+    request_band();
+    draw_lee();
+}
+
+void TheoryWindow::shared_settings_changed() {
+    if (form_.shown) draw_descartes();
+}
+
+void TheoryWindow::draw_descartes() {
+    draw_descartes_picture(descartes.surface(), host_.shared_settings().angle_theta);
+}
+
+void TheoryWindow::update_labels() {
+    const double a = radius_um();
+    radius_label.caption = a < 100 ? "a = " + format_number(a, "0.0") + " µm"
+                                   : "a = " + format_number(a, "0") + " µm";
+    wavelength_label.caption = "λ = " + format_number(wavelength_nm(), "0") + " nm";
+}
+
+void TheoryWindow::request_curves() {
+    if (curves_pending_) return;  // the job that ends asks again with the settings of then
+    std::vector<BowQuery> missing;
+    for (const int k : {1, 2}) {
+        const BowQuery query{radius_um(), wavelength_nm(), polarisation(), k};
+        const CurvesKey key{radius.value(), wavelength.value(), int(query.polarisation), k};
+        if (!curves_.contains(key)) missing.push_back(query);
+    }
+    if (missing.empty()) {
+        draw_curves();
+        return;
+    }
+    curves_pending_ = true;
+    if (!curves_.empty()) draw_curves();  // the last curves stay until the new ones come
+    const CurvesKey base{radius.value(), wavelength.value(), int(polarisation()), 0};
+    auto results = std::make_shared<std::vector<BowCurves>>();
+    work_->start(
+        [missing, results] {
+            const auto parallel = scattering::threads_parallel_for(2);
+            for (const BowQuery& q : missing) results->push_back(compute_bow_curves(q, parallel));
+        },
+        [this, base, results] {
+            for (const BowCurves& c : *results)
+                curves_[{std::get<0>(base), std::get<1>(base), std::get<2>(base), c.query.reflections}] = c;
+            curves_pending_ = false;
+            request_curves();
+        });
+}
+
+void TheoryWindow::draw_curves() {
+    const PolarisationChoice p = polarisation();
+    PictureBox* pictures[] = {&primary, &secondary};
+    for (const int k : {1, 2}) {
+        Surface& surface = pictures[k - 1]->surface();
+        const auto found = curves_.find({radius.value(), wavelength.value(), int(p), k});
+        if (found == curves_.end()) {
+            print_waiting(surface, "…");
+            continue;
+        }
+        draw_bow_picture(surface, found->second, shown_theories());
+    }
+}
+
+void TheoryWindow::request_band() {
+    if (band_pending_) return;
+    const int position = radius.value();
+    if (bands_.contains(position)) {
+        draw_band();
+        return;
+    }
+    band_pending_ = true;
+    print_waiting(band.surface(), "…");
+    const double a = radius_um();
+    auto result = std::make_shared<scattering::ColourBand>();
+    work_->start(
+        [a, result] { *result = scattering::colour_band(a, scattering::BandSettings{}, scattering::threads_parallel_for(2)); },
+        [this, position, result] {
+            bands_[position] = std::move(*result);
+            band_pending_ = false;
+            request_band();
+        });
+}
+
+void TheoryWindow::draw_band() {
+    const auto found = bands_.find(radius.value());
+    if (found != bands_.end()) draw_colour_band(band.surface(), found->second);
+}
+
+void TheoryWindow::draw_lee() {
+    const double a = radius_um();
+    const auto& s = lee_settings();
+    draw_lee_diagram(lee.surface(), lee_rows_, s,
+                     a >= s.smallest_um && a <= s.largest_um ? std::optional<double>(a) : std::nullopt);
+}
+
+void TheoryWindow::start_lee() {
+    const auto total = std::size_t(lee_settings().rows);
+    if (lee_running_ || lee_rows_.size() >= total) return;
+    lee_running_ = true;
+    lee_cancel_ = std::make_shared<std::atomic<bool>>(false);
+    lee_progress.caption = format_number(double(lee_rows_.size()), "0") + " / " +
+                           format_number(double(total), "0");
+    auto cancel = lee_cancel_;
+    BackgroundWork* work = work_.get();
+    const std::size_t first = lee_rows_.size();
+    work_->start(
+        [this, cancel, work, first] {
+            scattering::lee_diagram(
+                lee_settings(),
+                [this, cancel, work](const scattering::ColourBand& row, std::size_t done, std::size_t all) {
+                    work->post([this, row, done, all] {
+                        lee_rows_.push_back(row);
+                        lee_progress.caption = format_number(double(done), "0") + " / " +
+                                               format_number(double(all), "0");
+                        if (form_.shown) draw_lee_row(lee.surface(), row, lee_settings());
+                    });
+                    return !*cancel;
+                },
+                scattering::threads_parallel_for(2), first);
+        },
+        [this] { lee_running_ = false; });
+}
+
+void TheoryWindow::cancel_lee() {
+    if (lee_cancel_) *lee_cancel_ = true;
+}
+
+}  // namespace rainbow

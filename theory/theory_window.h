@@ -1,0 +1,98 @@
+#pragma once
+// The theory window "theoria": Descartes' curve, the brightness of the primary and the
+// secondary bow by rays, by Airy and exactly, the colours of the bow for one drop and the
+// Lee diagram for all drops from 10 um to 1 mm.
+#include <atomic>
+#include <map>
+#include <memory>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+#include "forms/background_work.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/window.h"
+#include "scattering/colour_band.h"
+#include "theory/bow_curves.h"
+
+namespace rainbow {
+
+class TheoryWindow : public Window {
+public:
+    explicit TheoryWindow(WindowHost& host);
+    ~TheoryWindow() override;
+    TheoryWindow(const TheoryWindow&) = delete;
+    TheoryWindow& operator=(const TheoryWindow&) = delete;
+
+    Form& form() override { return form_; }
+
+    // Long computations run on the runner the host hands; another can replace it.
+    void set_background_work(std::unique_ptr<BackgroundWork> work);
+
+    // Sizes the window to the screen, lays it out, shows it and draws every picture.
+    void open() override;
+    // Redraws the marker of the main window's central ray.
+    void shared_settings_changed() override;
+
+    // The drop's radius in micrometres for a position of the radius scroll bar (log scale,
+    // 5 um at 0 to 2 mm at the top).
+    static double radius_at(int position);
+    double radius_um() const { return radius_at(radius.value()); }
+    double wavelength_nm() const { return wavelength.value(); }
+    PolarisationChoice polarisation() const;
+    ShownTheories shown_theories() const;
+    bool lee_running() const { return lee_running_; }
+    std::size_t lee_rows_done() const { return lee_rows_.size(); }
+
+    static const scattering::LeeSettings& lee_settings();
+
+private:
+    void draw_descartes();
+    void update_labels();
+    void request_curves();
+    void request_band();
+    void draw_curves();
+    void draw_band();
+    void draw_lee();
+    void start_lee();
+    void cancel_lee();
+
+    WindowHost& host_;
+    Form form_;
+    std::unique_ptr<BackgroundWork> work_;
+
+    // Results kept for the session: returning to a setting draws at once.
+    using CurvesKey = std::tuple<int, int, int, int>;  // radius position, nm, polarisation, bow
+    std::map<CurvesKey, BowCurves> curves_;
+    std::map<int, scattering::ColourBand> bands_;  // by radius position
+    std::vector<scattering::ColourBand> lee_rows_;
+    bool lee_running_ = false;
+    std::shared_ptr<std::atomic<bool>> lee_cancel_;
+    bool curves_pending_ = false;
+    bool band_pending_ = false;
+
+public:
+    PictureBox& descartes;
+    PictureBox& primary;
+    PictureBox& secondary;
+    PictureBox& band;
+    PictureBox& lee;
+    ScrollBar& radius;
+    ScrollBar& wavelength;
+    Label& radius_label;
+    Label& wavelength_label;
+    OptionButton& perpendicular;
+    OptionButton& parallel;
+    OptionButton& unpolarised;
+    Menu& theories;
+    MenuItem& geometric;
+    MenuItem& airy;
+    MenuItem& exact;
+    MenuItem& debye;
+    CommandButton& lee_start;
+    CommandButton& lee_cancel;
+    Label& lee_progress;
+};
+
+}  // namespace rainbow
