@@ -19,11 +19,11 @@ Step click(const char* form, const char* control) {
 TEST(Soak, DrivesEveryKindOfEventWithoutFaults) {
     int exported = 0;
     SoakOptions options;
-    options.events = 400;
+    options.events = 150;
     options.seed = 7;
     options.export_pictures = [&](Program&) { ++exported; };
     const SoakReport report = run_soak(options);
-    EXPECT_EQ(report.events, 400);
+    EXPECT_EQ(report.events, 150);
     for (const auto& fault : report.faults) ADD_FAILURE() << fault.event << ": " << fault.what;
     EXPECT_GT(report.lessons_replayed, 0);
     EXPECT_GT(exported, 0);
