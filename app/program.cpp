@@ -51,7 +51,9 @@ Window& Program::window(std::string_view name) {
     return *windows_[i];
 }
 
-bool Program::has_window(std::string_view name) const { return windows_[index_of(name)] != nullptr; }
+bool Program::has_window(std::string_view name) const {
+    return windows_[index_of(name)] != nullptr;
+}
 
 MainWindow& Program::arxiki() { return static_cast<MainWindow&>(window("arxiki")); }
 CutRaysWindow& Program::cut_rays() { return static_cast<CutRaysWindow&>(window("cut_rays")); }

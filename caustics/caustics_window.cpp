@@ -1,10 +1,10 @@
 #include "caustics/caustics_window.h"
 
 #include "caustics/caustics_texts.h"
-#include "forms/format.h"
 #include "caustics/reflection.h"
 #include "caustics/refraction.h"
 #include "caustics/wave_fronts.h"
+#include "forms/format.h"
 
 namespace rainbow {
 namespace {
@@ -112,7 +112,8 @@ void CausticsWindow::Command1_Click() { draw_refraction_scene(); }
 
 // Drawn over the picture that is there, with the index stored last.
 void CausticsWindow::Command2_Click() {
-    draw_reflected_beam(eikona.surface(), sphere_radius(), host_.shared_settings().refractive_index);
+    draw_reflected_beam(eikona.surface(), sphere_radius(),
+                        host_.shared_settings().refractive_index);
 }
 
 void CausticsWindow::Command3_Click() { host_.end(); }

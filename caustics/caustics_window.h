@@ -12,7 +12,7 @@ namespace rainbow {
 // sphere, the reflected rays with their caustic and the wave fronts are drawn, the sphere's
 // radius AKTIN, the wavelength timhv (hundredths), the choice of index and the buttons.
 class CausticsWindow : public Window {
-  public:
+public:
     explicit CausticsWindow(WindowHost& host);
     Form& form() override { return form_; }
 
@@ -28,11 +28,11 @@ class CausticsWindow : public Window {
     // Clears eikona and draws the refraction picture with the chosen index.
     void draw_refraction_scene();
 
-  private:
+private:
     WindowHost& host_;
     Form form_;
 
-  public:
+public:
     PictureBox& eikona;
     CommandButton& Command1;  // "REFRACTION ON SPHERE"
     CommandButton& Command2;  // "REFLETED & CAUSTIC"

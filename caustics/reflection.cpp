@@ -3,8 +3,8 @@
 #include <cmath>
 #include <vector>
 
-#include "forms/surface.h"
 #include "caustics/refraction.h"
+#include "forms/surface.h"
 #include "geometry/angles.h"
 
 namespace rainbow {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "caustics/wave_optics.h"
 #include "forms/format.h"
 #include "forms/polyline.h"
 #include "forms/settings.h"
 #include "forms/surface.h"
-#include "caustics/wave_optics.h"
 #include "geometry/angles.h"
 #include "geometry/ray_path.h"
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <optional>
 
+#include "crossing/refracted_ray.h"
 #include "forms/format.h"
 #include "forms/surface.h"
-#include "crossing/refracted_ray.h"
 #include "geometry/angles.h"
 #include "geometry/ray_path.h"
 

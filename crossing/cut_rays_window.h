@@ -1,9 +1,9 @@
 #pragma once
 
+#include "crossing/cut_rays_values.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/window.h"
-#include "crossing/cut_rays_values.h"
 
 namespace rainbow {
 
@@ -12,7 +12,7 @@ namespace rainbow {
 // heights of the two rays and the index, its options the special ray, its menu the kind of
 // rays; every change clears the picture and draws it again.
 class CutRaysWindow : public Window {
-  public:
+public:
     explicit CutRaysWindow(WindowHost& host);
 
     Form& form() override { return form_; }
@@ -35,7 +35,7 @@ class CutRaysWindow : public Window {
     // The picture from the controls as they stand, drawn over what is on the client area.
     void draw_ray_crossing();
 
-  private:
+private:
     WindowHost& host_;
     Form form_;
     CutRaysValues values_;
@@ -44,7 +44,7 @@ class CutRaysWindow : public Window {
     void keep_angle_text_clear();
     void clear_and_redraw();
 
-  public:
+public:
     ScrollBar& position_of_ray;
     ScrollBar& defteri_aktina;
     ScrollBar& allagideikth;

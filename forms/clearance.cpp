@@ -32,8 +32,8 @@ double shift_along(std::span<const Geometry> moving, std::span<const Geometry> f
             const Geometry at = moved(m, down ? Shift{0, distance} : Shift{distance, 0});
             for (const Geometry& f : fixed) {
                 if (!overlap(at, f)) continue;
-                needed = std::max(needed, down ? distance + f.bottom() - at.top
-                                               : distance + f.right() - at.left);
+                needed = std::max(
+                    needed, down ? distance + f.bottom() - at.top : distance + f.right() - at.left);
             }
         }
         if (needed == distance) break;
@@ -71,8 +71,7 @@ Shift move_clear_of_other_controls(Form& form, std::initializer_list<Control*> g
     for (const Control* c : group) moving.push_back(form.to_twips(c->geometry()));
     std::vector<Geometry> fixed;
     for (const auto& control : form.controls()) {
-        const bool in_group =
-            std::find(group.begin(), group.end(), control.get()) != group.end();
+        const bool in_group = std::find(group.begin(), group.end(), control.get()) != group.end();
         if (in_group || !on_client_area(*control)) continue;
         fixed.push_back(form.to_twips(control->geometry()));
     }

@@ -28,7 +28,8 @@ Shift clearing_shift(std::span<const Geometry> moving, std::span<const Geometry>
 
 // The boxes, in twips, of the form's controls that lie on its client area (not menus, not
 // what a frame holds), leaving out the controls named in `except`.
-std::vector<Geometry> control_boxes(const Form& form, std::initializer_list<std::string_view> except);
+std::vector<Geometry> control_boxes(const Form& form,
+                                    std::initializer_list<std::string_view> except);
 
 // Moves the controls of `group` together by the clearing shift that takes them clear of every
 // other control of the form's client area. Returns the shift, in twips.

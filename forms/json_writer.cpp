@@ -72,11 +72,20 @@ struct ItemWriter {
         write_pen(json, c.color, c.width);
         json.key("style").value(c.style);
         json.key("fill");
-        if (c.fill) json.value(*c.fill); else json.null();
+        if (c.fill)
+            json.value(*c.fill);
+        else
+            json.null();
         json.key("start");
-        if (c.start) json.value(*c.start); else json.null();
+        if (c.start)
+            json.value(*c.start);
+        else
+            json.null();
         json.key("end");
-        if (c.end) json.value(*c.end); else json.null();
+        if (c.end)
+            json.value(*c.end);
+        else
+            json.null();
     }
     void operator()(const PsetItem& p) {
         json.key("op").value("pset");

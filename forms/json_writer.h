@@ -39,9 +39,7 @@ public:
     }
     // Starts a new line before the next member, with `depth` levels of indentation: keeps
     // the document readable and line-oriented for diffs.
-    void line(int depth) {
-        pending_indent_ = depth;
-    }
+    void line(int depth) { pending_indent_ = depth; }
 
     void value(bool v) { raw(v ? "true" : "false"); }
     void value(int v) { raw(std::to_string(v)); }

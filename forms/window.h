@@ -37,7 +37,9 @@ public:
     // Tells every other window that exists that the shared settings have changed.
     virtual void shared_settings_changed() {}
     // A runner for a window's long computations: by default every job runs at once.
-    virtual std::unique_ptr<BackgroundWork> background_work() { return std::make_unique<RunAtOnce>(); }
+    virtual std::unique_ptr<BackgroundWork> background_work() {
+        return std::make_unique<RunAtOnce>();
+    }
 
 protected:
     ~WindowHost() = default;

@@ -76,8 +76,8 @@ Point turned_entry(double theta, double turn, double xc, double yc, double r) {
 
 }  // namespace
 
-Point rainbow_entry_point(double angle_theta, double sx, double sy, double xc, double yc,
-                          double r, double n, int k) {
+Point rainbow_entry_point(double angle_theta, double sx, double sy, double xc, double yc, double r,
+                          double n, int k) {
     const double theta = signed_rainbow_incidence(angle_theta, n, k);
     const double impact = r * std::sin(theta);
     const double beta = std::atan((sy - yc) / (sx - xc));
@@ -92,8 +92,8 @@ std::vector<Point> rainbow_ray_course(double angle_theta, double sx, double sy, 
     return ray_course(sx, sy, entry.x, entry.y, xc, yc, r, n, k);
 }
 
-BeamRay beam_rainbow_ray(double angle_theta, double sx, double ux, double uy, double xc,
-                         double yc, double r, double n, int k) {
+BeamRay beam_rainbow_ray(double angle_theta, double sx, double ux, double uy, double xc, double yc,
+                         double r, double n, int k) {
     const double theta = signed_rainbow_incidence(angle_theta, n, k);
     const Point entry = turned_entry(theta, std::atan2(uy, ux), xc, yc, r);
     // Back along the beam's direction to its start line.

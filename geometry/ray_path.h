@@ -35,8 +35,8 @@ std::vector<Point> ray_course(double sx, double sy, double px, double py, double
 
 // Where the ray from (sx, sy) must enter the drop to meet it at the least-deviation angle of
 // order k; on the negative side of the centre when angle_theta < 0.
-Point rainbow_entry_point(double angle_theta, double sx, double sy, double xc, double yc,
-                          double r, double n, int k);
+Point rainbow_entry_point(double angle_theta, double sx, double sy, double xc, double yc, double r,
+                          double n, int k);
 
 // The course of the least-deviation (rainbow) ray of order k from (sx, sy), as ray_course.
 std::vector<Point> rainbow_ray_course(double angle_theta, double sx, double sy, double xc,
@@ -50,8 +50,8 @@ struct BeamRay {
     Point start;
     Point entry;
 };
-BeamRay beam_rainbow_ray(double angle_theta, double sx, double ux, double uy, double xc,
-                         double yc, double r, double n, int k);
+BeamRay beam_rainbow_ray(double angle_theta, double sx, double ux, double uy, double xc, double yc,
+                         double r, double n, int k);
 
 // The course of that ray, as ray_course.
 std::vector<Point> beam_rainbow_ray_course(double angle_theta, double sx, double ux, double uy,

@@ -123,8 +123,8 @@ public:
           size_(size),
           scale_(scale),
           pens_(painter, size),
-          bounds_(QRectF(QPointF(0, 0), size).adjusted(-clip_margin, -clip_margin, clip_margin,
-                                                       clip_margin)),
+          bounds_(QRectF(QPointF(0, 0), size)
+                      .adjusted(-clip_margin, -clip_margin, clip_margin, clip_margin)),
           visible_(visible),
           on_raster_(painter.device() != nullptr &&
                      (painter.device()->devType() == QInternal::Image ||
@@ -282,8 +282,8 @@ void play(QPainter& painter, const Surface& surface, QSizeF size, std::span<cons
 
 }  // namespace
 
-void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size,
-                        std::size_t first, double min_text_pixels) {
+void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size, std::size_t first,
+                        double min_text_pixels) {
     const auto& items = surface.items();
     first = std::min(first, items.size());
     play(painter, surface, size, std::span(items).subspan(first), scale_before(surface, first),

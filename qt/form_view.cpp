@@ -217,15 +217,14 @@ QWidget* FormView::make_widget(Control& control) {
 
 void FormView::add_menu_item(MenuItem& item) {
     auto it = menus_.find(item.container);
-    QWidget* owner = it != menus_.end() && it->second ? static_cast<QWidget*>(it->second)
-                                                      : window_->menuBar();
+    QWidget* owner =
+        it != menus_.end() && it->second ? static_cast<QWidget*>(it->second) : window_->menuBar();
     auto* action = new QAction(qstring(item.caption), owner);
     action->setObjectName(qstring(item.name()));
     // Every item can show a tick; the model decides whether it does.
     action->setCheckable(true);
     owner->addAction(action);
-    connect(action, &QAction::triggered, this,
-            [this, &item] { act(Step::Action::click, item); });
+    connect(action, &QAction::triggered, this, [this, &item] { act(Step::Action::click, item); });
     actions_[&item] = action;
 }
 
@@ -335,9 +334,7 @@ void FormView::sync_control(Control& control, QWidget* widget) {
             set_text_color(option, control.fore_color);
             break;
         }
-        case ControlKind::button:
-            static_cast<CaptionButton*>(widget)->set_caption(caption);
-            break;
+        case ControlKind::button: static_cast<CaptionButton*>(widget)->set_caption(caption); break;
         case ControlKind::label: {
             auto* label = static_cast<QLabel*>(widget);
             if (label->text() != caption) label->setText(caption);

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "forms/form.h"
 #include "app/program.h"
 #include "app/step.h"
+#include "forms/form.h"
 
 class QAction;
 class QMenu;

@@ -27,7 +27,8 @@ bool PictureRaster::current(const Surface* surface) const {
 void PictureRaster::update(const Surface* surface, QSize size, qreal ratio,
                            double min_text_pixels) {
     const QSize pixels(int(std::ceil(size.width() * ratio)), int(std::ceil(size.height() * ratio)));
-    const bool same_raster = valid_ && image_.size() == pixels && image_.devicePixelRatio() == ratio;
+    const bool same_raster =
+        valid_ && image_.size() == pixels && image_.devicePixelRatio() == ratio;
     const std::size_t end = end_of(surface);
     const std::size_t baked = surface ? surface->baked_count() : 0;
     const std::uint64_t generation = surface ? surface->generation() : 0;

@@ -5,8 +5,8 @@
 #include "forms/polyline.h"
 #include "forms/settings.h"
 #include "forms/surface.h"
-#include "geometry/ray_path.h"
 #include "forms/water_dispersion.h"
+#include "geometry/ray_path.h"
 
 namespace rainbow {
 namespace {
@@ -33,9 +33,9 @@ void draw_composite_rainbow(int k, Settings& settings, Surface& surface) {
                        float(settings.drop_radius), drop_outline_color);
         for (const SpectralColour& ray : water_spectrum) {
             surface.fore_color = ray.color;
-            draw_polyline(surface, rainbow_ray_course(settings.angle_theta, sx, sy,
-                                                      settings.drop_xc, settings.drop_yc,
-                                                      settings.drop_radius, ray.index, k));
+            draw_polyline(surface,
+                          rainbow_ray_course(settings.angle_theta, sx, sy, settings.drop_xc,
+                                             settings.drop_yc, settings.drop_radius, ray.index, k));
         }
     }
 }

@@ -101,12 +101,9 @@ void draw_ray_pass(const Construction& c, const std::vector<ConstructionRay>& ra
 
 int thinning_step(int selector) {
     switch (selector) {
-        case 1:
-            return 4;
-        case 2:
-            return 2;
-        default:
-            return 1;
+        case 1: return 4;
+        case 2: return 2;
+        default: return 1;
     }
 }
 

@@ -55,9 +55,9 @@ void draw_rainbow_rays(const Construction& c, double psi, Rays rays,
             draw_polyline(c.surface,
                           rainbow_ray_course(angle_theta, s.x, s.y, c.xc, c.yc, c.R, c.n, c.k));
         } else {
-            draw_polyline(c.surface, beam_rainbow_ray_course(angle_theta, s.x, c.xc - s.x,
-                                                             c.yc - s.y, c.xc, c.yc, c.R, c.n,
-                                                             c.k));
+            draw_polyline(c.surface,
+                          beam_rainbow_ray_course(angle_theta, s.x, c.xc - s.x, c.yc - s.y, c.xc,
+                                                  c.yc, c.R, c.n, c.k));
         }
     };
     c.surface.fore_color = rainbow_ray_color;

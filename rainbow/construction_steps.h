@@ -10,8 +10,8 @@
 namespace rainbow {
 
 // What the opening steps of a construction view leave for the rays it draws: the picture and
-// the settings it writes, the drop, the point the rays come from, the number of internal reflections and the angle
-// of incidence of the rainbow (least-deviation) ray.
+// the settings it writes, the drop, the point the rays come from, the number of internal
+// reflections and the angle of incidence of the rainbow (least-deviation) ray.
 struct Construction {
     Surface& surface;
     Settings& settings;

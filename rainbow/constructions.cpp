@@ -63,16 +63,15 @@ void draw_central_rays_parallel(const SceneChoice& choice, Settings& settings, S
                    {RaySide::central, central_beam_color, 1, true});
 }
 
-void draw_external_rays_parallel(const SceneChoice& choice, Settings& settings,
-                                 Surface& picture, double n, double xc, double yc) {
+void draw_external_rays_parallel(const SceneChoice& choice, Settings& settings, Surface& picture,
+                                 double n, double xc, double yc) {
     draw_beam_side(open_construction(choice, settings, picture, main_half_width, n, xc, yc),
                    {RaySide::external, external_color});
 }
 
-void draw_full_construction_point(const SceneChoice& choice, Settings& settings,
-                                  Surface& picture, double n, double xc, double yc) {
-    const Construction c =
-        open_construction(choice, settings, picture, main_half_width, n, xc, yc);
+void draw_full_construction_point(const SceneChoice& choice, Settings& settings, Surface& picture,
+                                  double n, double xc, double yc) {
+    const Construction c = open_construction(choice, settings, picture, main_half_width, n, xc, yc);
     const double psi = cone_half_angle(c);
     const std::vector<ConstructionRay> rays = cone_rays(c, psi, fine_cone_steps);
     if (!rays.empty()) {
@@ -86,8 +85,7 @@ void draw_full_construction_point(const SceneChoice& choice, Settings& settings,
 
 void draw_full_construction_parallel(const SceneChoice& choice, Settings& settings,
                                      Surface& picture, double n, double xc, double yc) {
-    const Construction c =
-        open_construction(choice, settings, picture, main_half_width, n, xc, yc);
+    const Construction c = open_construction(choice, settings, picture, main_half_width, n, xc, yc);
     const double psi = cone_half_angle(c);
     const std::vector<ConstructionRay> rays = beam_rays(c);
     draw_ray_pass(c, rays,

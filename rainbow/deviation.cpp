@@ -40,8 +40,7 @@ void show_deviation(Surface& picture, double sx, double sy, double ex, double ey
     // The deviation is the angle between the directions of travel, in (E - S) and out (D),
     // wherever the two lines cross: ahead of S, behind it or beyond the far point.
     const double q = safe_arcsine(cross / lengths).value_or(0);
-    const double deviation =
-        in_x * out_x + in_y * out_y > 0 ? std::fabs(q) : pi - std::fabs(q);
+    const double deviation = in_x * out_x + in_y * out_y > 0 ? std::fabs(q) : pi - std::fabs(q);
 
     // Parallel lines (a ray through the centre) never cross: there is nothing to mark.
     if (std::fabs(cross) > 1e-12 * lengths) {
@@ -78,7 +77,8 @@ void show_deviation(Surface& picture, double sx, double sy, double ex, double ey
 
     picture.current_x = -80;
     picture.current_y = deviation_text_y(n);
-    picture.print("DEVIATION ANGLE γωνία απόκλισης= " + format_number(deviation * 180 / pi, "0.00"));
+    picture.print("DEVIATION ANGLE γωνία απόκλισης= " +
+                  format_number(deviation * 180 / pi, "0.00"));
 }
 
 }  // namespace rainbow

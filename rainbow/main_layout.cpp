@@ -2,8 +2,8 @@
 
 #include "forms/clearance.h"
 #include "forms/format.h"
-#include "rainbow/main_window.h"
 #include "forms/screen.h"
+#include "rainbow/main_window.h"
 
 namespace rainbow {
 namespace {

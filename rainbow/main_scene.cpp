@@ -1,9 +1,9 @@
 #include "forms/surface.h"
+#include "forms/water_dispersion.h"
 #include "forms/window.h"
 #include "rainbow/main_layout.h"
 #include "rainbow/main_window.h"
 #include "rainbow/scene.h"
-#include "forms/water_dispersion.h"
 
 namespace rainbow {
 namespace {
@@ -46,8 +46,7 @@ void draw_main_scene(const SceneChoice& choice, Settings& s, Surface& picture) {
         if (choice.point_source) {
             trace_point_source(choice, s, picture, n);
         } else {
-            trace_parallel_beam(choice, s, picture, beam_start_x, beam_y, s.drop_xc, s.drop_yc,
-                                n);
+            trace_parallel_beam(choice, s, picture, beam_start_x, beam_y, s.drop_xc, s.drop_yc, n);
         }
         s.refractive_index = n;
     };

@@ -11,9 +11,8 @@
 
 namespace rainbow {
 
-void trace_parallel_beam(const SceneChoice& choice, Settings& s, Surface& picture,
-                         double start_x, double& beam_y, double centre_x, double centre_y,
-                         double n) {
+void trace_parallel_beam(const SceneChoice& choice, Settings& s, Surface& picture, double start_x,
+                         double& beam_y, double centre_x, double centre_y, double n) {
     const double R = s.drop_radius;
 
     picture.scale(-135, 135, 135, -135);
@@ -42,8 +41,8 @@ void trace_parallel_beam(const SceneChoice& choice, Settings& s, Surface& pictur
         const circle_cut cut = line_circle_cut(centre_x, centre_y, R, 1, 0, start_x, beam_y);
         if (cut.cuts) {
             const Point entry = nearer_cut_point(cut, start_x, beam_y);
-            draw_polyline(picture, ray_course(start_x, beam_y, entry.x, entry.y, centre_x,
-                                             centre_y, R, n, k));
+            draw_polyline(picture, ray_course(start_x, beam_y, entry.x, entry.y, centre_x, centre_y,
+                                              R, n, k));
         } else {
             picture.line(float(start_x), float(beam_y), float(start_x + 10 * R), float(beam_y),
                          rgb(255, 240, 240));

@@ -85,8 +85,8 @@ void trace_point_source(const SceneChoice& choice, Settings& s, Surface& picture
     // The fan runs up to offset 0, the offsets accumulated by repeated addition.
     for (double offset = first_offset; offset <= 0; offset += step) {
         const double phi = (offset + s.angle_theta) * s.pi / 180;
-        const circle_cut cut = line_circle_cut(centre.x, centre.y, R, std::cos(phi),
-                                               std::sin(phi), source.x, source.y);
+        const circle_cut cut = line_circle_cut(centre.x, centre.y, R, std::cos(phi), std::sin(phi),
+                                               source.x, source.y);
         if (cut.cuts) {
             ++hits;
             const Point entry = nearer_cut_point(cut, source.x, source.y);
@@ -96,10 +96,9 @@ void trace_point_source(const SceneChoice& choice, Settings& s, Surface& picture
                 central_offset = offset;
             }
             draw_polyline(picture, ray_course(source.x, source.y, entry.x, entry.y, centre.x,
-                                                 centre.y, R, n, k));
+                                              centre.y, R, n, k));
         } else {
-            picture.line(float(source.x), float(source.y),
-                         float(source.x + 5 * R * std::cos(phi)),
+            picture.line(float(source.x), float(source.y), float(source.x + 5 * R * std::cos(phi)),
                          float(source.y + 5 * R * std::sin(phi)), rgb(250, 240, 240));
         }
     }
@@ -113,8 +112,8 @@ void trace_point_source(const SceneChoice& choice, Settings& s, Surface& picture
     }
 
     picture.draw_style = LineStyle::dotted;
-    draw_polyline(picture, rainbow_ray_course(s.angle_theta, source.x, source.y, centre.x,
-                                              centre.y, R, n, k));
+    draw_polyline(picture, rainbow_ray_course(s.angle_theta, source.x, source.y, centre.x, centre.y,
+                                              R, n, k));
     picture.draw_style = LineStyle::solid;
 }
 

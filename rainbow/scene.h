@@ -13,12 +13,12 @@ struct SceneChoice {
     bool parallel = false;
     bool water = true;  // Option1; otherwise glass when `glass` (Option2)
     bool glass = false;
-    double angle = 0;          // goniatheta, in degrees
-    int rays = 1;              // arithaktinon
-    int reflections = 1;       // arithanak
-    double drop_y = 0;         // Ycthesi
-    double source_y = 0;       // psipigi
-    int ray_selector = 1;      // HScroll1
+    double angle = 0;      // goniatheta, in degrees
+    int rays = 1;          // arithaktinon
+    int reflections = 1;   // arithanak
+    double drop_y = 0;     // Ycthesi
+    double source_y = 0;   // psipigi
+    int ray_selector = 1;  // HScroll1
 };
 
 // The start-up procedure and redraw of the main scene: lays the main window out, then draws
@@ -36,8 +36,7 @@ void trace_parallel_beam(const SceneChoice& choice, Settings& settings, Surface&
                          double n);
 
 // One pass of the main scene for a fan of rays from the point source (-80, source_y).
-void trace_point_source(const SceneChoice& choice, Settings& settings, Surface& picture,
-                        double n);
+void trace_point_source(const SceneChoice& choice, Settings& settings, Surface& picture, double n);
 
 // Follows the central ray (start S, entry E) through the drop on its own, marks where its
 // outgoing line crosses its incoming line, draws the angle there and prints the deviation.

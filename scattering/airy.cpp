@@ -6,7 +6,7 @@
 namespace rainbow::scattering {
 namespace {
 
-constexpr double ai_at_zero = 0.355028053887817239;         // Ai(0)
+constexpr double ai_at_zero = 0.355028053887817239;           // Ai(0)
 constexpr double minus_slope_at_zero = 0.258819403792806798;  // -Ai'(0)
 
 double power_series(double z) {
@@ -18,7 +18,8 @@ double power_series(double z) {
         g_term *= cube / ((3.0 * k) * (3.0 * k + 1.0));
         f += f_term;
         g += g_term;
-        if (std::abs(f_term) < 1e-18 * std::abs(f) && std::abs(g_term) < 1e-18 * std::abs(g) + 1e-300)
+        if (std::abs(f_term) < 1e-18 * std::abs(f) &&
+            std::abs(g_term) < 1e-18 * std::abs(g) + 1e-300)
             break;
     }
     return ai_at_zero * f - minus_slope_at_zero * g;
@@ -52,8 +53,10 @@ double oscillating_side(double z) {  // Ai(-z), z > 0
         if (term >= last) break;
         last = term;
         // k odd feeds the cosine sum, k even the sine sum, each with alternating signs.
-        if (k % 2) odd += ((k / 2) % 2 ? -1.0 : 1.0) * term;
-        else even += ((k / 2) % 2 ? -1.0 : 1.0) * term;
+        if (k % 2)
+            odd += ((k / 2) % 2 ? -1.0 : 1.0) * term;
+        else
+            even += ((k / 2) % 2 ? -1.0 : 1.0) * term;
         if (term < 1e-17) break;
     }
     const double phase = zeta + std::numbers::pi / 4;
@@ -72,7 +75,8 @@ double airy_ai(double z) {
 double airy_argument(double index, double size_parameter, int reflections, double angle) {
     const RainbowRay ray = rainbow_ray(index, reflections);
     const double cos_i = std::cos(ray.incidence);
-    const double scale = std::cbrt(2.0 * size_parameter * size_parameter * cos_i * cos_i / ray.curvature);
+    const double scale =
+        std::cbrt(2.0 * size_parameter * size_parameter * cos_i * cos_i / ray.curvature);
     return ray.lit_side * (angle - ray.scattering_angle) * scale;
 }
 

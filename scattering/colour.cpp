@@ -33,9 +33,8 @@ double water_index(double wavelength_nm, double temperature_c, double density) {
     // (n^2 - 1) / (n^2 + 2) / rho = a0 + a1 rho + a2 T + a3 L^2 T + a4 / L^2
     //                               + a5 / (L^2 - Luv^2) + a6 / (L^2 - Lir^2) + a7 rho^2
     // with rho in 1000 kg/m^3, T in 273.15 K and L in 0.589 micrometres.
-    constexpr double a0 = 0.244257733, a1 = 9.74634476e-3, a2 = -3.73234996e-3,
-                     a3 = 2.68678472e-4, a4 = 1.58920570e-3, a5 = 2.45934259e-3,
-                     a6 = 0.900704920, a7 = -1.66626219e-2;
+    constexpr double a0 = 0.244257733, a1 = 9.74634476e-3, a2 = -3.73234996e-3, a3 = 2.68678472e-4,
+                     a4 = 1.58920570e-3, a5 = 2.45934259e-3, a6 = 0.900704920, a7 = -1.66626219e-2;
     constexpr double ultraviolet = 0.2292020, infrared = 5.432937;
     const double rho = density / 1000.0;
     const double t = (temperature_c + 273.15) / 273.15;

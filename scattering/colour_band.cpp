@@ -22,7 +22,8 @@ std::vector<double> drop_intensity(double radius_um, double wavelength_nm,
     for (std::size_t j = 0; j < angles.size(); ++j) angles[j] = (180.0 - samples_deg[j]) * degree;
     const auto s = amplitudes(mie_partial_waves(water_index_in_air(wavelength_nm), x), angles);
     std::vector<double> intensity(s.size());
-    for (std::size_t j = 0; j < s.size(); ++j) intensity[j] = s11(s[j]) * wavelength_um * wavelength_um;
+    for (std::size_t j = 0; j < s.size(); ++j)
+        intensity[j] = s11(s[j]) * wavelength_um * wavelength_um;
     return intensity;
 }
 
@@ -39,7 +40,8 @@ std::vector<double> sun_weights(const BandSettings& settings, int half_width) {
 
 }  // namespace
 
-ColourBand colour_band(double radius_um, const BandSettings& settings, const ParallelFor& parallel) {
+ColourBand colour_band(double radius_um, const BandSettings& settings,
+                       const ParallelFor& parallel) {
     ColourBand band;
     band.radius_um = radius_um;
     const int columns = std::max(2, settings.columns);
@@ -47,18 +49,23 @@ ColourBand colour_band(double radius_um, const BandSettings& settings, const Par
         band.angles_deg.push_back(settings.from_deg +
                                   (settings.to_deg - settings.from_deg) * c / (columns - 1));
 
-    const int half_width = std::max(1, int(std::ceil(settings.sun_radius_deg / settings.sample_deg)));
+    const int half_width =
+        std::max(1, int(std::ceil(settings.sun_radius_deg / settings.sample_deg)));
     const double first_sample = settings.from_deg - half_width * settings.sample_deg;
-    const int sample_count = int(std::ceil((settings.to_deg - settings.from_deg) / settings.sample_deg)) +
-                             2 * half_width + 2;
+    const int sample_count =
+        int(std::ceil((settings.to_deg - settings.from_deg) / settings.sample_deg)) +
+        2 * half_width + 2;
     std::vector<double> samples(static_cast<std::size_t>(sample_count));
-    for (int j = 0; j < sample_count; ++j) samples[std::size_t(j)] = first_sample + j * settings.sample_deg;
+    for (int j = 0; j < sample_count; ++j)
+        samples[std::size_t(j)] = first_sample + j * settings.sample_deg;
     const std::vector<double> weights = sun_weights(settings, half_width);
     double weight_sum = 0;
     for (const double w : weights) weight_sum += w;
 
-    const int wavelengths = int(std::floor((settings.last_nm - settings.first_nm) / settings.step_nm + 1e-9)) + 1;
-    std::vector<std::vector<std::array<double, 3>>> per_wavelength(static_cast<std::size_t>(wavelengths));
+    const int wavelengths =
+        int(std::floor((settings.last_nm - settings.first_nm) / settings.step_nm + 1e-9)) + 1;
+    std::vector<std::vector<std::array<double, 3>>> per_wavelength(
+        static_cast<std::size_t>(wavelengths));
     parallel(std::size_t(wavelengths), [&](std::size_t w) {
         const double wavelength = settings.first_nm + double(w) * settings.step_nm;
         const std::vector<double> intensity = drop_intensity(radius_um, wavelength, samples);
@@ -76,7 +83,8 @@ ColourBand colour_band(double radius_um, const BandSettings& settings, const Par
                 smoothed += weights[std::size_t(k + half_width)] * intensity[std::size_t(j)];
             }
             smoothed *= light / weight_sum;
-            for (int i = 0; i < 3; ++i) out[c][std::size_t(i)] = smoothed * matching[std::size_t(i)];
+            for (int i = 0; i < 3; ++i)
+                out[c][std::size_t(i)] = smoothed * matching[std::size_t(i)];
         }
     });
 

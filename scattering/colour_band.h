@@ -13,22 +13,22 @@ namespace rainbow::scattering {
 using Rgb = std::array<double, 3>;  // sRGB, 0 .. 1, ready to show
 
 struct BandSettings {
-    double from_deg = 35.0;   // angle from the antisolar point
+    double from_deg = 35.0;  // angle from the antisolar point
     double to_deg = 57.0;
     int columns = 220;        // colours across the band
     double first_nm = 380.0;  // the spectrum sampled from first_nm to last_nm
     double last_nm = 780.0;
     double step_nm = 5.0;
-    double sample_deg = 0.05;      // angular step of the exact intensity
-    double sun_radius_deg = 0.265; // the sun's disc smooths the bow
+    double sample_deg = 0.05;       // angular step of the exact intensity
+    double sun_radius_deg = 0.265;  // the sun's disc smooths the bow
     double sun_temperature_k = 5800.0;
 };
 
 struct ColourBand {
     double radius_um = 0;
-    std::vector<double> angles_deg;              // one per column, from the antisolar point
-    std::vector<std::array<double, 3>> xyz;      // relative, before the exposure
-    std::vector<Rgb> rgb;                        // with one exposure for the whole band
+    std::vector<double> angles_deg;          // one per column, from the antisolar point
+    std::vector<std::array<double, 3>> xyz;  // relative, before the exposure
+    std::vector<Rgb> rgb;                    // with one exposure for the whole band
 };
 
 // The wavelengths are shared out over the parallel-for.

@@ -9,8 +9,8 @@ namespace {
 // Riccati-Hankel functions of the outgoing (xi_n = psi_n - i chi_n) and incoming
 // (zeta_n = psi_n + i chi_n) waves, as logarithmic derivatives and values, n = 1 .. N.
 struct HankelWaves {
-    std::vector<complex> outgoing, incoming;                    // values
-    std::vector<complex> outgoing_log_d, incoming_log_d;        // f'(z) / f(z)
+    std::vector<complex> outgoing, incoming;              // values
+    std::vector<complex> outgoing_log_d, incoming_log_d;  // f'(z) / f(z)
 };
 
 HankelWaves hankel_waves(complex z, int terms) {

@@ -26,7 +26,8 @@ PartialWaves mie_partial_waves(complex index, double size_parameter) {
     std::vector<complex> log_derivative(std::size_t(start) + 1, complex{});
     for (int n = start; n > 0; --n) {
         const complex n_over_mx = double(n) / mx;
-        log_derivative[std::size_t(n) - 1] = n_over_mx - 1.0 / (log_derivative[std::size_t(n)] + n_over_mx);
+        log_derivative[std::size_t(n) - 1] =
+            n_over_mx - 1.0 / (log_derivative[std::size_t(n)] + n_over_mx);
     }
 
     PartialWaves waves;

@@ -15,7 +15,8 @@ ParallelFor threads_parallel_for(unsigned threads) {
             for (std::size_t j = next++; j < jobs; j = next++) body(j);
         };
         std::vector<std::jthread> helpers;
-        for (unsigned t = 1; t < std::min<std::size_t>(count, jobs); ++t) helpers.emplace_back(work);
+        for (unsigned t = 1; t < std::min<std::size_t>(count, jobs); ++t)
+            helpers.emplace_back(work);
         work();
     };
 }

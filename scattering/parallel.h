@@ -8,7 +8,8 @@ namespace rainbow::scattering {
 
 // Runs body(0) .. body(count - 1), in any order, each exactly once, and returns when all
 // are done.
-using ParallelFor = std::function<void(std::size_t count, const std::function<void(std::size_t)>& body)>;
+using ParallelFor =
+    std::function<void(std::size_t count, const std::function<void(std::size_t)>& body)>;
 
 // A parallel-for on this many threads (0: as many as the machine has cores).
 ParallelFor threads_parallel_for(unsigned threads = 0);

@@ -16,10 +16,10 @@ double scattering_angle(double deviation);
 struct RainbowRay {
     double incidence = 0;
     double refraction = 0;
-    double deviation = 0;          // D_min
-    double curvature = 0;          // d^2 D / d i^2 at the minimum
-    double scattering_angle = 0;   // where the bow stands, 0 .. pi
-    int lit_side = 1;              // +1: rays leave at angles above the bow; -1: below
+    double deviation = 0;         // D_min
+    double curvature = 0;         // d^2 D / d i^2 at the minimum
+    double scattering_angle = 0;  // where the bow stands, 0 .. pi
+    int lit_side = 1;             // +1: rays leave at angles above the bow; -1: below
 };
 RainbowRay rainbow_ray(double index, int reflections);
 
@@ -32,7 +32,6 @@ double rainbow_angle(double index, int reflections);
 double fresnel_reflectance(double incidence, double index, Polarisation polarisation);
 
 // The share of the power that leaves after entering, k reflections and leaving.
-double ray_transmission(double incidence, double index, int reflections,
-                        Polarisation polarisation);
+double ray_transmission(double incidence, double index, int reflections, Polarisation polarisation);
 
 }  // namespace rainbow::scattering

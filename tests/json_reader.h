@@ -48,8 +48,8 @@ private:
         throw std::runtime_error(what + " at offset " + std::to_string(i_));
     }
     void space() {
-        while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\t' ||
-                                  s_[i_] == '\r'))
+        while (i_ < s_.size() &&
+               (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\t' || s_[i_] == '\r'))
             ++i_;
     }
     bool eat(char c) {
@@ -103,8 +103,8 @@ private:
     double number() {
         const std::size_t start = i_;
         if (s_[i_] == '-') ++i_;
-        while (i_ < s_.size() && std::string_view("0123456789.eE+-").find(s_[i_]) !=
-                                     std::string_view::npos)
+        while (i_ < s_.size() &&
+               std::string_view("0123456789.eE+-").find(s_[i_]) != std::string_view::npos)
             ++i_;
         if (i_ == start) fail("not a value");
         return std::stod(s_.substr(start, i_ - start));
@@ -124,7 +124,9 @@ private:
             }
             const char e = s_[i_++];
             switch (e) {
-                case '"': case '\\': case '/': out += e; break;
+                case '"':
+                case '\\':
+                case '/': out += e; break;
                 case 'n': out += '\n'; break;
                 case 't': out += '\t'; break;
                 case 'r': out += '\r'; break;

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "display_list.h"
+#include "rainbow/main_window.h"
 
 namespace rainbow {
 namespace {
@@ -71,8 +71,8 @@ std::vector<DrawnRay> drawn_rays(const Surface& s, Rgb color, LineStyle style, i
 // The ray starts at x = start_x, runs in the beam's direction (ux, uy) at the signed distance
 // side R sin(least-deviation incidence) from the centre, and leaves turned by the least
 // deviation.
-void expect_beam_rainbow_ray(const DrawnRay& ray, double start_x, double ux, double uy,
-                             double xc, double yc, double n, int k, int side) {
+void expect_beam_rainbow_ray(const DrawnRay& ray, double start_x, double ux, double uy, double xc,
+                             double yc, double n, int k, int side) {
     const double incidence = least_deviation_incidence(n, k);
     const double dx = ray.in.x2 - ray.in.x1;
     const double dy = ray.in.y2 - ray.in.y1;
@@ -159,8 +159,7 @@ TEST(BeamRainbowRay, ConstructionRaysAreTheBeamsOwnRays) {
                 w.parallel.click();
                 row.click(w);
                 const double n = p.settings.refractive_index;
-                const auto rays =
-                    drawn_rays(w.Picture1.surface(), rgb(0, 150, 0), row.style, k);
+                const auto rays = drawn_rays(w.Picture1.surface(), rgb(0, 150, 0), row.style, k);
                 ASSERT_EQ(rays.size(), 2u);
                 const double ux = row.xc + 80;
                 const double uy = h.drop - h.source;

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <functional>
 
-#include "forms/surface.h"
 #include "caustics/reflection.h"
 #include "caustics/refraction.h"
 #include "display_list.h"
+#include "forms/surface.h"
 #include "geometry/angles.h"
 #include "geometry/ray_path.h"
 

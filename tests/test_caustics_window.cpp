@@ -6,11 +6,11 @@
 #include <cmath>
 #include <vector>
 
-#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "caustics/caustics_window.h"
 #include "display_list.h"
 #include "geometry/angles.h"
+#include "rainbow/main_window.h"
 
 namespace rainbow {
 namespace {

@@ -18,8 +18,8 @@ namespace {
 
 using testing::texts_starting_with;
 
-const Screen screens[] = {{1366 * 15, 768 * 15}, {1280 * 15, 800 * 15}, {1920 * 15, 1080 * 15},
-                          {3840 * 15, 2160 * 15}};
+const Screen screens[] = {
+    {1366 * 15, 768 * 15}, {1280 * 15, 800 * 15}, {1920 * 15, 1080 * 15}, {3840 * 15, 2160 * 15}};
 
 std::string name_of(const Screen& s) {
     return std::to_string(int(s.width_twips / 15)) + "x" + std::to_string(int(s.height_twips / 15));

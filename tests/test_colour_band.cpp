@@ -16,7 +16,9 @@ TEST(Colour, WaterIndexMatchesPublishedValues) {
     // 20 deg C: the Fraunhofer lines C, D and F.
     EXPECT_NEAR(sc::water_index(589.3, 25.0, 997.047435), 1.3328581926, 1e-9);
     EXPECT_NEAR(sc::water_index(226.5, 25.0, 997.047435), 1.39277824, 1e-8);
-    struct Row { double nm, index; };
+    struct Row {
+        double nm, index;
+    };
     for (const Row row : {Row{656.3, 1.33115}, Row{589.3, 1.33299}, Row{486.1, 1.33712}}) {
         SCOPED_TRACE(row.nm);
         EXPECT_NEAR(sc::water_index_in_air(row.nm), row.index, 1e-4);
@@ -25,9 +27,13 @@ TEST(Colour, WaterIndexMatchesPublishedValues) {
 
 TEST(Colour, ColourMatchingFollowsTheCieTable) {
     // CIE 1931 2 degree observer: the fit of three lobes keeps within a few hundredths.
-    struct Row { double nm, x, y, z; };
-    const Row rows[] = {{450, 0.3362, 0.0380, 1.7721}, {500, 0.0049, 0.3230, 0.2720},
-                        {555, 0.5121, 1.0000, 0.0057}, {600, 1.0622, 0.6310, 0.0008},
+    struct Row {
+        double nm, x, y, z;
+    };
+    const Row rows[] = {{450, 0.3362, 0.0380, 1.7721},
+                        {500, 0.0049, 0.3230, 0.2720},
+                        {555, 0.5121, 1.0000, 0.0057},
+                        {600, 1.0622, 0.6310, 0.0008},
                         {650, 0.2835, 0.1070, 0.0000}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.nm);
@@ -77,9 +83,18 @@ BandFacts facts(const sc::ColourBand& band) {
         const auto& rgb = band.rgb[c];
         f.most_saturated = std::max(f.most_saturated, chroma(rgb));
         if (angle > 45.0) continue;
-        if (rgb[0] - rgb[2] > red) { red = rgb[0] - rgb[2]; f.primary_red_deg = angle; }
-        if (rgb[2] - rgb[0] > blue) { blue = rgb[2] - rgb[0]; f.primary_blue_deg = angle; }
-        if (band.xyz[c][1] > bright) { bright = band.xyz[c][1]; f.brightest_deg = angle; }
+        if (rgb[0] - rgb[2] > red) {
+            red = rgb[0] - rgb[2];
+            f.primary_red_deg = angle;
+        }
+        if (rgb[2] - rgb[0] > blue) {
+            blue = rgb[2] - rgb[0];
+            f.primary_blue_deg = angle;
+        }
+        if (band.xyz[c][1] > bright) {
+            bright = band.xyz[c][1];
+            f.brightest_deg = angle;
+        }
     }
     return f;
 }
@@ -116,17 +131,22 @@ TEST(LeeDiagram, RowsFromSmallToLargeWithProgressAndCancellation) {
     EXPECT_NEAR(radii[2], 20.0, 1e-9);  // evenly spaced in log(radius)
 
     std::vector<std::size_t> reported;
-    const auto all = sc::lee_diagram(settings, [&](const sc::ColourBand& row, std::size_t done, std::size_t total) {
-        EXPECT_EQ(total, 5u);
-        EXPECT_DOUBLE_EQ(row.radius_um, radii[done - 1]);
-        reported.push_back(done);
-        return true;
-    }, sc::serial_for());
+    const auto all = sc::lee_diagram(
+        settings,
+        [&](const sc::ColourBand& row, std::size_t done, std::size_t total) {
+            EXPECT_EQ(total, 5u);
+            EXPECT_DOUBLE_EQ(row.radius_um, radii[done - 1]);
+            reported.push_back(done);
+            return true;
+        },
+        sc::serial_for());
     EXPECT_EQ(all.size(), 5u);
     EXPECT_EQ(reported, (std::vector<std::size_t>{1, 2, 3, 4, 5}));
 
     // Cancelled after two rows, then resumed where it stopped: the same rows as at one go.
-    const auto stop_after_two = [](const sc::ColourBand&, std::size_t done, std::size_t) { return done < 2; };
+    const auto stop_after_two = [](const sc::ColourBand&, std::size_t done, std::size_t) {
+        return done < 2;
+    };
     const auto cancelled = sc::lee_diagram(settings, stop_after_two, sc::serial_for());
     ASSERT_EQ(cancelled.size(), 2u);
     EXPECT_EQ(cancelled[1].rgb, all[1].rgb);

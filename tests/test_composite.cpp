@@ -3,10 +3,10 @@
 #include <cmath>
 #include <vector>
 
-#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "display_list.h"
 #include "rainbow/composite.h"
+#include "rainbow/main_window.h"
 
 namespace rainbow {
 namespace {

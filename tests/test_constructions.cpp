@@ -5,11 +5,11 @@
 #include <set>
 #include <vector>
 
-#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "display_list.h"
 #include "geometry/angles.h"
 #include "rainbow/constructions.h"
+#include "rainbow/main_window.h"
 
 namespace rainbow {
 namespace {

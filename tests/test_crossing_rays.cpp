@@ -6,10 +6,10 @@
 #include <regex>
 #include <string>
 
-#include "forms/surface.h"
 #include "crossing/cut_rays_mod.h"
 #include "crossing/refracted_ray.h"
 #include "display_list.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 namespace {

@@ -3,11 +3,11 @@
 
 #include <cmath>
 
-#include "forms/format.h"
-#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "crossing/cut_rays_window.h"
 #include "display_list.h"
+#include "forms/format.h"
+#include "rainbow/main_window.h"
 
 namespace rainbow {
 namespace {
@@ -20,7 +20,7 @@ bool mentions_a_crossing(const Surface& s) {
 }
 
 class CutRaysWindowTest : public ::testing::Test {
-  protected:
+protected:
     CutRaysWindowTest() : program(Screen{}) { program.arxiki().Command5.click(); }
 
     CutRaysWindow& window() { return program.cut_rays(); }

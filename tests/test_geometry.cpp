@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "display_list.h"
 #include "forms/polyline.h"
 #include "forms/surface.h"
-#include "display_list.h"
 #include "geometry/angles.h"
 #include "geometry/circle_cut.h"
 #include "geometry/ray_path.h"
@@ -53,10 +53,18 @@ TEST(LineCircleCut, TableOfLines) {
     const Row rows[] = {
         {"horizontal through centre", 1, 0, -90, 0, {30, 0, -30, 0, true}},
         {"tangent does not cut", 1, 0, -90, 30, {-90, 30, -90, 30, false}},
-        {"vertical through inside", 0, 1, 10, 5,
+        {"vertical through inside",
+         0,
+         1,
+         10,
+         5,
          {10, 28.284271247461902, 10, -28.284271247461902, true}},
         {"vertical outside", 0, 1, 40, 0, {0, 0, 0, 0, false}},
-        {"no direction is vertical", 0, 0, 10, 5,
+        {"no direction is vertical",
+         0,
+         0,
+         10,
+         5,
          {10, 28.284271247461902, 10, -28.284271247461902, true}},
         {"sloping miss", 1, 1, -90, 60, {-90, 60, -90, 60, false}},
     };
@@ -96,8 +104,8 @@ void expect_physical(const RayPath& path, double xc, double yc, double r, double
     for (std::size_t i = 2; i < path.points.size(); ++i) {
         const double a = std::hypot(path.points[i].x - path.points[i - 1].x,
                                     path.points[i].y - path.points[i - 1].y);
-        const double b = std::hypot(path.points[1].x - path.points[0].x,
-                                    path.points[1].y - path.points[0].y);
+        const double b =
+            std::hypot(path.points[1].x - path.points[0].x, path.points[1].y - path.points[0].y);
         EXPECT_NEAR(a, b, 1e-9);
     }
     EXPECT_NEAR(std::hypot(path.exit_direction.x, path.exit_direction.y), 1, 1e-12);

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "forms/controls.h"
-#include "forms/form.h"
 #include "app/program.h"
 #include "app/state_json.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 #include "json_reader.h"
 
 namespace rainbow {
@@ -119,8 +119,7 @@ TEST(GoldenPictures, EveryViewDrawsItsGoldenItems) {
             apply(program, view.steps[i], view.steps[i + 1]);
         }
         const Json actual = pictures_of(program);
-        const Json golden =
-            JsonReader(read_file(GOLDEN_DIR "/" + view.name + ".json")).document();
+        const Json golden = JsonReader(read_file(GOLDEN_DIR "/" + view.name + ".json")).document();
         EXPECT_TRUE(actual == golden) << first_difference(actual, golden);
     }
 }

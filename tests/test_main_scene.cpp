@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "display_list.h"
 #include "geometry/angles.h"
 #include "geometry/circle_cut.h"
 #include "geometry/ray_path.h"
+#include "rainbow/main_window.h"
 
 namespace rainbow {
 namespace {
@@ -81,7 +81,8 @@ TEST(Layout, SquarePictureAndControlColumnFollowTheScreen) {
         EXPECT_EQ(w.Picture1.left(), 240);
         EXPECT_EQ(w.Label1.left(), w.Picture1.left() + w.Picture1.width());
         EXPECT_EQ(w.goniatheta.top(), w.Label1.top() + w.Label1.height());
-        EXPECT_EQ(w.Label4.top() + w.Label4.height(), w.arithaktinon.top() + w.arithaktinon.height());
+        EXPECT_EQ(w.Label4.top() + w.Label4.height(),
+                  w.arithaktinon.top() + w.arithaktinon.height());
         EXPECT_EQ(w.Command4.width(), w.Command3.width());
         EXPECT_EQ(w.Command6.top(), w.Command5.top() + w.Command5.height());
         EXPECT_EQ(w.Picture1.surface().width_twips(), w.Picture1.width());
@@ -161,9 +162,9 @@ TEST(Passes, RayCounts) {
     struct Row {
         const char* name;
         bool parallel;
-        int rays;       // arithaktinon
-        int k;          // arithanak
-        int theta;      // goniatheta
+        int rays;            // arithaktinon
+        int k;               // arithanak
+        int theta;           // goniatheta
         std::size_t traced;  // rays through the drop, per pass
         std::size_t missed;  // rays drawn faintly, per pass
     };
@@ -339,7 +340,10 @@ TEST(Main, NothingDrawnIsNotFinite) {
     w.arithaktinon.set_value(80);
     for (int theta : {-90, -45, 0, 45, 90}) {
         for (bool parallel : {false, true}) {
-            if (parallel) w.parallel.click(); else w.pointsource.click();
+            if (parallel)
+                w.parallel.click();
+            else
+                w.pointsource.click();
             w.goniatheta.set_value(theta);
             for (const TextItem& t : items_of<TextItem>(picture(p))) {
                 EXPECT_EQ(t.text.find("nan"), std::string::npos) << t.text;
@@ -349,14 +353,13 @@ TEST(Main, NothingDrawnIsNotFinite) {
     }
 }
 
-
 // The printed incidence of the first ray is the angle between the ray and the normal at its
 // entry point, wherever the drop and the source stand.
 TEST(PointSource, PrintedIncidenceIsTheAngleBetweenRayAndNormal) {
     struct Row {
         int yc, source, theta;
     };
-    const Row rows[] = {{0, 0, 15}, {80, 0, 30}, {-80, 0, -30}, {40, -50, 40},
+    const Row rows[] = {{0, 0, 15},     {80, 0, 30}, {-80, 0, -30}, {40, -50, 40},
                         {-60, 50, -50}, {0, 20, -8}, {20, 0, 0}};
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.yc) + " " + std::to_string(row.source) + " " +
@@ -370,12 +373,14 @@ TEST(PointSource, PrintedIncidenceIsTheAngleBetweenRayAndNormal) {
         const auto texts = texts_starting_with(picture(p), "INCIDENCE  =");
         ASSERT_EQ(texts.size(), 1u);
         const double phi = row.theta * pi / 180;
-        const circle_cut cut = line_circle_cut(10, row.yc, 30, std::cos(phi), std::sin(phi), -80,
-                                               row.source);
+        const circle_cut cut =
+            line_circle_cut(10, row.yc, 30, std::cos(phi), std::sin(phi), -80, row.source);
         ASSERT_TRUE(cut.cuts);
         const Point entry = nearer_cut_point(cut, -80, row.source);
-        const double incidence = trace_ray(-80, row.source, entry.x, entry.y, 10, row.yc, 30, 1.5, 1).incidence;
-        EXPECT_NEAR(printed_number(texts[0], "INCIDENCE  ="), std::fabs(incidence) * 180 / pi, 0.006);
+        const double incidence =
+            trace_ray(-80, row.source, entry.x, entry.y, 10, row.yc, 30, 1.5, 1).incidence;
+        EXPECT_NEAR(printed_number(texts[0], "INCIDENCE  ="), std::fabs(incidence) * 180 / pi,
+                    0.006);
         // The arc spans the same angle, around the entry point.
         std::vector<CircleItem> arcs;
         for (const CircleItem& c : items_of<CircleItem>(picture(p))) {

@@ -21,11 +21,13 @@ constexpr double degree = std::numbers::pi / 180.0;
 
 TEST(AiryFunction, PublishedValuesOnBothSidesOfEachExpansion) {
     // Abramowitz & Stegun, table 10.11, and DLMF 9.
-    struct Row { double z, ai; };
-    const Row rows[] = {{0.0, 0.355028053887817}, {1.0, 0.135292416312881},
-                        {-2.0, 0.227407428201686}, {4.5, 3.30250323514309e-4},
-                        {6.0, 9.94769436025289e-6}, {-7.9, 0.0417018836173867},
-                        {-8.1, -0.142908147093581}, {-10.0, 0.0402412384864432},
+    struct Row {
+        double z, ai;
+    };
+    const Row rows[] = {{0.0, 0.355028053887817},    {1.0, 0.135292416312881},
+                        {-2.0, 0.227407428201686},   {4.5, 3.30250323514309e-4},
+                        {6.0, 9.94769436025289e-6},  {-7.9, 0.0417018836173867},
+                        {-8.1, -0.142908147093581},  {-10.0, 0.0402412384864432},
                         {-20.0, -0.176406127077985}, {-50.0, -0.161881423612321}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.z);
@@ -69,7 +71,12 @@ TEST(AiryTheory, MaximaWhereAiSquaredHasItsMaxima) {
 }
 
 TEST(RainbowRay, RainbowAnglesOfWaterAndGlass) {
-    struct Row { const char* name; double m; int k; double degrees; };
+    struct Row {
+        const char* name;
+        double m;
+        int k;
+        double degrees;
+    };
     const Row rows[] = {{"water, primary", 1.33, 1, 42.52},
                         {"glass, primary", 1.5, 1, 22.84},
                         {"water, secondary", 1.33, 2, 50.10}};
@@ -82,17 +89,22 @@ TEST(RainbowRay, RainbowAnglesOfWaterAndGlass) {
 }
 
 TEST(GeometricOptics, TwoRaysOnTheLitSideNoneOnTheDarkSide) {
-    struct Row { int k; double lit, dark; };
+    struct Row {
+        int k;
+        double lit, dark;
+    };
     const Row rows[] = {{1, 145.0, 130.0}, {2, 120.0, 135.0}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.k);
         const auto rays = sc::rays_leaving_at(1.333, row.k, row.lit * degree);
         ASSERT_EQ(rays.size(), 2u);
         for (const double i : rays)
-            EXPECT_NEAR(sc::scattering_angle(sc::deviation(i, 1.333, row.k)), row.lit * degree, 1e-9);
+            EXPECT_NEAR(sc::scattering_angle(sc::deviation(i, 1.333, row.k)), row.lit * degree,
+                        1e-9);
         EXPECT_TRUE(sc::rays_leaving_at(1.333, row.k, row.dark * degree).empty());
         EXPECT_EQ(sc::geometric_intensity(1.333, 1000, row.k, row.dark * degree,
-                                          Polarisation::perpendicular), 0.0);
+                                          Polarisation::perpendicular),
+                  0.0);
     }
 }
 
@@ -111,7 +123,8 @@ TEST(GeometricOptics, AgreesWithTheExactOnceReflectedWaveAwayFromTheBow) {
         for (double a = 141.5; a < 144.5; a += 0.001) angles.push_back(a * degree);
         const auto s = sc::amplitudes(sc::debye_partial_waves({m, 0}, x, 2), angles);
         for (std::size_t j = 0; j < angles.size(); ++j) {
-            exact.push_back(std::norm(polarisation == Polarisation::perpendicular ? s[j].s1 : s[j].s2));
+            exact.push_back(
+                std::norm(polarisation == Polarisation::perpendicular ? s[j].s1 : s[j].s2));
             rays.push_back(sc::geometric_intensity(m, x, 1, angles[j], polarisation));
         }
         EXPECT_NEAR(mean(exact) / mean(rays), 1.0, 0.04);
@@ -165,7 +178,10 @@ TEST(AiryTheory, PrimaryMaximumAgainstExactTheoryForLargeAndSmallDrops) {
     // a = 10 um it lies tenths of a degree away. The once-reflected wave alone (Debye p = 2)
     // is the clean comparison; the whole Mie series adds the ripple of light reflected
     // outside the drop, which moves its brightest point by up to a ripple's width.
-    struct Row { double radius_um; double once_low, once_high, mie_low, mie_high; };
+    struct Row {
+        double radius_um;
+        double once_low, once_high, mie_low, mie_high;
+    };
     const Row rows[] = {{500.0, 0.0, 0.02, 0.0, 0.1}, {10.0, 0.5, 2.0, 0.15, 2.0}};
     const double m = sc::water_index_in_air(650.0);
     for (const Row& row : rows) {

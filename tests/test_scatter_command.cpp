@@ -31,7 +31,10 @@ TEST(ScatterCommand, MieAtWiscombesAnglesKeepsHisNumbers) {
     EXPECT_NEAR(json["g"].get<double>(), 0.818246, 1e-6);
     ASSERT_EQ(json["angles"].size(), 37u);
     // Wiscombe's S11 at 0, 90 and 180 degrees.
-    struct Row { std::size_t index; double s11; };
+    struct Row {
+        std::size_t index;
+        double s11;
+    };
     for (const Row row : {Row{0, 0.275508e+08}, Row{18, 0.505356e+03}, Row{36, 0.434048e+04}}) {
         const auto& angle = json["angles"][row.index];
         SCOPED_TRACE(angle["deg"].get<double>());
@@ -45,13 +48,18 @@ TEST(ScatterCommand, MieAtWiscombesAnglesKeepsHisNumbers) {
 }
 
 TEST(ScatterCommand, EachTheoryGivesWhatItDefines) {
-    struct Row { const char* theory; bool efficiencies, amplitudes; };
-    const Row rows[] = {{"mie", true, true}, {"debye1", false, true},
-                        {"airy", false, false}, {"geometric", false, false}};
+    struct Row {
+        const char* theory;
+        bool efficiencies, amplitudes;
+    };
+    const Row rows[] = {{"mie", true, true},
+                        {"debye1", false, true},
+                        {"airy", false, false},
+                        {"geometric", false, false}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.theory);
         const Outcome run = scatter({"--m", "1.333", "--radius", "100", "--wavelength", "650",
-                                 "--angles", "139:141:1", "--theory", row.theory});
+                                     "--angles", "139:141:1", "--theory", row.theory});
         ASSERT_EQ(run.status, 0) << run.err;
         const auto json = nlohmann::json::parse(run.out);
         for (const char* key : {"Qext", "Qsca", "Qabs", "Qback", "g"})

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "crossing/cut_rays_window.h"
 #include "display_list.h"
+#include "rainbow/main_window.h"
 
 namespace rainbow {
 namespace {

@@ -9,13 +9,13 @@
 #include <variant>
 #include <vector>
 
-#include "forms/form.h"
-#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "app/state_json.h"
 #include "caustics/caustics_window.h"
 #include "crossing/cut_rays_window.h"
+#include "forms/form.h"
 #include "json_reader.h"
+#include "rainbow/main_window.h"
 
 namespace rainbow {
 namespace {
@@ -33,8 +33,8 @@ TEST(StateJson, FreshProgramHasEverySettingAndOnlyTheMainWindow) {
     Program p;
     const Json state = state_of(p);
     const Json& settings = state["settings"];
-    for (const char* name : {"drop_radius", "refractive_index", "angle_theta", "drop_xc",
-                             "drop_yc", "source_y", "pi"}) {
+    for (const char* name : {"drop_radius", "refractive_index", "angle_theta", "drop_xc", "drop_yc",
+                             "source_y", "pi"}) {
         SCOPED_TRACE(name);
         EXPECT_TRUE(std::holds_alternative<double>(settings[name].v));
     }
@@ -60,7 +60,7 @@ TEST(StateJson, ControlsCarryTheirKindsAndValues) {
         const char* kind;
         bool visible;
     };
-    const Row rows[] = {{"Picture1", "picture", true},   {"goniatheta", "scrollbar", true},
+    const Row rows[] = {{"Picture1", "picture", true},    {"goniatheta", "scrollbar", true},
                         {"HScroll1", "scrollbar", false}, {"Option1", "option", true},
                         {"Command1", "button", true},     {"Label3", "label", false},
                         {"Frame1", "frame", true}};

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "forms/form.h"
 #include "display_list.h"
+#include "forms/form.h"
 
 namespace rainbow {
 namespace {
@@ -103,7 +103,7 @@ TEST(Surface, RaisedTextsComeLastOnTheirBackingUnderTheirOwnScale) {
         }
     }
     const std::vector<std::string> expected{"before", "line", "line", "under another scale",
-                                            "line", "one", "two"};
+                                            "line",   "one",  "two"};
     EXPECT_EQ(order, expected);
     EXPECT_GT(s.generation(), generation);  // a raster cache holds the old order
 }

@@ -6,8 +6,8 @@
 
 #include "app/program.h"
 #include "app/state_json.h"
-#include "forms/surface.h"
 #include "caustics/caustics_window.h"
+#include "forms/surface.h"
 
 namespace rainbow {
 namespace {
@@ -27,7 +27,9 @@ public:
         u.items.insert(u.items.end(), items.begin(), items.end());
         u.scales.push_back(scale);
     }
-    static const Underlay* of(const Surface& s) { return static_cast<const Underlay*>(s.underlay()); }
+    static const Underlay* of(const Surface& s) {
+        return static_cast<const Underlay*>(s.underlay());
+    }
 };
 
 // Installs a baker for one test.
@@ -118,8 +120,8 @@ TEST_F(Bake, StateCountsBakedItemsAndListsTheRestFromTheirScale) {
     const Surface& eikona = k.eikona.surface();
     while (eikona.baked_count() == 0) k.Command2.click();
     const std::string json = state();
-    const auto at = json.find("\"eikona\":{\"baked\":" + std::to_string(eikona.baked_count()) +
-                              ",\"items\":[");
+    const auto at =
+        json.find("\"eikona\":{\"baked\":" + std::to_string(eikona.baked_count()) + ",\"items\":[");
     ASSERT_NE(at, std::string::npos);
     const auto first_item = json.find('{', json.find('[', at));
     EXPECT_EQ(json.find("{\"op\":\"scale\"", at), first_item) << json.substr(at, 200);

@@ -7,9 +7,9 @@
 #include <mutex>
 #include <thread>
 
-#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "display_list.h"
+#include "rainbow/main_window.h"
 #include "theory/theory_window.h"
 
 namespace rainbow {
@@ -120,9 +120,15 @@ TEST(TheoryWindow, MarkerFollowsTheMainWindowsCentralRay) {
 TEST(TheoryWindow, RadiusScrollBarIsLogarithmicFromFiveMicrometresToTwoMillimetres) {
     Program p;
     TheoryWindow& w = opened(p);
-    struct Row { int position; double um; const char* label; };
-    const Row rows[] = {{0, 5.0, "a = 5.0 µm"}, {301, 10.0, "a = 10.0 µm"},
-                        {2000, 500.0, "a = 500 µm"}, {w.radius.max(), 2000.0, "a = 2000 µm"}};
+    struct Row {
+        int position;
+        double um;
+        const char* label;
+    };
+    const Row rows[] = {{0, 5.0, "a = 5.0 µm"},
+                        {301, 10.0, "a = 10.0 µm"},
+                        {2000, 500.0, "a = 500 µm"},
+                        {w.radius.max(), 2000.0, "a = 2000 µm"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.position);
         w.radius.set_value(row.position);

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "rainbow/main_window.h"
 #include "app/program.h"
-#include "forms/surface.h"
 #include "caustics/caustics_window.h"
 #include "caustics/wave_fronts.h"
 #include "caustics/wave_optics.h"
 #include "display_list.h"
+#include "forms/surface.h"
 #include "geometry/angles.h"
 #include "geometry/circle_cut.h"
+#include "rainbow/main_window.h"
 
 namespace rainbow {
 namespace {

@@ -47,13 +47,14 @@ std::vector<sc::Amplitudes> amplitudes_in_parallel(const sc::PartialWaves& waves
 void plot(Surface& surface, const std::vector<double>& angles, const std::vector<double>& values,
           double top, Rgb colour, bool dashed) {
     std::vector<double> clipped(values.size());
-    std::transform(values.begin(), values.end(), clipped.begin(), [top](double v) { return std::min(v, top); });
+    std::transform(values.begin(), values.end(), clipped.begin(),
+                   [top](double v) { return std::min(v, top); });
     surface.fore_color = colour;
     draw_polyline(surface, angles, clipped, dashed);
 }
 
-void mark_maxima(Surface& surface, const std::vector<double>& angles, const std::vector<double>& values,
-                 double top, Rgb colour) {
+void mark_maxima(Surface& surface, const std::vector<double>& angles,
+                 const std::vector<double>& values, double top, Rgb colour) {
     surface.fore_color = colour;
     for (const double a : curve_maxima(angles, values))
         surface.line(float(a), float(1.02 * top), float(a), float(0.97 * top));
@@ -76,25 +77,31 @@ BowCurves compute_bow_curves(const BowQuery& query, const sc::ParallelFor& paral
         c.angles_deg.push_back(from + (to - from) * j / (samples - 1));
         radians.push_back(c.angles_deg.back() * degree);
     }
-    const auto exact = amplitudes_in_parallel(sc::mie_partial_waves({c.index, 0.0}, x), radians, parallel);
+    const auto exact =
+        amplitudes_in_parallel(sc::mie_partial_waves({c.index, 0.0}, x), radians, parallel);
     const auto debye = amplitudes_in_parallel(
         sc::debye_partial_waves({c.index, 0.0}, x, query.reflections + 1), radians, parallel);
     for (std::size_t j = 0; j < radians.size(); ++j) {
         const double a = radians[j];
         const int k = query.reflections;
-        c.geometric.push_back(chosen(query.polarisation,
-                                     sc::geometric_intensity(c.index, x, k, a, sc::Polarisation::perpendicular),
-                                     sc::geometric_intensity(c.index, x, k, a, sc::Polarisation::parallel)));
-        c.airy.push_back(chosen(query.polarisation,
-                                sc::airy_intensity(c.index, x, k, a, sc::Polarisation::perpendicular),
-                                sc::airy_intensity(c.index, x, k, a, sc::Polarisation::parallel)));
-        c.exact.push_back(chosen(query.polarisation, std::norm(exact[j].s1), std::norm(exact[j].s2)));
-        c.debye.push_back(chosen(query.polarisation, std::norm(debye[j].s1), std::norm(debye[j].s2)));
+        c.geometric.push_back(
+            chosen(query.polarisation,
+                   sc::geometric_intensity(c.index, x, k, a, sc::Polarisation::perpendicular),
+                   sc::geometric_intensity(c.index, x, k, a, sc::Polarisation::parallel)));
+        c.airy.push_back(
+            chosen(query.polarisation,
+                   sc::airy_intensity(c.index, x, k, a, sc::Polarisation::perpendicular),
+                   sc::airy_intensity(c.index, x, k, a, sc::Polarisation::parallel)));
+        c.exact.push_back(
+            chosen(query.polarisation, std::norm(exact[j].s1), std::norm(exact[j].s2)));
+        c.debye.push_back(
+            chosen(query.polarisation, std::norm(debye[j].s1), std::norm(debye[j].s2)));
     }
     return c;
 }
 
-std::vector<double> curve_maxima(const std::vector<double>& angles, const std::vector<double>& values) {
+std::vector<double> curve_maxima(const std::vector<double>& angles,
+                                 const std::vector<double>& values) {
     std::vector<double> found;
     for (std::size_t j = 1; j + 1 < values.size(); ++j)
         if (values[j] > values[j - 1] && values[j] >= values[j + 1]) found.push_back(angles[j]);
@@ -132,7 +139,8 @@ void draw_bow_picture(Surface& surface, const BowCurves& c, const ShownTheories&
     const auto airy_maxima = curve_maxima(a, c.airy);
     surface.current_x = frame.left + 0.02 * (frame.right - frame.left);
     surface.current_y = 0.9 * top;
-    surface.print("n = " + format_number(c.index, "0.0000") + ",  rays: " + format_number(bow, "0.00") + "°");
+    surface.print("n = " + format_number(c.index, "0.0000") +
+                  ",  rays: " + format_number(bow, "0.00") + "°");
     if (!airy_maxima.empty()) {
         // The main maximum lies nearest the bow of rays, on the side of the rays.
         const double main = c.query.reflections == 1 ? airy_maxima.front() : airy_maxima.back();

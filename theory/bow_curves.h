@@ -34,7 +34,8 @@ double bow_last_angle(int reflections);
 BowCurves compute_bow_curves(const BowQuery& query, const scattering::ParallelFor& parallel);
 
 // The angles of the local maxima of a curve: the main bow and its supernumeraries.
-std::vector<double> curve_maxima(const std::vector<double>& angles_deg, const std::vector<double>& values);
+std::vector<double> curve_maxima(const std::vector<double>& angles_deg,
+                                 const std::vector<double>& values);
 
 struct ShownTheories {
     bool geometric = true;

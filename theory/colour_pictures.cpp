@@ -40,18 +40,20 @@ void draw_colour_band(Surface& surface, const scattering::ColourBand& band) {
 }
 
 void draw_lee_diagram(Surface& surface, const std::vector<scattering::ColourBand>& rows,
-                      const scattering::LeeSettings& settings, std::optional<double> marked_radius_um) {
+                      const scattering::LeeSettings& settings,
+                      std::optional<double> marked_radius_um) {
     surface.cls();
     const double bottom = std::log10(settings.smallest_um), top = std::log10(settings.largest_um);
     const PlotFrame frame{settings.band.from_deg, settings.band.to_deg, bottom, top};
-    draw_plot_axes(surface, frame, 5.0, 1.0, "angle from the antisolar point (°)",
-                   "log10(a / µm)");
+    draw_plot_axes(surface, frame, 5.0, 1.0, "angle from the antisolar point (°)", "log10(a / µm)");
     for (const auto& row : rows) draw_lee_row(surface, row, settings);
     if (marked_radius_um) {
         const float y = float(std::log10(*marked_radius_um));
         surface.fore_color = black;
-        surface.line(float(frame.left), y, float(frame.left + 0.02 * (frame.right - frame.left)), y);
-        surface.line(float(frame.right), y, float(frame.right - 0.02 * (frame.right - frame.left)), y);
+        surface.line(float(frame.left), y, float(frame.left + 0.02 * (frame.right - frame.left)),
+                     y);
+        surface.line(float(frame.right), y, float(frame.right - 0.02 * (frame.right - frame.left)),
+                     y);
     }
 }
 
@@ -65,7 +67,8 @@ void draw_lee_row(Surface& surface, const scattering::ColourBand& row,
     const double half_row = 0.5 * (top - bottom) / (count - 1);
     const double step = row.angles_deg[1] - row.angles_deg[0];
     const double y = std::log10(row.radius_um);
-    const float low = float(std::max(bottom, y - half_row)), high = float(std::min(top, y + half_row));
+    const float low = float(std::max(bottom, y - half_row)),
+                high = float(std::min(top, y + half_row));
     surface.draw_width = pen_for(surface, step, true);
     for (std::size_t c = 0; c < row.rgb.size(); ++c) {
         const float x = float(row.angles_deg[c]);

@@ -26,12 +26,14 @@ void draw_curve(Surface& surface, const Material& material, int reflections) {
     std::vector<double> incidence, deviation;
     for (double i = 0.0; i <= 90.0 + 1e-9; i += 0.5) {
         incidence.push_back(i);
-        deviation.push_back(scattering::deviation(i * degree, material.index, reflections) / degree);
+        deviation.push_back(scattering::deviation(i * degree, material.index, reflections) /
+                            degree);
     }
     surface.fore_color = material.color;
     draw_polyline(surface, incidence, deviation, material.dashed);
     const auto ray = scattering::rainbow_ray(material.index, reflections);
-    surface.circle(float(ray.incidence / degree), float(ray.deviation / degree), 0.7f, material.color);
+    surface.circle(float(ray.incidence / degree), float(ray.deviation / degree), 0.7f,
+                   material.color);
 }
 
 }  // namespace
@@ -58,7 +60,8 @@ void draw_descartes_picture(Surface& surface, std::optional<double> central_inci
         const double primary = scattering::rainbow_angle(m.index, 1) / degree;
         const double secondary = scattering::rainbow_angle(m.index, 2) / degree;
         surface.print(std::string(m.name) + " n = " + format_number(m.index, "0.000") + ":  " +
-                      format_number(primary, "0.00") + "°,  " + format_number(secondary, "0.00") + "°");
+                      format_number(primary, "0.00") + "°,  " + format_number(secondary, "0.00") +
+                      "°");
         y -= 11;
     }
 

@@ -49,8 +49,7 @@ const ControlText texts[] = {
                        "angle little of it is reflected inside the drop.")},
     {"unpolarised", "",
      QT_TRANSLATE_NOOP("theoria", "Unpolarised light, as sunlight is: the mean of the two.")},
-    {"theories", "",
-     QT_TRANSLATE_NOOP("theoria", "Which theories the brightness curves show.")},
+    {"theories", "", QT_TRANSLATE_NOOP("theoria", "Which theories the brightness curves show.")},
     {"geometric", "",
      QT_TRANSLATE_NOOP("theoria",
                        "Geometric optics: the density of the rays that leave at each angle, "

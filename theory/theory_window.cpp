@@ -35,8 +35,8 @@ TheoryWindow::TheoryWindow(WindowHost& host)
       secondary(form_.add<PictureBox>("secondary", Geometry{9240, 5240, 9000, 5000})),
       band(form_.add<PictureBox>("band", Geometry{120, 5240, 9000, 2400})),
       lee(form_.add<PictureBox>("lee", Geometry{120, 7760, 9000, 5000})),
-      radius(form_.add<ScrollBar>("radius", Geometry{9240, 10400, 6000, 300}, false, 0,
-                                  radius_top, radius_start)),
+      radius(form_.add<ScrollBar>("radius", Geometry{9240, 10400, 6000, 300}, false, 0, radius_top,
+                                  radius_start)),
       wavelength(form_.add<ScrollBar>("wavelength", Geometry{9240, 11000, 6000, 300}, false, 380,
                                       780, 650)),
       radius_label(form_.add<Label>("radius_label", Geometry{15360, 10400, 2400, 300}, "")),
@@ -44,14 +44,17 @@ TheoryWindow::TheoryWindow(WindowHost& host)
       perpendicular(form_.add_option("perpendicular", Geometry{9240, 11500, 2400, 300},
                                      "perpendicular", true)),
       parallel(form_.add_option("parallel", Geometry{11760, 11500, 2400, 300}, "parallel")),
-      unpolarised(form_.add_option("unpolarised", Geometry{14280, 11500, 2400, 300}, "unpolarised")),
+      unpolarised(
+          form_.add_option("unpolarised", Geometry{14280, 11500, 2400, 300}, "unpolarised")),
       theories(form_.add<Menu>("theories", "Theories")),
       geometric(form_.add<MenuItem>("geometric", "theories", "Geometric optics", true)),
       airy(form_.add<MenuItem>("airy", "theories", "Airy", true)),
       exact(form_.add<MenuItem>("exact", "theories", "Mie (exact)", true)),
       debye(form_.add<MenuItem>("debye", "theories", "Debye, one term", false)),
-      lee_start(form_.add<CommandButton>("lee_start", Geometry{9240, 12000, 2400, 400}, "Lee diagram")),
-      lee_cancel(form_.add<CommandButton>("lee_cancel", Geometry{11760, 12000, 2400, 400}, "Cancel")),
+      lee_start(
+          form_.add<CommandButton>("lee_start", Geometry{9240, 12000, 2400, 400}, "Lee diagram")),
+      lee_cancel(
+          form_.add<CommandButton>("lee_cancel", Geometry{11760, 12000, 2400, 400}, "Cancel")),
       lee_progress(form_.add<Label>("lee_progress", Geometry{14280, 12000, 3600, 400}, "")) {
     describe_controls(form_, theory_texts());
     radius.large_change = 100;
@@ -143,10 +146,12 @@ void TheoryWindow::open() {
     const double option_width = column / 3;
     perpendicular.set_geometry({right, controls_top + 2 * line, option_width, 300});
     parallel.set_geometry({right + option_width, controls_top + 2 * line, option_width, 300});
-    unpolarised.set_geometry({right + 2 * option_width, controls_top + 2 * line, option_width, 300});
+    unpolarised.set_geometry(
+        {right + 2 * option_width, controls_top + 2 * line, option_width, 300});
     lee_start.set_geometry({right, controls_top + 3 * line, option_width, 400});
     lee_cancel.set_geometry({right + option_width, controls_top + 3 * line, option_width, 400});
-    lee_progress.set_geometry({right + 2 * option_width, controls_top + 3 * line, option_width, 400});
+    lee_progress.set_geometry(
+        {right + 2 * option_width, controls_top + 3 * line, option_width, 400});
 
     update_labels();
     draw_descartes();
@@ -165,8 +170,8 @@ void TheoryWindow::draw_descartes() {
 
 void TheoryWindow::update_labels() {
     const double a = radius_um();
-    radius_label.caption = a < 100 ? "a = " + format_number(a, "0.0") + " µm"
-                                   : "a = " + format_number(a, "0") + " µm";
+    radius_label.caption =
+        a < 100 ? "a = " + format_number(a, "0.0") + " µm" : "a = " + format_number(a, "0") + " µm";
     wavelength_label.caption = "λ = " + format_number(wavelength_nm(), "0") + " nm";
 }
 
@@ -193,7 +198,8 @@ void TheoryWindow::request_curves() {
         },
         [this, base, results] {
             for (const BowCurves& c : *results)
-                curves_[{std::get<0>(base), std::get<1>(base), std::get<2>(base), c.query.reflections}] = c;
+                curves_[{std::get<0>(base), std::get<1>(base), std::get<2>(base),
+                         c.query.reflections}] = c;
             curves_pending_ = false;
             request_curves();
         });
@@ -225,7 +231,10 @@ void TheoryWindow::request_band() {
     const double a = radius_um();
     auto result = std::make_shared<scattering::ColourBand>();
     work_->start(
-        [a, result] { *result = scattering::colour_band(a, scattering::BandSettings{}, scattering::threads_parallel_for(2)); },
+        [a, result] {
+            *result = scattering::colour_band(a, scattering::BandSettings{},
+                                              scattering::threads_parallel_for(2));
+        },
         [this, position, result] {
             bands_[position] = std::move(*result);
             band_pending_ = false;
@@ -241,8 +250,9 @@ void TheoryWindow::draw_band() {
 void TheoryWindow::draw_lee() {
     const double a = radius_um();
     const auto& s = lee_settings();
-    draw_lee_diagram(lee.surface(), lee_rows_, s,
-                     a >= s.smallest_um && a <= s.largest_um ? std::optional<double>(a) : std::nullopt);
+    draw_lee_diagram(
+        lee.surface(), lee_rows_, s,
+        a >= s.smallest_um && a <= s.largest_um ? std::optional<double>(a) : std::nullopt);
 }
 
 void TheoryWindow::start_lee() {
@@ -250,8 +260,8 @@ void TheoryWindow::start_lee() {
     if (lee_running_ || lee_rows_.size() >= total) return;
     lee_running_ = true;
     lee_cancel_ = std::make_shared<std::atomic<bool>>(false);
-    lee_progress.caption = format_number(double(lee_rows_.size()), "0") + " / " +
-                           format_number(double(total), "0");
+    lee_progress.caption =
+        format_number(double(lee_rows_.size()), "0") + " / " + format_number(double(total), "0");
     auto cancel = lee_cancel_;
     BackgroundWork* work = work_.get();
     const std::size_t first = lee_rows_.size();
@@ -259,7 +269,8 @@ void TheoryWindow::start_lee() {
         [this, cancel, work, first] {
             scattering::lee_diagram(
                 lee_settings(),
-                [this, cancel, work](const scattering::ColourBand& row, std::size_t done, std::size_t all) {
+                [this, cancel, work](const scattering::ColourBand& row, std::size_t done,
+                                     std::size_t all) {
                     work->post([this, row, done, all] {
                         lee_rows_.push_back(row);
                         lee_progress.caption = format_number(double(done), "0") + " / " +

@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
     const double twips_per_logical_pixel = 1440.0 / screen->logicalDotsPerInchX();
     rainbow::LessonSession session(rainbow::Screen{area.width() * twips_per_logical_pixel,
                                                    area.height() * twips_per_logical_pixel});
-    QObject::connect(&session, &rainbow::LessonSession::ended, &app,
-                     [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    QObject::connect(
+        &session, &rainbow::LessonSession::ended, &app, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
     return app.exec();
 }

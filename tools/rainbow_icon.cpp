@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "qt/picture_files.h"
+#include "rainbow/main_window.h"
 
 namespace {
 
@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
         int side = 0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), side);
         if (error != std::errc{} || end != text.data() + text.size() || side < 16 || side > 1024) {
-            std::fprintf(stderr, "rainbow-icon: size '%s' is not a number of pixels from 16 to 1024\n",
+            std::fprintf(stderr,
+                         "rainbow-icon: size '%s' is not a number of pixels from 16 to 1024\n",
                          argv[i]);
             return 2;
         }

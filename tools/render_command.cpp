@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "app/lesson.h"
+#include "app/state_json.h"
 #include "forms/controls.h"
 #include "forms/form.h"
-#include "app/state_json.h"
 #include "qt/picture_files.h"
 #include "qt/translations.h"
 #include "tools/output_files.h"
@@ -97,8 +97,8 @@ Target parse_target(const std::string& option, const std::string& text, bool wit
     if (with_value) {
         const auto eq = text.find('=');
         if (eq == std::string::npos || eq + 1 == text.size()) {
-            throw BadInput(option + " " + in_quotes(text) + ": expected FORM.NAME=" +
-                           (option == "--set" ? "VALUE" : "FILE"));
+            throw BadInput(option + " " + in_quotes(text) +
+                           ": expected FORM.NAME=" + (option == "--set" ? "VALUE" : "FILE"));
         }
         path = text.substr(0, eq);
         t.value = text.substr(eq + 1);
@@ -173,7 +173,8 @@ RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
         std::string option = args[i];
         std::string argument;
         bool has_argument = false;
-        if (const auto eq = option.find('='); option.rfind("--", 0) == 0 && eq != std::string::npos) {
+        if (const auto eq = option.find('=');
+            option.rfind("--", 0) == 0 && eq != std::string::npos) {
             argument = option.substr(eq + 1);
             option = option.substr(0, eq);
             has_argument = true;
@@ -202,7 +203,8 @@ RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
         } else if (option == "--set" || option == "--click") {
             request.steps.push_back(parse_step(option, argument));
         } else if (option == "--json") {
-            if (argument.empty()) throw BadInput("--json needs a file name, or - for standard output");
+            if (argument.empty())
+                throw BadInput("--json needs a file name, or - for standard output");
             request.outputs.push_back({RenderRequest::Output::Kind::json, "", "", argument});
         } else {
             const Target t = parse_target(option, argument, true);

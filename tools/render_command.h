@@ -10,7 +10,6 @@
 
 namespace rainbow {
 
-
 // What `rainbow-render` is asked to do: the screen, the steps in order, the outputs.
 struct RenderRequest {
     struct Output {

@@ -47,8 +47,10 @@ double number(const std::string& text, const char* what) {
 std::vector<std::string> split(const std::string& text, char separator) {
     std::vector<std::string> parts(1);
     for (const char c : text) {
-        if (c == separator) parts.emplace_back();
-        else parts.back() += c;
+        if (c == separator)
+            parts.emplace_back();
+        else
+            parts.back() += c;
     }
     return parts;
 }
@@ -58,7 +60,8 @@ std::vector<double> angle_list(const std::string& text) {
     if (parts.size() != 3) throw BadArgument("--angles takes FROM:TO:STEP, not \"" + text + "\"");
     const double from = number(parts[0], "--angles FROM"), to = number(parts[1], "--angles TO"),
                  step = number(parts[2], "--angles STEP");
-    if (from < 0 || to > 180 || from > to) throw BadArgument("--angles must run within 0:180 upwards");
+    if (from < 0 || to > 180 || from > to)
+        throw BadArgument("--angles must run within 0:180 upwards");
     if (step <= 0) throw BadArgument("--angles STEP must be above 0");
     const double count = std::floor((to - from) / step + 1e-9) + 1;
     if (count > 20000) throw BadArgument("--angles gives more than 20000 angles");
@@ -73,12 +76,15 @@ Request parse(const std::vector<std::string>& args) {
     bool have_index = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
-        if (i + 1 >= args.size()) throw BadArgument(option + (option.rfind("--", 0) == 0 ? " needs a value" : ": unknown argument"));
+        if (i + 1 >= args.size())
+            throw BadArgument(
+                option + (option.rfind("--", 0) == 0 ? " needs a value" : ": unknown argument"));
         const std::string& value = args[++i];
         if (option == "--m") {
             const auto parts = split(value, ',');
             if (parts.size() > 2) throw BadArgument("--m takes RE or RE,IM, not \"" + value + "\"");
-            request.index = {number(parts[0], "--m RE"), parts.size() == 2 ? number(parts[1], "--m IM") : 0.0};
+            request.index = {number(parts[0], "--m RE"),
+                             parts.size() == 2 ? number(parts[1], "--m IM") : 0.0};
             if (request.index.real() <= 0 || request.index.imag() < 0)
                 throw BadArgument("--m needs RE above 0 and IM not below 0");
             have_index = true;
@@ -91,26 +97,38 @@ Request parse(const std::vector<std::string>& args) {
         } else if (option == "--angles") {
             request.angles_deg = angle_list(value);
         } else if (option == "--theory") {
-            if (value == "mie") request.theory = Theory::mie;
-            else if (value == "debye1") request.theory = Theory::debye1;
-            else if (value == "airy") request.theory = Theory::airy;
-            else if (value == "geometric") request.theory = Theory::geometric;
-            else throw BadArgument("--theory is mie, debye1, airy or geometric, not \"" + value + "\"");
+            if (value == "mie")
+                request.theory = Theory::mie;
+            else if (value == "debye1")
+                request.theory = Theory::debye1;
+            else if (value == "airy")
+                request.theory = Theory::airy;
+            else if (value == "geometric")
+                request.theory = Theory::geometric;
+            else
+                throw BadArgument("--theory is mie, debye1, airy or geometric, not \"" + value +
+                                  "\"");
         } else {
             throw BadArgument(option + ": unknown argument");
         }
     }
     if (!have_index) throw BadArgument("--m is missing");
-    if (x && (radius || wavelength)) throw BadArgument("give --x or --radius with --wavelength, not both");
+    if (x && (radius || wavelength))
+        throw BadArgument("give --x or --radius with --wavelength, not both");
     if (!x) {
-        if (!radius || !wavelength) throw BadArgument("--x, or --radius with --wavelength, is missing");
-        if (*radius <= 0 || *wavelength <= 0) throw BadArgument("--radius and --wavelength must be above 0");
+        if (!radius || !wavelength)
+            throw BadArgument("--x, or --radius with --wavelength, is missing");
+        if (*radius <= 0 || *wavelength <= 0)
+            throw BadArgument("--radius and --wavelength must be above 0");
         x = 2.0 * std::numbers::pi * (*radius * 1000.0) / *wavelength;
     }
-    if (!(*x > 0) || *x > 1.0e5) throw BadArgument("the size parameter must lie above 0 and up to 1e5");
+    if (!(*x > 0) || *x > 1.0e5)
+        throw BadArgument("the size parameter must lie above 0 and up to 1e5");
     if (request.theory == Theory::airy || request.theory == Theory::geometric) {
-        if (request.index.real() <= 1) throw BadArgument("rays make a rainbow only for --m above 1");
-        if (request.index.imag() != 0) throw BadArgument("rays and Airy's theory take a drop that does not absorb: no IM");
+        if (request.index.real() <= 1)
+            throw BadArgument("rays make a rainbow only for --m above 1");
+        if (request.index.imag() != 0)
+            throw BadArgument("rays and Airy's theory take a drop that does not absorb: no IM");
     }
     // The Debye term follows waves that cross the drop: in a drop that absorbs strongly they
     // fade below what a double can hold.
@@ -127,7 +145,9 @@ std::string format(double value) {
     return text;
 }
 
-std::string pair(sc::complex value) { return "[" + format(value.real()) + ", " + format(value.imag()) + "]"; }
+std::string pair(sc::complex value) {
+    return "[" + format(value.real()) + ", " + format(value.imag()) + "]";
+}
 
 void write(const Request& request, std::ostream& out) {
     std::vector<double> radians;
@@ -140,9 +160,12 @@ void write(const Request& request, std::ostream& out) {
         q = result.q;
         s = result.s;
     } else if (request.theory == Theory::debye1) {
-        s = sc::amplitudes(sc::debye_partial_waves(request.index, request.size_parameter, 2), radians);
+        s = sc::amplitudes(sc::debye_partial_waves(request.index, request.size_parameter, 2),
+                           radians);
     }
-    const auto field = [&](double sc::Efficiencies::*member) { return q ? format((*q).*member) : "null"; };
+    const auto field = [&](double sc::Efficiencies::*member) {
+        return q ? format((*q).*member) : "null";
+    };
     out << "{\"Qext\": " << field(&sc::Efficiencies::extinction)
         << ", \"Qsca\": " << field(&sc::Efficiencies::scattering)
         << ", \"Qabs\": " << field(&sc::Efficiencies::absorption)
@@ -156,7 +179,8 @@ void write(const Request& request, std::ostream& out) {
             perpendicular = std::norm(s[j].s1);
             parallel = std::norm(s[j].s2);
         } else {
-            const auto intensity = request.theory == Theory::airy ? sc::airy_intensity : sc::geometric_intensity;
+            const auto intensity =
+                request.theory == Theory::airy ? sc::airy_intensity : sc::geometric_intensity;
             const double m = request.index.real(), x = request.size_parameter;
             perpendicular = intensity(m, x, 1, radians[j], sc::Polarisation::perpendicular);
             parallel = intensity(m, x, 1, radians[j], sc::Polarisation::parallel);
@@ -170,7 +194,8 @@ void write(const Request& request, std::ostream& out) {
 
 }  // namespace
 
-int run_scatter_command(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int run_scatter_command(const std::vector<std::string>& args, std::ostream& out,
+                        std::ostream& err) {
     try {
         write(parse(args), out);
         return 0;

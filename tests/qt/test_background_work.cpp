@@ -43,7 +43,8 @@ private slots:
         bool ran = false;
         {
             rainbow::QtBackgroundWork work([] {});
-            work.start([&work, &ran] { work.post([&ran] { ran = true; }); }, [&ran] { ran = true; });
+            work.start([&work, &ran] { work.post([&ran] { ran = true; }); },
+                       [&ran] { ran = true; });
             work.wait();
         }
         QCoreApplication::processEvents();

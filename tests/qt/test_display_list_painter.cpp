@@ -94,8 +94,8 @@ private slots:
         const double d = 40 / std::numbers::sqrt2;
         const auto at = [](double pixel) { return at_reference(pixel); };
         QVERIFY(near_pixel_of(image, at(50 + d), at(50 - d), Qt::blue));  // upper right
-        QVERIFY(is_white(image, at(50 - d), at(50 + d)));                    // lower left
-        QVERIFY(is_white(image, at(50 - d), at(50 - d)));                    // upper left
+        QVERIFY(is_white(image, at(50 - d), at(50 + d)));                 // lower left
+        QVERIFY(is_white(image, at(50 - d), at(50 - d)));                 // upper left
     }
 
     void circlesTakeTheFillAndARadiusInXUnits() {
@@ -136,8 +136,8 @@ private slots:
         int above = 0, below = 0;
         for (int x = 0; x < image.width(); ++x) {
             for (int y = 0; y < top - 1; ++y) above += !is_white(image, x, y);
-            for (int y = top; y < top + 16; ++y) below += image.pixelColor(x, y).blue() > 150 &&
-                                                         image.pixelColor(x, y).red() < 100;
+            for (int y = top; y < top + 16; ++y)
+                below += image.pixelColor(x, y).blue() > 150 && image.pixelColor(x, y).red() < 100;
         }
         QCOMPARE(above, 0);
         QVERIFY(below > 20);
@@ -204,7 +204,7 @@ private slots:
     }
 
     void pensGrowWithThePicturesSideInWholeDevicePixels_data() {
-        QTest::addColumn<int>("side");  // in the painter's units
+        QTest::addColumn<int>("side");      // in the painter's units
         QTest::addColumn<double>("ratio");  // device pixels per unit
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("device_pixels");

@@ -9,13 +9,13 @@
 #include <QtTest>
 #include <cmath>
 
-#include "forms/form.h"
-#include "rainbow/main_window.h"
 #include "app/program.h"
 #include "app/step.h"
+#include "forms/form.h"
 #include "qt/form_view.h"
 #include "qt/picture_widget.h"
 #include "qt/program_view.h"
+#include "rainbow/main_window.h"
 
 using namespace rainbow;
 
@@ -137,8 +137,9 @@ private slots:
             Qt::Key key;
             int value;
         };
-        for (const Row& row : {Row{"goniatheta", Qt::Key_Down, 16}, Row{"arithanak", Qt::Key_Right, 2},
-                               Row{"arithaktinon", Qt::Key_Up, 2}, Row{"Ycthesi", Qt::Key_Up, -1}}) {
+        for (const Row& row :
+             {Row{"goniatheta", Qt::Key_Down, 16}, Row{"arithanak", Qt::Key_Right, 2},
+              Row{"arithaktinon", Qt::Key_Up, 2}, Row{"Ycthesi", Qt::Key_Up, -1}}) {
             QWidget* bar = main.widget_for(row.bar);
             bar->setFocus();
             QTest::keyClick(bar, row.key);

@@ -5,8 +5,8 @@
 #include <QtTest>
 #include <functional>
 
-#include "forms/form.h"
 #include "app/program.h"
+#include "forms/form.h"
 #include "qt/banded_paint.h"
 #include "qt/display_list_painter.h"
 #include "qt/picture_files.h"
@@ -74,8 +74,10 @@ private slots:
         QTest::addColumn<QString>("picture");
         QTest::addColumn<int>("side");
         QTest::newRow("main scene with texts") << QStringList{} << "arxiki.Picture1" << 1080;
-        QTest::newRow("parallel beam") << QStringList{"arxiki.parallel"} << "arxiki.Picture1" << 1080;
-        QTest::newRow("ray crossing, odd size") << QStringList{"arxiki.Command5"} << "cut_rays.client" << 777;
+        QTest::newRow("parallel beam")
+            << QStringList{"arxiki.parallel"} << "arxiki.Picture1" << 1080;
+        QTest::newRow("ray crossing, odd size")
+            << QStringList{"arxiki.Command5"} << "cut_rays.client" << 777;
         QTest::newRow("wide reflected rays")
             << QStringList{"arxiki.Command6", "kafstikh.Command2"} << "kafstikh.eikona" << 1080;
     }
@@ -89,8 +91,10 @@ private slots:
         for (const QString& c : clicks) {
             const auto parts = c.split('.');
             Control* control = p.find_form(parts[0].toStdString())->find(parts[1].toStdString());
-            if (auto* option = dynamic_cast<OptionButton*>(control)) option->click();
-            else dynamic_cast<CommandButton&>(*control).click();
+            if (auto* option = dynamic_cast<OptionButton*>(control))
+                option->click();
+            else
+                dynamic_cast<CommandButton&>(*control).click();
         }
         const auto parts = picture.split('.');
         const Surface& s = ::picture(p, qPrintable(parts[0]), qPrintable(parts[1]));
@@ -119,9 +123,9 @@ private slots:
                 const float dx = 6 * std::cos(k * 0.4f), dy = 6 * std::sin(k * 0.4f);
                 s.line(x, y, x + dx, y + dy, rgb(0, 0, 255));
                 painter.setPen(QPen(Qt::blue, width, Qt::SolidLine, Qt::RoundCap));
-                painter.drawLine(QPointF(x * zoom + centring, (100 - y) * zoom + centring),
-                                 QPointF((x + dx) * zoom + centring,
-                                         (100 - y - dy) * zoom + centring));
+                painter.drawLine(
+                    QPointF(x * zoom + centring, (100 - y) * zoom + centring),
+                    QPointF((x + dx) * zoom + centring, (100 - y - dy) * zoom + centring));
             }
         }
         painter.end();

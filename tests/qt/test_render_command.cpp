@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -6,10 +7,9 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtTest>
 #include <climits>
 #include <filesystem>
-#include <QtTest>
-#include <sys/stat.h>
 
 namespace {
 
@@ -87,18 +87,17 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("named");
         QTest::newRow("unknown form") << QStringList{"--set", "nowhere.x=1"} << "nowhere";
-        QTest::newRow("unknown control") << QStringList{"--click", "arxiki.Command9"}
-                                         << "Command9";
-        QTest::newRow("value out of range") << QStringList{"--set", "arxiki.goniatheta=91"}
-                                            << "goniatheta";
-        QTest::newRow("value not a number") << QStringList{"--set", "arxiki.arithanak=one"}
-                                            << "one";
-        QTest::newRow("a label cannot be clicked") << QStringList{"--click", "arxiki.Label1"}
-                                                   << "Label1";
+        QTest::newRow("unknown control") << QStringList{"--click", "arxiki.Command9"} << "Command9";
+        QTest::newRow("value out of range")
+            << QStringList{"--set", "arxiki.goniatheta=91"} << "goniatheta";
+        QTest::newRow("value not a number")
+            << QStringList{"--set", "arxiki.arithanak=one"} << "one";
+        QTest::newRow("a label cannot be clicked")
+            << QStringList{"--click", "arxiki.Label1"} << "Label1";
         QTest::newRow("a window not yet opened")
             << QStringList{"--png", "kafstikh.eikona=%1/eikona.png"} << "kafstikh";
-        QTest::newRow("not a picture") << QStringList{"--svg", "arxiki.Frame1=%1/frame.svg"}
-                                       << "Frame1";
+        QTest::newRow("not a picture")
+            << QStringList{"--svg", "arxiki.Frame1=%1/frame.svg"} << "Frame1";
         QTest::newRow("malformed screen") << QStringList{"--screen", "wide"} << "--screen";
         QTest::newRow("unknown option") << QStringList{"--colour"} << "--colour";
         QTest::newRow("file in a missing folder")
@@ -106,12 +105,12 @@ private slots:
         // A folder that exists but takes no new file shows it only while writing.
         QTest::newRow("file refused while written")
             << QStringList{"--svg", "arxiki.Picture1=/proc/rainbow-main.svg"} << "/proc";
-        QTest::newRow("a newline in a value") << QStringList{"--set", "arxiki.goniatheta=1\n2"}
-                                              << "'1\\n2'";
-        QTest::newRow("a newline in an option") << QStringList{"--colour\r\n"}
-                                                << "'--colour\\r\\n'";
-        QTest::newRow("a folder as the file") << QStringList{"--png", "arxiki.Picture1=%1"}
-                                              << "it is a folder";
+        QTest::newRow("a newline in a value")
+            << QStringList{"--set", "arxiki.goniatheta=1\n2"} << "'1\\n2'";
+        QTest::newRow("a newline in an option")
+            << QStringList{"--colour\r\n"} << "'--colour\\r\\n'";
+        QTest::newRow("a folder as the file")
+            << QStringList{"--png", "arxiki.Picture1=%1"} << "it is a folder";
         QTest::newRow("size not a number") << QStringList{"--size", "big"} << "--size";
         QTest::newRow("size too small") << QStringList{"--size", "15"} << "16 to 10000";
         QTest::newRow("size too large") << QStringList{"--size", "10001"} << "16 to 10000";
@@ -137,11 +136,13 @@ private slots:
     // Names that are refused however the folder is reached; nothing is left behind.
     void aFileNamedTwiceIsRefused_data() {
         QTest::addColumn<QStringList>("outputs");
-        QTest::newRow("same name") << QStringList{"--png", "arxiki.Picture1=%1/a", "--json", "%1/a"};
+        QTest::newRow("same name")
+            << QStringList{"--png", "arxiki.Picture1=%1/a", "--json", "%1/a"};
         QTest::newRow("through the folder's dot")
             << QStringList{"--svg", "arxiki.Picture1=%1/a", "--pdf", "arxiki.Picture1=%1/./a"};
         QTest::newRow("through a link") << QStringList{"--json", "%1/a", "--json", "%1/link"};
-        QTest::newRow("standard output twice") << QStringList{"--json", "-", "--json", "/dev/stdout"};
+        QTest::newRow("standard output twice")
+            << QStringList{"--json", "-", "--json", "/dev/stdout"};
     }
 
     void aFileNamedTwiceIsRefused() {
@@ -160,7 +161,8 @@ private slots:
     void aNameThatIsNotUtf8IsWrittenOnItsBytes() {
         QTemporaryDir dir;
         // The good name is written as it is given ...
-        Run run = render_from_shell(R"sh($R --png "arxiki.Picture1=$D/$(printf 'a\377')")sh", dir.path());
+        Run run =
+            render_from_shell(R"sh($R --png "arxiki.Picture1=$D/$(printf 'a\377')")sh", dir.path());
         QCOMPARE(run.status, 0);
         QVERIFY(run.err.isEmpty());
         QCOMPARE(listing(dir.path()).size(), 1);
@@ -231,7 +233,8 @@ private slots:
         QString deep = dir.path();
         while (deep.size() + 101 < PATH_MAX - 60) deep += "/" + QString(100, 'd');
         QVERIFY(QDir().mkpath(deep));
-        const QString longest_path = deep + "/" + QString(PATH_MAX - 2 - deep.size() - 5, 'p') + ".json";
+        const QString longest_path =
+            deep + "/" + QString(PATH_MAX - 2 - deep.size() - 5, 'p') + ".json";
         QCOMPARE(longest_path.size(), PATH_MAX - 1);  // and the closing zero byte
         const Run run = render({"--json", longest_name, "--json", longest_path});
         QCOMPARE(run.status, 0);
@@ -245,9 +248,9 @@ private slots:
         QTemporaryDir dir;
         const QString png = dir.filePath("a.png"), pdf = dir.filePath("a.pdf"),
                       small = dir.filePath("small.png");
-        const Run run = render({"--size", "4000", "--png", "arxiki.Picture1=" + png, "--pdf",
-                                "arxiki.Picture1=" + pdf, "--size=300", "--png",
-                                "arxiki.Picture1=" + small});
+        const Run run =
+            render({"--size", "4000", "--png", "arxiki.Picture1=" + png, "--pdf",
+                    "arxiki.Picture1=" + pdf, "--size=300", "--png", "arxiki.Picture1=" + small});
         QCOMPARE(run.status, 0);
         const QImage image(png);
         QCOMPARE(image.size(), QSize(4000, 4000));
@@ -310,7 +313,8 @@ private slots:
         QCOMPARE(image.width(), image.height());  // the main picture is square
         int coloured = 0;
         for (int y = 0; y < image.height(); y += 4)
-            for (int x = 0; x < image.width(); x += 4) coloured += image.pixel(x, y) != qRgb(255, 255, 255);
+            for (int x = 0; x < image.width(); x += 4)
+                coloured += image.pixel(x, y) != qRgb(255, 255, 255);
         QVERIFY(coloured > 50);
         QFile file(svg);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -356,13 +360,15 @@ private slots:
         QTest::addColumn<QString>("named");
         const QByteArray head = R"({"version": 1, "screen": {"width": 1920, "height": 1080}, )";
         QTest::newRow("not JSON") << QByteArray("steps: none") << "not JSON";
-        QTest::newRow("not UTF-8") << head + "\"steps\": [\"\xff\"]}" << "UTF-8";
+        QTest::newRow("not UTF-8") << head + "\"steps\": [\"\xff\"]}"
+                                   << "UTF-8";
         QTest::newRow("value out of range")
             << head + R"("steps": [{"action": "set", "form": "arxiki", "control": "arithanak",
                           "value": 3}]})"
             << "arithanak";
         QTest::newRow("a window not open")
-            << head + R"("steps": [{"action": "click", "form": "cut_rays", "control": "Command1"}]})"
+            << head +
+                   R"("steps": [{"action": "click", "form": "cut_rays", "control": "Command1"}]})"
             << "cut_rays";
     }
 
@@ -374,9 +380,9 @@ private slots:
         QVERIFY(lesson.open(QIODevice::WriteOnly));
         lesson.write(text);
         lesson.close();
-        const Run run = render({"--lesson", lesson.fileName(), "--json",
-                                outputs.filePath("state.json"), "--png",
-                                "arxiki.Picture1=" + outputs.filePath("main.png")});
+        const Run run =
+            render({"--lesson", lesson.fileName(), "--json", outputs.filePath("state.json"),
+                    "--png", "arxiki.Picture1=" + outputs.filePath("main.png")});
         QCOMPARE(run.status, 2);
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY2(run.err.contains(named.toUtf8()), run.err.constData());

@@ -3,23 +3,23 @@
 // fastest repetition is the one that tells.
 #include "bench.h"
 
+#include <benchmark/benchmark.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
-#include <benchmark/benchmark.h>
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <fstream>
 #include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
-#include <thread>
-#include <ctime>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
+#include <thread>
 #include <vector>
 
 #include "qt/banded_paint.h"
@@ -90,8 +90,9 @@ void handler_benchmark(benchmark::State& state, const View& view) {
     state.counters["baked"] = double(s.baked_count());
     // What the picture holds: its list and its underlay.
     const QImage* underlay = underlay_image(s);
-    state.counters["picture_kB"] =
-        (double(s.items().capacity() * sizeof(Item)) + (underlay ? double(underlay->sizeInBytes()) : 0)) / 1024;
+    state.counters["picture_kB"] = (double(s.items().capacity() * sizeof(Item)) +
+                                    (underlay ? double(underlay->sizeInBytes()) : 0)) /
+                                   1024;
 }
 
 // The view's picture as the bare QPainter calls that paint it.
@@ -154,7 +155,8 @@ void paint_benchmark(benchmark::State& state, const View& view) {
         raster.update(&surface, QSize(raster_side, raster_side), 1.0);
         total_ms += ms_since(start);
     }
-    const double paint_ms = total_ms / double(std::max<benchmark::IterationCount>(1, state.iterations()));
+    const double paint_ms =
+        total_ms / double(std::max<benchmark::IterationCount>(1, state.iterations()));
     double path_ms = std::numeric_limits<double>::infinity();
     for (int i = 0; i < 20; ++i) path_ms = std::min(path_ms, critical_path_ms(surface));
     state.counters["cpu_path_ms"] = path_ms;

@@ -12,9 +12,9 @@
 #include <functional>
 #include <string>
 
+#include "app/program.h"
 #include "forms/controls.h"
 #include "forms/form.h"
-#include "app/program.h"
 #include "forms/surface.h"
 
 namespace rainbow::bench {

@@ -2,26 +2,26 @@
 // clicked again and again, and the ray-crossing window opened again and again from the main
 // window. Each is measured after one drawing and after a thousand: the handler (one drawing
 // more), the repaint, and the PNG, SVG and PDF exports, each with its ratio to one drawing.
+#include <benchmark/benchmark.h>
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <chrono>
 #include <limits>
 #include <map>
 #include <memory>
 
+#include "bench.h"
 #include "qt/display_list_painter.h"
 #include "qt/picture_files.h"
-#include "bench.h"
 
 namespace rainbow::bench {
 namespace {
 
 struct Stack {
     const char* name;
-    const char* opener;  // run once
+    const char* opener;   // run once
     const char* drawing;  // clicked again and again
     const char* picture;
 };
@@ -88,9 +88,9 @@ void export_benchmark(benchmark::State& state, const char* kind, int stack, int 
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         write(s, file);
-        fastest_ms = std::min(
-            fastest_ms,
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        fastest_ms = std::min(fastest_ms, std::chrono::duration<double, std::milli>(
+                                              std::chrono::steady_clock::now() - start)
+                                              .count());
     }
     const std::string key = std::string(stacks[stack].name) + kind;
     double& best = fastest_export()[key + std::to_string(drawings)];

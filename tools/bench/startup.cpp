@@ -1,13 +1,13 @@
 // Start-up to the first painted scene, and the memory of the desktop program with all three
 // windows open, both on Qt's offscreen screen with the real widgets.
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QPixmap>
-#include <benchmark/benchmark.h>
 
+#include "bench.h"
 #include "qt/form_view.h"
 #include "qt/picture_widget.h"
 #include "qt/program_view.h"
-#include "bench.h"
 
 namespace rainbow::bench {
 namespace {

@@ -21,7 +21,8 @@ BENCHMARK(mie_x10000_1000_angles)->Unit(benchmark::kMillisecond);
 
 void colour_band_1mm_two_cores(benchmark::State& state) {
     const auto parallel = sc::threads_parallel_for(2);
-    for (auto _ : state) benchmark::DoNotOptimize(sc::colour_band(1000.0, sc::BandSettings{}, parallel));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sc::colour_band(1000.0, sc::BandSettings{}, parallel));
 }
 BENCHMARK(colour_band_1mm_two_cores)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -35,8 +36,8 @@ BENCHMARK(lee_row_100um_two_cores)->Unit(benchmark::kMillisecond)->UseRealTime()
 }  // namespace
 
 // Events of the theory window whose results are known: what the interface waits for.
-#include "rainbow/main_window.h"
 #include "app/program.h"
+#include "rainbow/main_window.h"
 #include "theory/colour_pictures.h"
 #include "theory/theory_window.h"
 
