@@ -1,10 +1,13 @@
 // rainbow-soak: random user events across all the windows, checked after every event.
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "soak/picture_export.h"
 #include "soak/soak.h"
@@ -65,7 +68,16 @@ int main(int argc, char** argv) {
                   << report.most_picture_items << "; farthest item " << report.farthest_item
                   << " picture extents; most resident memory " << (report.most_resident_bytes >> 20)
                   << " MiB; lessons replayed " << report.lessons_replayed << "; exports "
-                  << report.exports << '\n';
+                  << report.exports << "; background jobs run " << report.jobs_run << '\n';
+        std::vector<std::pair<std::string, rainbow::SoakReport::Cost>> costs(report.costs.begin(),
+                                                                            report.costs.end());
+        std::sort(costs.begin(), costs.end(), [](const auto& a, const auto& b) {
+            return a.second.cpu_seconds > b.second.cpu_seconds;
+        });
+        std::cout << "processor time by kind of event (s, events):\n";
+        for (const auto& [kind, cost] : costs) {
+            std::printf("  %-28s %9.2f %7ld\n", kind.c_str(), cost.cpu_seconds, cost.events);
+        }
     }
     return report.faults.empty() ? 0 : 1;
 }

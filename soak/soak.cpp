@@ -1,16 +1,20 @@
 #include "soak/soak.h"
 
 #include <algorithm>
+#include <ctime>
 #include <exception>
 #include <memory>
 #include <random>
 #include <sstream>
+
+#include <nlohmann/json.hpp>
 
 #include "app/lesson.h"
 #include "app/program.h"
 #include "app/state_json.h"
 #include "forms/controls.h"
 #include "forms/form.h"
+#include "soak/deferred_work.h"
 #include "soak/soak_checks.h"
 
 namespace rainbow {
@@ -21,6 +25,37 @@ std::string state_of(Program& program) {
     write_state_json(program, out);
     return out.str();
 }
+
+// The state without what depends on when background results came rather than on the steps:
+// the theory window's pictures of computed results and the progress of its Lee diagram.
+nlohmann::json state_of_steps(Program& program) {
+    nlohmann::json state = nlohmann::json::parse(state_of(program));
+    auto theory = state["forms"].find("theoria");
+    if (theory != state["forms"].end()) {
+        for (const char* picture : {"primary", "secondary", "band", "lee"}) {
+            (*theory)["pictures"].erase(picture);
+        }
+        (*theory)["controls"]["lee_progress"].erase("caption");
+    }
+    return state;
+}
+
+// A program with its background work in the soak's hands. The work is dropped before the
+// program goes, so that its windows find nothing left to wait for.
+struct Session {
+    explicit Session(Screen screen = {}) : program(std::make_unique<Program>(screen)) {
+        program->set_background_work_factory([this] { return work.runner(); });
+    }
+    ~Session() {
+        work.discard();
+        program.reset();
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    DeferredWork work;
+    std::unique_ptr<Program> program;
+};
 
 bool is_end(const Control& control) {
     return control.kind() == ControlKind::button && control.caption == "END";
@@ -36,6 +71,9 @@ bool takes_steps(const Control& control) {
     }
 }
 
+// How often, in events per thousand, the user waits for the computations under way.
+constexpr int wait_per_mille = 5;
+
 class Soak {
 public:
     explicit Soak(const SoakOptions& options) : options_(options), random_(options.seed) {
@@ -46,6 +84,8 @@ public:
         for (long event = 1; event <= options_.events; ++event) {
             report_.events = event;
             const bool last = event == options_.events;
+            const std::clock_t cpu_start = std::clock();
+            kind_ = "end";
             try {
                 if (last) {
                     end_program();
@@ -53,10 +93,12 @@ public:
                     one_event();
                 }
             } catch (const std::exception& e) {
+                count_cost(cpu_start);
                 faults(event, {std::string("exception: ") + e.what()});
                 continue;
             }
             check(event);
+            count_cost(cpu_start);
         }
         report_.most_picture_items = lists_.most_items();
         report_.farthest_item = lists_.farthest();
@@ -71,7 +113,9 @@ private:
 
     void restart() {
         lists_.reset();
-        program_ = std::make_unique<Program>();
+        session_.reset();
+        session_ = std::make_unique<Session>();
+        program_ = session_->program.get();
     }
 
     std::vector<Form*> shown_forms() {
@@ -82,13 +126,27 @@ private:
         return shown;
     }
 
+    void count_cost(std::clock_t cpu_start) {
+        SoakReport::Cost& cost = report_.costs[kind_];
+        cost.cpu_seconds += double(std::clock() - cpu_start) / CLOCKS_PER_SEC;
+        ++cost.events;
+    }
+
     void one_event() {
         const int roll = below(1000);
+        kind_ = roll < 2    ? "restart"
+                : roll < 22 ? "lesson"
+                : roll < 42 ? "export"
+                : roll < 52 ? "refused"
+                : roll < 62 ? "close"
+                : roll < 62 + wait_per_mille ? "wait"
+                            : "control";
         if (roll < 2) return restart();
         if (roll < 22) return lesson_round_trip();
         if (roll < 42) return export_pictures();
         if (roll < 52) return refused_step();
         if (roll < 62) return close_a_window();
+        if (roll < 62 + wait_per_mille) return wait_for_results();
         control_step();
     }
 
@@ -101,6 +159,7 @@ private:
         }
         if (candidates.empty()) return;
         const Control& control = *candidates[below(int(candidates.size()))];
+        kind_ = form.name() + "." + control.name();
         Step step{Step::Action::click, form.name(), control.name(), 0};
         if (control.kind() == ControlKind::scrollbar) {
             const auto& bar = static_cast<const ScrollBar&>(control);
@@ -150,19 +209,25 @@ private:
         take_step(*program_, Step{Step::Action::close, form.name(), "", 0});
     }
 
-    // Saves the lesson, reads it back, replays it on a fresh program and carries on with that
+    // The user waits until every computation under way has ended and its pictures are drawn;
+    // the checks after the event read them complete.
+    void wait_for_results() { report_.jobs_run += long(session_->work.settle()); }
+
+    // Saves the lesson, reads it back, opens it as the desktop does (checked, then replayed on
+    // a fresh program whose computations start in the background) and carries on with that
     // one: its state must be the state the steps left.
     void lesson_round_trip() {
         const Lesson lesson = parse_lesson(lesson_json(lesson_of(*program_)));
         check_lesson(lesson);
-        auto replayed = std::make_unique<Program>(lesson.screen);
-        replay(*replayed, lesson);
+        auto replayed = std::make_unique<Session>(lesson.screen);
+        replay(*replayed->program, lesson);
         ++report_.lessons_replayed;
-        if (state_of(*replayed) != state_of(*program_)) {
+        if (state_of_steps(*replayed->program) != state_of_steps(*program_)) {
             throw std::logic_error("the replayed lesson gives another state");
         }
         lists_.reset();
-        program_ = std::move(replayed);
+        session_ = std::move(replayed);
+        program_ = session_->program.get();
     }
 
     void export_pictures() {
@@ -205,9 +270,11 @@ private:
 
     SoakOptions options_;
     std::mt19937_64 random_;
-    std::unique_ptr<Program> program_;
+    std::unique_ptr<Session> session_;
+    Program* program_ = nullptr;  // the session's
     DisplayListCheck lists_;
     SoakReport report_;
+    std::string kind_;  // of the event under way, for its cost
 };
 
 }  // namespace

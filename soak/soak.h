@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,13 @@ struct SoakReport {
     double farthest_item = 0;  // relative to its picture's extent
     long lessons_replayed = 0;
     long exports = 0;
+    long jobs_run = 0;  // background computations that ran
+    // Processor time and count by kind of event ("lesson", "export", "arxiki.goniatheta", ...).
+    struct Cost {
+        double cpu_seconds = 0;
+        long events = 0;
+    };
+    std::map<std::string, Cost> costs;
 };
 
 struct SoakOptions {
