@@ -1,16 +1,17 @@
-// The soak's picture exports through the Qt adapter: each picture painted to a small image,
-// and now and then to SVG, as the export of a picture does.
-#include <QBuffer>
+// The soak's picture exports through the Qt adapter, by the desktop's own paths: "Copy
+// picture" puts the picture on the clipboard (offscreen Qt keeps it in the process), and
+// "Save picture…" encodes it as PNG, SVG or PDF. Each picture takes the next of the four.
+#include <QClipboard>
 #include <QGuiApplication>
-#include <QPainter>
-#include <QSvgGenerator>
 #include <cstdio>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 #include "app/program.h"
 #include "forms/controls.h"
 #include "forms/form.h"
-#include "qt/display_list_painter.h"
+#include "qt/picture_files.h"
 #include "soak/picture_export.h"
 
 namespace rainbow {
@@ -19,33 +20,56 @@ namespace {
 // Small enough to keep a soak of many events quick; the painting path is the same.
 constexpr int export_side = 160;
 
-std::vector<const Surface*> pictures(Program& program) {
-    std::vector<const Surface*> all;
+struct Picture {
+    std::string name;
+    const Surface* surface;
+};
+
+std::vector<Picture> pictures(Program& program) {
+    std::vector<Picture> all;
     for (Form* form : program.forms()) {
-        if (const Surface* client = form->client_surface()) all.push_back(client);
+        if (const Surface* client = form->client_surface()) {
+            all.push_back({form->name() + ".client", client});
+        }
         for (const auto& control : form->controls()) {
             if (control->kind() == ControlKind::picture) {
-                all.push_back(&static_cast<const PictureBox&>(*control).surface());
+                all.push_back({form->name() + "." + control->name(),
+                               &static_cast<const PictureBox&>(*control).surface()});
             }
         }
     }
     return all;
 }
 
-void export_pictures(Program& program, int count) {
-    for (const Surface* surface : pictures(program)) {
-        const QSizeF size(export_side, export_side);
-        if (count % 8 == 0) {
-            QBuffer svg;
-            QSvgGenerator generator;
-            generator.setOutputDevice(&svg);
-            generator.setSize(size.toSize());
-            QPainter painter(&generator);
-            paint_display_list(painter, *surface, size);
-        } else {
-            QImage image(size.toSize(), QImage::Format_ARGB32_Premultiplied);
-            QPainter painter(&image);
-            paint_display_list(painter, *surface, size);
+// Copies the picture and reads the clipboard back: it must hold an image of the size copied.
+void copy(const Picture& picture, QSize pixels) {
+    const QImage image = render_image(*picture.surface, pixels);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setImage(image);
+    const QImage held = clipboard->image();
+    if (held.size() != pixels) {
+        throw std::runtime_error("copying " + picture.name + " at " +
+                                 std::to_string(pixels.width()) + "x" +
+                                 std::to_string(pixels.height()) + " left an image of " +
+                                 std::to_string(held.width()) + "x" +
+                                 std::to_string(held.height()) + " on the clipboard");
+    }
+}
+
+void save(const Picture& picture, PictureFormat format, QSize pixels) {
+    const QByteArray bytes = encode_picture(*picture.surface, format, pixels,
+                                            QString::fromStdString(picture.name));
+    if (bytes.isEmpty()) throw std::runtime_error("saving " + picture.name + " gave no bytes");
+}
+
+void export_pictures(Program& program, long& count) {
+    for (const Picture& picture : pictures(program)) {
+        const QSize pixels = size_with_longer_side(*picture.surface, export_side);
+        switch (count++ % 4) {
+            case 0: copy(picture, pixels); break;
+            case 1: save(picture, PictureFormat::png, pixels); break;
+            case 2: save(picture, PictureFormat::svg, pixels); break;
+            default: save(picture, PictureFormat::pdf, pixels); break;
         }
     }
 }
@@ -53,8 +77,8 @@ void export_pictures(Program& program, int count) {
 }  // namespace
 
 std::function<void(Program&)> picture_exporter(int& argc, char** argv) {
-    // Text needs a GUI application for its fonts; no display is needed for that. The soak's
-    // output is its report: Qt's notes are dropped.
+    // Text needs a GUI application for its fonts, and the clipboard one to hold it; no
+    // display is needed for either. The soak's output is its report: Qt's notes are dropped.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtCriticalMsg || type == QtFatalMsg) {
@@ -63,8 +87,9 @@ std::function<void(Program&)> picture_exporter(int& argc, char** argv) {
     });
     // The application lives as long as the exporter, which the soak's main owns.
     auto application = std::make_shared<QGuiApplication>(argc, argv);
-    return
-        [application, count = 0](Program& program) mutable { export_pictures(program, count++); };
+    return [application, count = 0L](Program& program) mutable {
+        export_pictures(program, count);
+    };
 }
 
 }  // namespace rainbow
