@@ -42,13 +42,16 @@ void LessonSession::start(const Lesson& lesson) {
     // The views go first: they show the program that is replaced.
     view_.reset();
     program_ = std::make_unique<Program>(screen_);
+    // Long computations run on a thread pool, those of a lesson's steps as well: a window made
+    // while the lesson is replayed keeps its runner, and Cancel must reach what it started.
+    // The views follow each result as it comes; none comes before they exist.
+    program_->set_background_work_factory([this] {
+        return std::make_unique<QtBackgroundWork>([this] {
+            if (view_) view_->sync();
+        });
+    });
     replay(*program_, lesson);
     view_ = std::make_unique<ProgramView>(*program_);
-    // Long computations run on a thread pool; the views follow each result as it comes. A
-    // lesson is replayed before this, so its computations run to the end as it is replayed.
-    ProgramView* view = view_.get();
-    program_->set_background_work_factory(
-        [view] { return std::make_unique<QtBackgroundWork>([view] { view->sync(); }); });
     view_->add_picture_action(save_);
     view_->add_picture_action(open_);
     connect(view_.get(), &ProgramView::ended, this, &LessonSession::ended);

@@ -8,10 +8,12 @@
 #include <sstream>
 
 #include "app/program.h"
+#include "app/lesson.h"
 #include "app/state_json.h"
 #include "app/step.h"
 #include "qt/lesson_session.h"
 #include "qt/picture_widget.h"
+#include "theory/theory_window.h"
 
 using namespace rainbow;
 
@@ -64,6 +66,28 @@ private slots:
         }
         QCOMPARE(second.save_action()->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
         QCOMPARE(second.open_action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    }
+
+    // A lesson that opens the theory window on small drops, starts the Lee diagram and cancels
+    // it. Opened, its computations run in the background like the user's did, so the Cancel
+    // reaches the diagram.
+    void lessonComputationsRunInTheBackgroundAndCancelReachesThem() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("lee.json");
+        const Lesson lesson{Screen{},
+                            {{Step::Action::click, "arxiki", "Command7", 0},
+                             {Step::Action::set, "theoria", "radius", 301},
+                             {Step::Action::click, "theoria", "lee_start", 0},
+                             {Step::Action::click, "theoria", "lee_cancel", 0}}};
+        QVERIFY(write_lesson_file(lesson, file.toStdString()));
+        LessonSession session(Screen{});
+        QString error;
+        QVERIFY2(session.open_lesson(file, &error), qPrintable(error));
+        TheoryWindow& theory = session.program().theoria();
+        QVERIFY(theory.lee_running());  // its end comes through the event loop
+        QTRY_VERIFY_WITH_TIMEOUT(!theory.lee_running(), 120000);
+        QVERIFY(theory.lee_rows_done() >= 1);
+        QVERIFY(theory.lee_rows_done() < std::size_t(TheoryWindow::lee_settings().rows));
     }
 
     void shortcutsOpenFileDialogs_data() {
