@@ -7,14 +7,13 @@
 #include <random>
 #include <sstream>
 
-#include <nlohmann/json.hpp>
-
 #include "app/lesson.h"
 #include "app/program.h"
 #include "app/state_json.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "soak/deferred_work.h"
+#include "soak/json_members.h"
 #include "soak/soak_checks.h"
 
 namespace rainbow {
@@ -28,15 +27,12 @@ std::string state_of(Program& program) {
 
 // The state without what depends on when background results came rather than on the steps:
 // the theory window's pictures of computed results and the progress of its Lee diagram.
-nlohmann::json state_of_steps(Program& program) {
-    nlohmann::json state = nlohmann::json::parse(state_of(program));
-    auto theory = state["forms"].find("theoria");
-    if (theory != state["forms"].end()) {
-        for (const char* picture : {"primary", "secondary", "band", "lee"}) {
-            (*theory)["pictures"].erase(picture);
-        }
-        (*theory)["controls"]["lee_progress"].erase("caption");
+std::string state_of_steps(Program& program) {
+    std::string state = state_of(program);
+    for (const char* picture : {"primary", "secondary", "band", "lee"}) {
+        blank_json_member(state, {"forms", "theoria", "pictures", picture});
     }
+    blank_json_member(state, {"forms", "theoria", "controls", "lee_progress", "caption"});
     return state;
 }
 
