@@ -18,8 +18,8 @@ const char* const usage =
     "usage: rainbow-soak [--events N] [--seed S] [--stats]\n"
     "Takes N random user events (default 1000) from seed S (default 1) on the program's\n"
     "windows and checks the program after each. Prints \"N events, K faults\", then the\n"
-    "seed and steps of each fault; --stats adds what the run held at most. Exits with 1 when\n"
-    "there are faults.\n";
+    "seed and steps of each fault; --stats adds what the run held at most and the processor\n"
+    "time by kind of event. Exits with 1 when there are faults.\n";
 
 template <class T>
 bool number(std::string_view text, T& value) {

@@ -49,9 +49,10 @@ struct SoakOptions {
 
 // Drives random user events across all the windows through take_step: scroll bars to random
 // values and to their ends, options, menu items and buttons (END only as the last event),
-// windows closed, steps the program must refuse, lessons saved and replayed on a fresh
-// program, exports, and fresh starts. After every event it checks that nothing threw, the
-// display lists, the labels against their controls, and memory.
+// windows closed, steps the program must refuse, lessons saved and opened again, exports,
+// and fresh starts. Long computations start in the background, as on the desktop, and run
+// when the user waits for them. After every event it checks that nothing threw, the display
+// lists, the labels against their controls, and memory.
 SoakReport run_soak(const SoakOptions& options);
 
 }  // namespace rainbow

@@ -19,13 +19,14 @@ Step click(const char* form, const char* control) {
 TEST(Soak, DrivesEveryKindOfEventWithoutFaults) {
     int exported = 0;
     SoakOptions options;
-    options.events = 150;
+    options.events = 1000;
     options.seed = 7;
     options.export_pictures = [&](Program&) { ++exported; };
     const SoakReport report = run_soak(options);
-    EXPECT_EQ(report.events, 150);
+    EXPECT_EQ(report.events, 1000);
     for (const auto& fault : report.faults) ADD_FAILURE() << fault.event << ": " << fault.what;
     EXPECT_GT(report.lessons_replayed, 0);
+    EXPECT_GT(report.jobs_run, 0);  // the theory window's pictures were checked complete
     EXPECT_GT(exported, 0);
     EXPECT_GT(report.most_picture_items, 0u);
 }
