@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
                   << " MiB; lessons replayed " << report.lessons_replayed << "; exports "
                   << report.exports << "; background jobs run " << report.jobs_run << '\n';
         std::vector<std::pair<std::string, rainbow::SoakReport::Cost>> costs(report.costs.begin(),
-                                                                            report.costs.end());
+                                                                             report.costs.end());
         std::sort(costs.begin(), costs.end(), [](const auto& a, const auto& b) {
             return a.second.cpu_seconds > b.second.cpu_seconds;
         });

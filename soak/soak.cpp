@@ -129,20 +129,29 @@ private:
     }
 
     void one_event() {
-        const int roll = below(1000);
-        kind_ = roll < 2    ? "restart"
-                : roll < 22 ? "lesson"
-                : roll < 42 ? "export"
-                : roll < 52 ? "refused"
-                : roll < 62 ? "close"
-                : roll < 62 + wait_per_mille ? "wait"
-                            : "control";
-        if (roll < 2) return restart();
-        if (roll < 22) return lesson_round_trip();
-        if (roll < 42) return export_pictures();
-        if (roll < 52) return refused_step();
-        if (roll < 62) return close_a_window();
-        if (roll < 62 + wait_per_mille) return wait_for_results();
+        // Events per thousand of each kind; the rest are steps on the controls.
+        struct Chance {
+            int per_mille;
+            const char* kind;
+            void (Soak::*event)();
+        };
+        static constexpr Chance chances[] = {
+            {2, "restart", &Soak::restart},
+            {20, "lesson", &Soak::lesson_round_trip},
+            {20, "export", &Soak::export_pictures},
+            {10, "refused", &Soak::refused_step},
+            {10, "close", &Soak::close_a_window},
+            {wait_per_mille, "wait", &Soak::wait_for_results},
+        };
+        int roll = below(1000);
+        for (const Chance& chance : chances) {
+            if (roll < chance.per_mille) {
+                kind_ = chance.kind;
+                return (this->*chance.event)();
+            }
+            roll -= chance.per_mille;
+        }
+        kind_ = "control";
         control_step();
     }
 

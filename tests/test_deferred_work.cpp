@@ -30,8 +30,8 @@ TEST(DeferredWork, HoldsJobsUntilSettledThenDeliversTheirStepsBeforeTheirEnding)
     EXPECT_EQ(done, std::vector<std::string>{"posted from the interface"});
     EXPECT_FALSE(work.idle());
     EXPECT_EQ(work.settle(), 1u);
-    EXPECT_EQ(done, (std::vector<std::string>{"posted from the interface", "job", "row 1",
-                                              "row 2", "ending"}));
+    EXPECT_EQ(done, (std::vector<std::string>{"posted from the interface", "job", "row 1", "row 2",
+                                              "ending"}));
     EXPECT_TRUE(work.idle());
     EXPECT_EQ(work.settle(), 0u);
 }

@@ -48,17 +48,16 @@ void copy(const Picture& picture, QSize pixels) {
     clipboard->setImage(image);
     const QImage held = clipboard->image();
     if (held.size() != pixels) {
-        throw std::runtime_error("copying " + picture.name + " at " +
-                                 std::to_string(pixels.width()) + "x" +
-                                 std::to_string(pixels.height()) + " left an image of " +
-                                 std::to_string(held.width()) + "x" +
-                                 std::to_string(held.height()) + " on the clipboard");
+        throw std::runtime_error(
+            "copying " + picture.name + " at " + std::to_string(pixels.width()) + "x" +
+            std::to_string(pixels.height()) + " left an image of " + std::to_string(held.width()) +
+            "x" + std::to_string(held.height()) + " on the clipboard");
     }
 }
 
 void save(const Picture& picture, PictureFormat format, QSize pixels) {
-    const QByteArray bytes = encode_picture(*picture.surface, format, pixels,
-                                            QString::fromStdString(picture.name));
+    const QByteArray bytes =
+        encode_picture(*picture.surface, format, pixels, QString::fromStdString(picture.name));
     if (bytes.isEmpty()) throw std::runtime_error("saving " + picture.name + " gave no bytes");
 }
 
@@ -87,9 +86,7 @@ std::function<void(Program&)> picture_exporter(int& argc, char** argv) {
     });
     // The application lives as long as the exporter, which the soak's main owns.
     auto application = std::make_shared<QGuiApplication>(argc, argv);
-    return [application, count = 0L](Program& program) mutable {
-        export_pictures(program, count);
-    };
+    return [application, count = 0L](Program& program) mutable { export_pictures(program, count); };
 }
 
 }  // namespace rainbow

@@ -7,8 +7,8 @@
 #include <QtTest>
 #include <sstream>
 
-#include "app/program.h"
 #include "app/lesson.h"
+#include "app/program.h"
 #include "app/state_json.h"
 #include "app/step.h"
 #include "qt/lesson_session.h"
