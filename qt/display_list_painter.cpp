@@ -260,8 +260,10 @@ private:
     double ascent_ = 0;
 };
 
-void play(QPainter& painter, const Surface& surface, QSizeF size, std::span<const Item> items,
-          Scale scale, bool erase, double min_text_pixels) {
+// Plays the items; with `erase` the area is first made white and `underlay`, if any, is drawn
+// over all of it.
+void play(QPainter& painter, QSizeF size, std::span<const Item> items, Scale scale, bool erase,
+          const QImage* underlay, double min_text_pixels) {
     if (size.isEmpty()) return;
     painter.save();
     const QRectF area(QPointF(0, 0), size);
@@ -270,7 +272,7 @@ void play(QPainter& painter, const Surface& surface, QSizeF size, std::span<cons
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     if (erase) {
         painter.fillRect(area, Qt::white);
-        if (const QImage* underlay = underlay_image(surface)) {
+        if (underlay != nullptr) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
             painter.drawImage(area, *underlay);
         }
@@ -286,13 +288,18 @@ void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size, 
                         double min_text_pixels) {
     const auto& items = surface.items();
     first = std::min(first, items.size());
-    play(painter, surface, size, std::span(items).subspan(first), scale_before(surface, first),
-         first == 0, min_text_pixels);
+    play(painter, size, std::span(items).subspan(first), scale_before(surface, first), first == 0,
+         underlay_image(surface), min_text_pixels);
 }
 
-void paint_items(QPainter& painter, const Surface& surface, QSizeF size,
+void paint_display_list_over(QPainter& painter, const Surface& surface, QSizeF size,
+                             const QImage& underlay, double min_text_pixels) {
+    play(painter, size, surface.items(), surface.base_scale(), true, &underlay, min_text_pixels);
+}
+
+void paint_items(QPainter& painter, const Surface& /*surface*/, QSizeF size,
                  std::span<const Item> items, Scale scale, double min_text_pixels) {
-    play(painter, surface, size, items, scale, false, min_text_pixels);
+    play(painter, size, items, scale, false, nullptr, min_text_pixels);
 }
 
 }  // namespace rainbow

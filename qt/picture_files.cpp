@@ -4,13 +4,13 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
 #include "forms/screen.h"
 #include "qt/banded_paint.h"
 #include "qt/display_list_painter.h"
+#include "qt/svg_picture.h"
 
 namespace rainbow {
 namespace {
@@ -27,23 +27,6 @@ QByteArray png_bytes(const Surface& surface, QSize pixels, double min_text_pixel
         return {};
     }
     return bytes;
-}
-
-QByteArray svg_bytes(const Surface& surface, QSize pixels, const QString& title,
-                     double min_text_pixels) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly)) return {};
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setTitle(title);
-    svg.setSize(pixels);
-    svg.setViewBox(QRectF(QPointF(0, 0), QSizeF(pixels)));
-    svg.setResolution(int(pdf_dots_per_inch));
-    QPainter painter;
-    if (!painter.begin(&svg)) return {};
-    paint_display_list(painter, surface, QSizeF(pixels), 0, min_text_pixels);
-    return painter.end() ? bytes : QByteArray();
 }
 
 QByteArray pdf_bytes(const Surface& surface, QSize pixels, const QString& title,
@@ -114,7 +97,8 @@ QByteArray encode_picture(const Surface& surface, PictureFormat format, QSize pi
     if (pixels.isEmpty() || natural_size(surface).isEmpty()) return {};
     switch (format) {
         case PictureFormat::png: return png_bytes(surface, pixels, min_text_pixels);
-        case PictureFormat::svg: return svg_bytes(surface, pixels, title, min_text_pixels);
+        case PictureFormat::svg:
+            return svg_picture(surface, pixels, title, int(pdf_dots_per_inch), min_text_pixels);
         case PictureFormat::pdf: return pdf_bytes(surface, pixels, title, min_text_pixels);
     }
     return {};

@@ -1,5 +1,6 @@
 #include "qt/raster_underlay.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -48,9 +49,27 @@ public:
 
 }  // namespace
 
-const QImage* underlay_image(const Surface& surface) {
+QByteArray RasterUnderlay::png_base64() const {
+    const std::lock_guard lock(encoding_);
+    // Painting on the image detaches it, which gives it a new cache key.
+    if (png_base64_.isEmpty() || encoded_key_ != image.cacheKey()) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        const bool saved = buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG");
+        png_base64_ = saved ? png.toBase64() : QByteArray();
+        encoded_key_ = image.cacheKey();
+    }
+    return png_base64_;
+}
+
+const RasterUnderlay* raster_underlay(const Surface& surface) {
     const auto* raster = dynamic_cast<const RasterUnderlay*>(surface.underlay());
-    return raster != nullptr && !raster->image.isNull() ? &raster->image : nullptr;
+    return raster != nullptr && !raster->image.isNull() ? raster : nullptr;
+}
+
+const QImage* underlay_image(const Surface& surface) {
+    const RasterUnderlay* raster = raster_underlay(surface);
+    return raster != nullptr ? &raster->image : nullptr;
 }
 
 void install_raster_baker() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
+#include <mutex>
 
 #include "forms/surface.h"
 
@@ -12,7 +14,20 @@ class RasterUnderlay : public Underlay {
 public:
     static constexpr int longest_side = 2048;
     QImage image;
+
+    // The image as a PNG file in base64, as an SVG file embeds it. Encoded at the first call
+    // and kept while the image stays as it is: a picture exported again and again after a
+    // bake pays for the encoding once. Safe to call from several threads.
+    QByteArray png_base64() const;
+
+private:
+    mutable std::mutex encoding_;
+    mutable qint64 encoded_key_ = 0;  // the image's cacheKey when it was encoded
+    mutable QByteArray png_base64_;
 };
+
+// The underlay of a surface, or null when nothing of it was baked.
+const RasterUnderlay* raster_underlay(const Surface& surface);
 
 // The image of a surface's underlay, or null when nothing of it was baked.
 const QImage* underlay_image(const Surface& surface);

@@ -1,0 +1,77 @@
+#include "qt/svg_picture.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include "qt/display_list_painter.h"
+#include "qt/raster_underlay.h"
+
+namespace rainbow {
+namespace {
+
+// How Qt's SVG writer embeds an image: as a PNG file in base64, in a data URL.
+constexpr char png_data_url[] = "data:image/png;base64,";
+
+// Draws the picture through Qt's SVG writer; with an `underlay` that image is drawn in place
+// of the surface's own.
+QByteArray generated(const Surface& surface, QSize pixels, const QString& title,
+                     int dots_per_inch, double min_text_pixels, const QImage* underlay) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) return {};
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setTitle(title);
+    svg.setSize(pixels);
+    svg.setViewBox(QRectF(QPointF(0, 0), QSizeF(pixels)));
+    svg.setResolution(dots_per_inch);
+    QPainter painter;
+    if (!painter.begin(&svg)) return {};
+    if (underlay != nullptr) {
+        paint_display_list_over(painter, surface, QSizeF(pixels), *underlay, min_text_pixels);
+    } else {
+        paint_display_list(painter, surface, QSizeF(pixels), 0, min_text_pixels);
+    }
+    return painter.end() ? bytes : QByteArray();
+}
+
+// A one-pixel image that stands where the underlay goes, and its data URL as Qt writes it.
+struct StandIn {
+    QImage image;
+    QByteArray url;
+    StandIn() : image(1, 1, QImage::Format_RGB32) {
+        image.fill(QColor(1, 2, 3));
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG")) {
+            url = png_data_url + png.toBase64();
+        }
+    }
+};
+
+}  // namespace
+
+QByteArray svg_picture(const Surface& surface, QSize pixels, const QString& title,
+                       int dots_per_inch, double min_text_pixels) {
+    const RasterUnderlay* raster = raster_underlay(surface);
+    if (raster == nullptr) {
+        return generated(surface, pixels, title, dots_per_inch, min_text_pixels, nullptr);
+    }
+    // Qt's writer would encode the whole underlay again at every export; it writes a stand-in
+    // instead, whose data is then replaced by the underlay's own encoding, kept from the last.
+    static const StandIn stand_in;
+    const QByteArray encoded = raster->png_base64();
+    QByteArray svg =
+        generated(surface, pixels, title, dots_per_inch, min_text_pixels, &stand_in.image);
+    const qsizetype at = stand_in.url.isEmpty() ? -1 : svg.indexOf(stand_in.url);
+    if (encoded.isEmpty() || at < 0) {
+        // A writer that embeds images some other way embeds the underlay itself.
+        return generated(surface, pixels, title, dots_per_inch, min_text_pixels, &raster->image);
+    }
+    const qsizetype data = at + qsizetype(sizeof(png_data_url) - 1);
+    return svg.replace(data, stand_in.url.size() - (data - at), encoded);
+}
+
+}  // namespace rainbow
