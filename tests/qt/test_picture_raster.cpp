@@ -2,8 +2,11 @@
 // painted the plain way, within antialiasing tolerance.
 #include <QImage>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QtTest>
 #include <functional>
+#include <thread>
+#include <vector>
 
 #include "app/program.h"
 #include "forms/form.h"
@@ -61,6 +64,31 @@ Surface& picture(Program& p, const char* form, const char* name) {
     Form& f = *p.find_form(form);
     return name == std::string_view("client") ? *f.client_surface()
                                               : f.get<PictureBox>(name).surface();
+}
+
+// The one image an SVG file embeds as a PNG data URL, decoded; null when it embeds none.
+QImage embedded_image(const QByteArray& svg, QByteArray* base64 = nullptr) {
+    const QByteArray url = "data:image/png;base64,";
+    const qsizetype at = svg.indexOf(url);
+    if (at < 0) return {};
+    const qsizetype from = at + url.size();
+    const QByteArray data = svg.mid(from, svg.indexOf('"', from) - from);
+    if (base64 != nullptr) *base64 = data;
+    return QImage::fromData(QByteArray::fromBase64(data), "PNG");
+}
+
+QImage rendered_svg(const QByteArray& svg, QSize pixels) {
+    QSvgRenderer renderer(svg);
+    if (!renderer.isValid()) return {};
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);  // the file must paint its own white
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    return image;
+}
+
+bool same_pixels(const QImage& a, const QImage& b) {
+    return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -165,6 +193,102 @@ private slots:
         raster.update(&s, QSize(side, side), 1.0);
         QVERIFY(raster.rebuilds() > 1);  // items it had not painted were baked
         QVERIFY(share_far_apart(expected, raster.image()) < 0.001);
+    }
+
+    // An SVG of a baked picture embeds the underlay once, as the pixels it holds now, under
+    // the listed items as vectors; it shows what the PNG of the same picture shows.
+    void svgEmbedsTheUnderlayOnceUnderTheItems_data() {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("drawing");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<bool>("baked");
+        QTest::newRow("one reflected drawing")
+            << "arxiki.Command6" << "kafstikh.Command2" << "kafstikh.eikona" << false;
+        QTest::newRow("reflected drawings, baked")
+            << "arxiki.Command6" << "kafstikh.Command2" << "kafstikh.eikona" << true;
+        QTest::newRow("ray crossings, baked")
+            << "arxiki.Command5" << "arxiki.Command5" << "cut_rays.client" << true;
+    }
+
+    void svgEmbedsTheUnderlayOnceUnderTheItems() {
+        QFETCH(QString, opener);
+        QFETCH(QString, drawing);
+        QFETCH(QString, picture);
+        QFETCH(bool, baked);
+        const auto press = [](Program& p, const QString& name) {
+            const auto parts = name.split('.');
+            click(p, qPrintable(parts[0]), qPrintable(parts[1]));
+        };
+        Program p;
+        install_raster_baker();
+        press(p, opener);
+        const auto parts = picture.split('.');
+        const Surface& s = ::picture(p, qPrintable(parts[0]), qPrintable(parts[1]));
+        press(p, drawing);
+        while (baked && s.baked_count() == 0) press(p, drawing);
+        Surface::set_baker(nullptr);
+        QVERIFY(!s.items().empty());
+
+        const QSize pixels = default_file_size(s);
+        const QByteArray svg = encode_picture(s, PictureFormat::svg, pixels, picture);
+        QCOMPARE(svg.count("<image"), baked ? 1 : 0);
+        QVERIFY(svg.count("<polyline") > 0);
+        if (baked) {
+            QByteArray base64;
+            const QImage embedded = embedded_image(svg, &base64);
+            QVERIFY(same_pixels(embedded, *underlay_image(s)));
+            QCOMPARE(base64, raster_underlay(s)->png_base64());
+            // The items drawn after the bake come after the image, so they lie over it.
+            QVERIFY(svg.lastIndexOf("<polyline") > svg.indexOf("<image"));
+        }
+        const QImage shown = rendered_svg(svg, pixels);
+        QVERIFY(!shown.isNull());
+        const double share = share_far_apart(render_image(s, pixels), shown);
+        QVERIFY2(share < 0.01, qPrintable(QString::number(share)));
+    }
+
+    // The underlay's encoding is kept between exports, never past a bake that changed it.
+    void svgAfterAnotherBakeShowsTheNewUnderlay() {
+        Program p;
+        install_raster_baker();
+        click(p, "arxiki", "Command6");
+        Surface& s = picture(p, "kafstikh", "eikona");
+        while (s.baked_count() == 0) click(p, "kafstikh", "Command2");
+        const QSize pixels = default_file_size(s);
+        const QByteArray first = encode_picture(s, PictureFormat::svg, pixels, "first");
+        QCOMPARE(encode_picture(s, PictureFormat::svg, pixels, "first"), first);
+
+        // A red diagonal, unlike anything baked so far, until some of it is baked too.
+        const std::size_t baked = s.baked_count();
+        const auto left = float(s.scale_left()), top = float(s.scale_top());
+        const auto right = float(left + s.scale_width()), bottom = float(top + s.scale_height());
+        while (s.baked_count() == baked) s.line(left, top, right, bottom, rgb(255, 0, 0));
+        Surface::set_baker(nullptr);
+        const QByteArray second = encode_picture(s, PictureFormat::svg, pixels, "second");
+        const QImage before = embedded_image(first), after = embedded_image(second);
+        QVERIFY(!same_pixels(before, after));
+        QVERIFY(same_pixels(after, *underlay_image(s)));
+    }
+
+    // Several threads asking for the encoding at once all get the whole of it.
+    void underlayEncodingIsSharedSafelyBetweenThreads() {
+        Program p;
+        install_raster_baker();
+        click(p, "arxiki", "Command5");
+        const Surface& s = picture(p, "cut_rays", "client");
+        while (s.baked_count() == 0) click(p, "arxiki", "Command5");
+        Surface::set_baker(nullptr);
+        const RasterUnderlay& underlay = *raster_underlay(s);
+        std::vector<QByteArray> seen(4);
+        std::vector<std::thread> threads;
+        for (QByteArray& bytes : seen) {
+            threads.emplace_back([&underlay, &bytes] { bytes = underlay.png_base64(); });
+        }
+        for (auto& t : threads) t.join();
+        for (const QByteArray& bytes : seen) {
+            QVERIFY(same_pixels(QImage::fromData(QByteArray::fromBase64(bytes), "PNG"),
+                                underlay.image));
+        }
     }
 };
 
