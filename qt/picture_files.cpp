@@ -1,15 +1,14 @@
 #include "qt/picture_files.h"
 
 #include <QBuffer>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
 
 #include "forms/screen.h"
 #include "qt/banded_paint.h"
 #include "qt/display_list_painter.h"
+#include "qt/pdf_picture.h"
 #include "qt/svg_picture.h"
 
 namespace rainbow {
@@ -17,7 +16,6 @@ namespace {
 
 constexpr int smallest_file_side = 600;
 constexpr double pdf_dots_per_inch = 96;
-constexpr double points_per_inch = 72;
 
 QByteArray png_bytes(const Surface& surface, QSize pixels, double min_text_pixels) {
     const QImage image = render_image(surface, pixels, min_text_pixels);
@@ -25,27 +23,6 @@ QByteArray png_bytes(const Surface& surface, QSize pixels, double min_text_pixel
     QBuffer buffer(&bytes);
     if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
         return {};
-    }
-    return bytes;
-}
-
-QByteArray pdf_bytes(const Surface& surface, QSize pixels, const QString& title,
-                     double min_text_pixels) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly)) return {};
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setTitle(title);
-        pdf.setCreator(QStringLiteral("rainbow"));
-        pdf.setResolution(int(pdf_dots_per_inch));
-        const QSizeF points = QSizeF(pixels) * (points_per_inch / pdf_dots_per_inch);
-        pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter;
-        if (!painter.begin(&pdf)) return {};
-        paint_display_list(painter, surface, QSizeF(pdf.width(), pdf.height()), 0, min_text_pixels);
-        if (!painter.end()) return {};
     }
     return bytes;
 }
@@ -99,7 +76,8 @@ QByteArray encode_picture(const Surface& surface, PictureFormat format, QSize pi
         case PictureFormat::png: return png_bytes(surface, pixels, min_text_pixels);
         case PictureFormat::svg:
             return svg_picture(surface, pixels, title, int(pdf_dots_per_inch), min_text_pixels);
-        case PictureFormat::pdf: return pdf_bytes(surface, pixels, title, min_text_pixels);
+        case PictureFormat::pdf:
+            return pdf_picture(surface, pixels, title, int(pdf_dots_per_inch), min_text_pixels);
     }
     return {};
 }

@@ -49,17 +49,38 @@ public:
 
 }  // namespace
 
-QByteArray RasterUnderlay::png_base64() const {
+QByteArray RasterUnderlay::encoded(Encoding& kept, const char* format, int quality,
+                                   bool base64) const {
     const std::lock_guard lock(encoding_);
     // Painting on the image detaches it, which gives it a new cache key.
-    if (png_base64_.isEmpty() || encoded_key_ != image.cacheKey()) {
-        QByteArray png;
-        QBuffer buffer(&png);
-        const bool saved = buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG");
-        png_base64_ = saved ? png.toBase64() : QByteArray();
-        encoded_key_ = image.cacheKey();
+    if (kept.bytes.isEmpty() || kept.key != image.cacheKey()) {
+        const QByteArray bytes = encoded_image(image, format, quality);
+        kept.bytes = base64 ? bytes.toBase64() : bytes;
+        kept.key = image.cacheKey();
     }
-    return png_base64_;
+    return kept.bytes;
+}
+
+QByteArray RasterUnderlay::png_base64() const { return encoded(png_, "PNG", -1, true); }
+
+QByteArray RasterUnderlay::pdf_jpeg() const {
+    return encoded(jpeg_, "JPEG", pdf_jpeg_quality, false);
+}
+
+QByteArray encoded_image(const QImage& image, const char* format, int quality) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format, quality)) return {};
+    return bytes;
+}
+
+const QImage& underlay_stand_in() {
+    static const QImage stand_in = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.fill(QColor(1, 2, 3));
+        return image;
+    }();
+    return stand_in;
 }
 
 const RasterUnderlay* raster_underlay(const Surface& surface) {

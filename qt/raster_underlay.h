@@ -19,12 +19,31 @@ public:
     // and kept while the image stays as it is: a picture exported again and again after a
     // bake pays for the encoding once. Safe to call from several threads.
     QByteArray png_base64() const;
+    // The image as a JPEG file of the quality Qt's PDF writer gives the images it embeds
+    // (`pdf_jpeg_quality`), kept alike.
+    QByteArray pdf_jpeg() const;
+    static constexpr int pdf_jpeg_quality = 94;
 
 private:
+    // An encoding of the image, and the image's cacheKey when it was made.
+    struct Encoding {
+        qint64 key = 0;
+        QByteArray bytes;
+    };
+    QByteArray encoded(Encoding& kept, const char* format, int quality, bool base64) const;
+
     mutable std::mutex encoding_;
-    mutable qint64 encoded_key_ = 0;  // the image's cacheKey when it was encoded
-    mutable QByteArray png_base64_;
+    mutable Encoding png_;
+    mutable Encoding jpeg_;
 };
+
+// An image as the bytes of a file of `format` ("PNG", "JPEG") at Qt's `quality`; empty when it
+// cannot be encoded.
+QByteArray encoded_image(const QImage& image, const char* format, int quality = -1);
+
+// A one-pixel image that a file writer draws where the underlay goes, so that it encodes one
+// pixel instead of the whole underlay; its encoding is then replaced by the underlay's own.
+const QImage& underlay_stand_in();
 
 // The underlay of a surface, or null when nothing of it was baked.
 const RasterUnderlay* raster_underlay(const Surface& surface);

@@ -37,20 +37,6 @@ QByteArray generated(const Surface& surface, QSize pixels, const QString& title,
     return painter.end() ? bytes : QByteArray();
 }
 
-// A one-pixel image that stands where the underlay goes, and its data URL as Qt writes it.
-struct StandIn {
-    QImage image;
-    QByteArray url;
-    StandIn() : image(1, 1, QImage::Format_RGB32) {
-        image.fill(QColor(1, 2, 3));
-        QByteArray png;
-        QBuffer buffer(&png);
-        if (buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG")) {
-            url = png_data_url + png.toBase64();
-        }
-    }
-};
-
 }  // namespace
 
 QByteArray svg_picture(const Surface& surface, QSize pixels, const QString& title,
@@ -59,19 +45,20 @@ QByteArray svg_picture(const Surface& surface, QSize pixels, const QString& titl
     if (raster == nullptr) {
         return generated(surface, pixels, title, dots_per_inch, min_text_pixels, nullptr);
     }
-    // Qt's writer would encode the whole underlay again at every export; it writes a stand-in
-    // instead, whose data is then replaced by the underlay's own encoding, kept from the last.
-    static const StandIn stand_in;
+    // Qt's writer would encode the whole underlay again at every export; it writes the
+    // stand-in instead, whose data is then replaced by the underlay's kept encoding.
+    static const QByteArray stand_in_url =
+        png_data_url + encoded_image(underlay_stand_in(), "PNG").toBase64();
     const QByteArray encoded = raster->png_base64();
     QByteArray svg =
-        generated(surface, pixels, title, dots_per_inch, min_text_pixels, &stand_in.image);
-    const qsizetype at = stand_in.url.isEmpty() ? -1 : svg.indexOf(stand_in.url);
+        generated(surface, pixels, title, dots_per_inch, min_text_pixels, &underlay_stand_in());
+    const qsizetype at = svg.indexOf(stand_in_url);
     if (encoded.isEmpty() || at < 0) {
         // A writer that embeds images some other way embeds the underlay itself.
         return generated(surface, pixels, title, dots_per_inch, min_text_pixels, &raster->image);
     }
     const qsizetype data = at + qsizetype(sizeof(png_data_url) - 1);
-    return svg.replace(data, stand_in.url.size() - (data - at), encoded);
+    return svg.replace(data, stand_in_url.size() - (data - at), encoded);
 }
 
 }  // namespace rainbow

@@ -126,6 +126,7 @@ struct ExportRegistration {
                 add("png", export_benchmark<export_png>);
                 add("svg", export_benchmark<export_svg>);
                 add("svg_after_drawing", export_benchmark<export_svg, true>);
+                add("pdf_after_drawing", export_benchmark<export_pdf, true>);
                 add("pdf", export_benchmark<export_pdf>);
             }
         }
