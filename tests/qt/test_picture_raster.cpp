@@ -1,8 +1,13 @@
 // Pixels painted in bands, wide lines and baked underlays, each compared with the picture
 // painted the plain way, within antialiasing tolerance.
 #include <QImage>
+#include <QBuffer>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 #include <thread>
@@ -87,8 +92,76 @@ QImage rendered_svg(const QByteArray& svg, QSize pixels) {
     return image;
 }
 
+// Where the cross-reference table of a PDF file is wrong: each entry in use must point at its
+// object ("N 0 obj"), and startxref at the table. Empty when all is right.
+QString broken_cross_references(const QByteArray& pdf) {
+    const qsizetype table = pdf.lastIndexOf("\nxref\n") + 1;
+    const qsizetype start = pdf.lastIndexOf("startxref\n");
+    if (table <= 0 || start < 0) return "no table";
+    if (pdf.mid(start + 10).split('\n').value(0).trimmed().toLongLong() != table) {
+        return "startxref";
+    }
+    const QList<QByteArray> head = pdf.mid(table).split('\n');
+    const int count = head.value(1).split(' ').value(1).toInt();
+    const qsizetype entries = table + head[0].size() + head[1].size() + 2;
+    QString broken;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray entry = pdf.mid(entries + 20 * i, 20);
+        if (entry.size() != 20 || entry[17] != 'n') continue;
+        const qsizetype at = entry.left(10).toLongLong();
+        if (!pdf.mid(at).startsWith(QByteArray::number(i) + " 0 obj")) {
+            broken += QString(" %1").arg(i);
+        }
+    }
+    return broken;
+}
+
+// The picture as Qt's PDF writer writes it, the underlay encoded by Qt: a page of `pixels` at
+// 96 dots per inch.
+QByteArray qt_pdf(const Surface& s, QSize pixels) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(96);
+    pdf.setPageSize(QPageSize(QSizeF(pixels) * 0.75, QPageSize::Point, {}, QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&pdf);
+    paint_display_list(painter, s, QSizeF(pdf.width(), pdf.height()));
+    painter.end();
+    return bytes;
+}
+
+// A PDF file painted by poppler at 96 dots per inch, or null when it cannot be.
+QImage rendered_pdf(const QByteArray& pdf) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("picture.pdf"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size()) return {};
+    file.close();
+    QProcess poppler;
+    poppler.start("pdftoppm", {"-r", "96", "-png", "-singlefile", file.fileName(),
+                               dir.filePath("picture")});
+    if (!poppler.waitForFinished(60000) || poppler.exitCode() != 0) return {};
+    return QImage(dir.filePath("picture.png"));
+}
+
 bool same_pixels(const QImage& a, const QImage& b) {
     return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+}
+
+// The picture after its opener and one drawing, or as many as it takes to bake some.
+const Surface& stacked(Program& p, const QString& opener, const QString& drawing,
+                       const QString& picture, bool baked) {
+    const auto press = [&p](const QString& name) {
+        const auto parts = name.split('.');
+        click(p, qPrintable(parts[0]), qPrintable(parts[1]));
+    };
+    press(opener);
+    const auto parts = picture.split('.');
+    const Surface& s = ::picture(p, qPrintable(parts[0]), qPrintable(parts[1]));
+    press(drawing);
+    while (baked && s.baked_count() == 0) press(drawing);
+    return s;
 }
 
 }  // namespace
@@ -215,17 +288,9 @@ private slots:
         QFETCH(QString, drawing);
         QFETCH(QString, picture);
         QFETCH(bool, baked);
-        const auto press = [](Program& p, const QString& name) {
-            const auto parts = name.split('.');
-            click(p, qPrintable(parts[0]), qPrintable(parts[1]));
-        };
         Program p;
         install_raster_baker();
-        press(p, opener);
-        const auto parts = picture.split('.');
-        const Surface& s = ::picture(p, qPrintable(parts[0]), qPrintable(parts[1]));
-        press(p, drawing);
-        while (baked && s.baked_count() == 0) press(p, drawing);
+        const Surface& s = stacked(p, opener, drawing, picture, baked);
         Surface::set_baker(nullptr);
         QVERIFY(!s.items().empty());
 
@@ -245,6 +310,40 @@ private slots:
         QVERIFY(!shown.isNull());
         const double share = share_far_apart(render_image(s, pixels), shown);
         QVERIFY2(share < 0.01, qPrintable(QString::number(share)));
+    }
+
+    // A PDF of a baked picture is whole: its cross-references point at its objects, it holds
+    // the underlay once, and it shows what the PNG of the same picture shows.
+    void pdfEmbedsTheUnderlayOnceUnderTheItems_data() { svgEmbedsTheUnderlayOnceUnderTheItems_data(); }
+
+    void pdfEmbedsTheUnderlayOnceUnderTheItems() {
+        QFETCH(QString, opener);
+        QFETCH(QString, drawing);
+        QFETCH(QString, picture);
+        QFETCH(bool, baked);
+        Program p;
+        install_raster_baker();
+        const Surface& s = stacked(p, opener, drawing, picture, baked);
+        Surface::set_baker(nullptr);
+
+        const QSize pixels = default_file_size(s);
+        const QByteArray pdf = encode_picture(s, PictureFormat::pdf, pixels, picture);
+        QCOMPARE(broken_cross_references(pdf), QString());
+        QCOMPARE(pdf.count("/Subtype /Image"), baked ? 1 : 0);
+        if (baked) {
+            const QImage& underlay = *underlay_image(s);
+            QVERIFY(pdf.contains(QString("/Width %1\n/Height %2\n")
+                                     .arg(underlay.width())
+                                     .arg(underlay.height())
+                                     .toLatin1()));
+            QVERIFY(pdf.contains("stream\n" + raster_underlay(s)->pdf_jpeg() + "\nendstream"));
+        }
+        // As Qt's PDF writer draws the picture with its underlay, up to JPEG's own noise.
+        const QImage shown = rendered_pdf(pdf), expected = rendered_pdf(qt_pdf(s, pixels));
+        QVERIFY(!shown.isNull());
+        QCOMPARE(shown.size(), expected.size());
+        const double share = share_far_apart(expected, shown, 16);
+        QVERIFY2(share < 0.0001, qPrintable(QString::number(share)));
     }
 
     // The underlay's encoding is kept between exports, never past a bake that changed it.
