@@ -293,8 +293,9 @@ void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size, 
 }
 
 void paint_display_list_over(QPainter& painter, const Surface& surface, QSizeF size,
-                             const QImage& underlay, double min_text_pixels) {
-    play(painter, size, surface.items(), surface.base_scale(), true, &underlay, min_text_pixels);
+                             const QImage* underlay, double min_text_pixels) {
+    if (underlay == nullptr) underlay = underlay_image(surface);
+    play(painter, size, surface.items(), surface.base_scale(), true, underlay, min_text_pixels);
 }
 
 void paint_items(QPainter& painter, const Surface& /*surface*/, QSizeF size,

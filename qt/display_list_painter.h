@@ -28,11 +28,11 @@ inline constexpr double reference_side_pixels = 810;
 void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size,
                         std::size_t first = 0, double min_text_pixels = 0);
 
-// As paint_display_list from the first item, with `underlay` drawn where the surface's baked
-// underlay goes: a writer that embeds the underlay's own encoding draws a stand-in there and
-// then puts the encoding in its place.
+// As paint_display_list from the first item, with `underlay` (unless null) drawn where the
+// surface's baked underlay goes: a writer that embeds the underlay's own encoding draws a
+// stand-in there and then puts the encoding in its place.
 void paint_display_list_over(QPainter& painter, const Surface& surface, QSizeF size,
-                             const QImage& underlay, double min_text_pixels = 0);
+                             const QImage* underlay, double min_text_pixels = 0);
 
 // Plays `items` of `surface` from `scale` on, over what the device holds.
 void paint_items(QPainter& painter, const Surface& surface, QSizeF size,

@@ -16,8 +16,8 @@ namespace {
 
 constexpr double points_per_inch = 72;
 
-// Draws the picture through Qt's PDF writer; with an `underlay` that image is drawn in place
-// of the surface's own.
+// Draws the picture through Qt's PDF writer, `underlay` (unless null) in place of the
+// surface's own.
 QByteArray generated(const Surface& surface, QSize pixels, const QString& title,
                      int dots_per_inch, double min_text_pixels, const QImage* underlay) {
     QByteArray bytes;
@@ -33,12 +33,8 @@ QByteArray generated(const Surface& surface, QSize pixels, const QString& title,
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter;
         if (!painter.begin(&pdf)) return {};
-        const QSizeF area(pdf.width(), pdf.height());
-        if (underlay != nullptr) {
-            paint_display_list_over(painter, surface, area, *underlay, min_text_pixels);
-        } else {
-            paint_display_list(painter, surface, area, 0, min_text_pixels);
-        }
+        paint_display_list_over(painter, surface, QSizeF(pdf.width(), pdf.height()), underlay,
+                                min_text_pixels);
         if (!painter.end()) return {};
     }
     return bytes;
@@ -144,26 +140,20 @@ QByteArray edited(const QByteArray& pdf, const std::vector<Edit>& edits) {
 
 QByteArray pdf_picture(const Surface& surface, QSize pixels, const QString& title,
                        int dots_per_inch, double min_text_pixels) {
-    const RasterUnderlay* raster = raster_underlay(surface);
-    if (raster == nullptr) {
-        return generated(surface, pixels, title, dots_per_inch, min_text_pixels, nullptr);
-    }
-    // Qt's writer would encode the whole underlay again at every export; it writes the
-    // stand-in instead, whose data is then replaced by the underlay's kept encoding.
+    // Qt's writer would encode the whole underlay again at every export.
     static const QByteArray stand_in =
         encoded_image(underlay_stand_in(), "JPEG", RasterUnderlay::pdf_jpeg_quality);
-    const QByteArray jpeg = raster->pdf_jpeg();
-    const QByteArray pdf =
-        generated(surface, pixels, title, dots_per_inch, min_text_pixels, &underlay_stand_in());
-    const auto edits = stand_in.isEmpty() || jpeg.isEmpty()
-                           ? std::vector<Edit>()
-                           : image_edits(pdf, stand_in, jpeg, raster->image.size());
-    QByteArray result = edits.empty() ? QByteArray() : edited(pdf, edits);
-    if (result.isEmpty()) {
-        // A writer that embeds images some other way embeds the underlay itself.
-        result = generated(surface, pixels, title, dots_per_inch, min_text_pixels, &raster->image);
-    }
-    return result;
+    return file_with_kept_underlay(
+        surface,
+        [&](const QImage* underlay) {
+            return generated(surface, pixels, title, dots_per_inch, min_text_pixels, underlay);
+        },
+        [](const QByteArray& pdf, const RasterUnderlay& raster) {
+            const QByteArray jpeg = raster.pdf_jpeg();
+            if (stand_in.isEmpty() || jpeg.isEmpty()) return QByteArray();
+            const auto edits = image_edits(pdf, stand_in, jpeg, raster.image.size());
+            return edits.empty() ? QByteArray() : edited(pdf, edits);
+        });
 }
 
 }  // namespace rainbow

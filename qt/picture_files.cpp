@@ -1,6 +1,5 @@
 #include "qt/picture_files.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -9,6 +8,7 @@
 #include "qt/banded_paint.h"
 #include "qt/display_list_painter.h"
 #include "qt/pdf_picture.h"
+#include "qt/raster_underlay.h"
 #include "qt/svg_picture.h"
 
 namespace rainbow {
@@ -19,12 +19,7 @@ constexpr double pdf_dots_per_inch = 96;
 
 QByteArray png_bytes(const Surface& surface, QSize pixels, double min_text_pixels) {
     const QImage image = render_image(surface, pixels, min_text_pixels);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-        return {};
-    }
-    return bytes;
+    return image.isNull() ? QByteArray() : encoded_image(image, "PNG");
 }
 
 }  // namespace

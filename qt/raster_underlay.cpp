@@ -83,6 +83,15 @@ const QImage& underlay_stand_in() {
     return stand_in;
 }
 
+QByteArray file_with_kept_underlay(
+    const Surface& surface, const std::function<QByteArray(const QImage*)>& write,
+    const std::function<QByteArray(const QByteArray&, const RasterUnderlay&)>& splice) {
+    const RasterUnderlay* raster = raster_underlay(surface);
+    if (raster == nullptr) return write(nullptr);
+    QByteArray file = splice(write(&underlay_stand_in()), *raster);
+    return file.isEmpty() ? write(&raster->image) : file;
+}
+
 const RasterUnderlay* raster_underlay(const Surface& surface) {
     const auto* raster = dynamic_cast<const RasterUnderlay*>(surface.underlay());
     return raster != nullptr && !raster->image.isNull() ? raster : nullptr;

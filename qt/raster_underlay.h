@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <functional>
 #include <mutex>
 
 #include "forms/surface.h"
@@ -44,6 +45,15 @@ QByteArray encoded_image(const QImage& image, const char* format, int quality = 
 // A one-pixel image that a file writer draws where the underlay goes, so that it encodes one
 // pixel instead of the whole underlay; its encoding is then replaced by the underlay's own.
 const QImage& underlay_stand_in();
+
+// A picture file written by `write`, which draws the image it is given where the underlay
+// goes (with null, the surface's own underlay, if any). For a baked surface the file is
+// written with the stand-in, and `splice` puts the underlay's kept encoding in its place;
+// when splice returns nothing (the file is not laid out as it expects), the file is written
+// again with the underlay itself.
+QByteArray file_with_kept_underlay(
+    const Surface& surface, const std::function<QByteArray(const QImage*)>& write,
+    const std::function<QByteArray(const QByteArray&, const RasterUnderlay&)>& splice);
 
 // The underlay of a surface, or null when nothing of it was baked.
 const RasterUnderlay* raster_underlay(const Surface& surface);

@@ -14,8 +14,8 @@ namespace {
 // How Qt's SVG writer embeds an image: as a PNG file in base64, in a data URL.
 constexpr char png_data_url[] = "data:image/png;base64,";
 
-// Draws the picture through Qt's SVG writer; with an `underlay` that image is drawn in place
-// of the surface's own.
+// Draws the picture through Qt's SVG writer, `underlay` (unless null) in place of the
+// surface's own.
 QByteArray generated(const Surface& surface, QSize pixels, const QString& title,
                      int dots_per_inch, double min_text_pixels, const QImage* underlay) {
     QByteArray bytes;
@@ -29,11 +29,7 @@ QByteArray generated(const Surface& surface, QSize pixels, const QString& title,
     svg.setResolution(dots_per_inch);
     QPainter painter;
     if (!painter.begin(&svg)) return {};
-    if (underlay != nullptr) {
-        paint_display_list_over(painter, surface, QSizeF(pixels), *underlay, min_text_pixels);
-    } else {
-        paint_display_list(painter, surface, QSizeF(pixels), 0, min_text_pixels);
-    }
+    paint_display_list_over(painter, surface, QSizeF(pixels), underlay, min_text_pixels);
     return painter.end() ? bytes : QByteArray();
 }
 
@@ -41,24 +37,21 @@ QByteArray generated(const Surface& surface, QSize pixels, const QString& title,
 
 QByteArray svg_picture(const Surface& surface, QSize pixels, const QString& title,
                        int dots_per_inch, double min_text_pixels) {
-    const RasterUnderlay* raster = raster_underlay(surface);
-    if (raster == nullptr) {
-        return generated(surface, pixels, title, dots_per_inch, min_text_pixels, nullptr);
-    }
-    // Qt's writer would encode the whole underlay again at every export; it writes the
-    // stand-in instead, whose data is then replaced by the underlay's kept encoding.
+    // Qt's writer would encode the whole underlay again at every export.
     static const QByteArray stand_in_url =
         png_data_url + encoded_image(underlay_stand_in(), "PNG").toBase64();
-    const QByteArray encoded = raster->png_base64();
-    QByteArray svg =
-        generated(surface, pixels, title, dots_per_inch, min_text_pixels, &underlay_stand_in());
-    const qsizetype at = svg.indexOf(stand_in_url);
-    if (encoded.isEmpty() || at < 0) {
-        // A writer that embeds images some other way embeds the underlay itself.
-        return generated(surface, pixels, title, dots_per_inch, min_text_pixels, &raster->image);
-    }
-    const qsizetype data = at + qsizetype(sizeof(png_data_url) - 1);
-    return svg.replace(data, stand_in_url.size() - (data - at), encoded);
+    return file_with_kept_underlay(
+        surface,
+        [&](const QImage* underlay) {
+            return generated(surface, pixels, title, dots_per_inch, min_text_pixels, underlay);
+        },
+        [](const QByteArray& svg, const RasterUnderlay& raster) {
+            const qsizetype at = svg.indexOf(stand_in_url);
+            const QByteArray encoded = raster.png_base64();
+            if (at < 0 || encoded.isEmpty()) return QByteArray();
+            const qsizetype data = at + qsizetype(sizeof(png_data_url) - 1);
+            return QByteArray(svg).replace(data, stand_in_url.size() - (data - at), encoded);
+        });
 }
 
 }  // namespace rainbow

@@ -149,18 +149,24 @@ bool same_pixels(const QImage& a, const QImage& b) {
     return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
 }
 
-// The picture after its opener and one drawing, or as many as it takes to bake some.
-const Surface& stacked(Program& p, const QString& opener, const QString& drawing,
-                       const QString& picture, bool baked) {
+// The picture of the test's row after its opener and one drawing, or as many drawings as it
+// takes to bake some.
+const Surface& stacked_row(Program& p) {
+    QFETCH(QString, opener);
+    QFETCH(QString, drawing);
+    QFETCH(QString, picture);
+    QFETCH(bool, baked);
     const auto press = [&p](const QString& name) {
         const auto parts = name.split('.');
         click(p, qPrintable(parts[0]), qPrintable(parts[1]));
     };
+    install_raster_baker();
     press(opener);
     const auto parts = picture.split('.');
     const Surface& s = ::picture(p, qPrintable(parts[0]), qPrintable(parts[1]));
     press(drawing);
     while (baked && s.baked_count() == 0) press(drawing);
+    Surface::set_baker(nullptr);
     return s;
 }
 
@@ -284,18 +290,13 @@ private slots:
     }
 
     void svgEmbedsTheUnderlayOnceUnderTheItems() {
-        QFETCH(QString, opener);
-        QFETCH(QString, drawing);
-        QFETCH(QString, picture);
-        QFETCH(bool, baked);
         Program p;
-        install_raster_baker();
-        const Surface& s = stacked(p, opener, drawing, picture, baked);
-        Surface::set_baker(nullptr);
+        const Surface& s = stacked_row(p);
+        QFETCH(bool, baked);
         QVERIFY(!s.items().empty());
 
         const QSize pixels = default_file_size(s);
-        const QByteArray svg = encode_picture(s, PictureFormat::svg, pixels, picture);
+        const QByteArray svg = encode_picture(s, PictureFormat::svg, pixels, "baked");
         QCOMPARE(svg.count("<image"), baked ? 1 : 0);
         QVERIFY(svg.count("<polyline") > 0);
         if (baked) {
@@ -313,21 +314,16 @@ private slots:
     }
 
     // A PDF of a baked picture is whole: its cross-references point at its objects, it holds
-    // the underlay once, and it shows what the PNG of the same picture shows.
+    // the underlay once, and it shows what Qt's own PDF of the picture shows.
     void pdfEmbedsTheUnderlayOnceUnderTheItems_data() { svgEmbedsTheUnderlayOnceUnderTheItems_data(); }
 
     void pdfEmbedsTheUnderlayOnceUnderTheItems() {
-        QFETCH(QString, opener);
-        QFETCH(QString, drawing);
-        QFETCH(QString, picture);
-        QFETCH(bool, baked);
         Program p;
-        install_raster_baker();
-        const Surface& s = stacked(p, opener, drawing, picture, baked);
-        Surface::set_baker(nullptr);
+        const Surface& s = stacked_row(p);
+        QFETCH(bool, baked);
 
         const QSize pixels = default_file_size(s);
-        const QByteArray pdf = encode_picture(s, PictureFormat::pdf, pixels, picture);
+        const QByteArray pdf = encode_picture(s, PictureFormat::pdf, pixels, "baked");
         QCOMPARE(broken_cross_references(pdf), QString());
         QCOMPARE(pdf.count("/Subtype /Image"), baked ? 1 : 0);
         if (baked) {
