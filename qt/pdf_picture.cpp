@@ -18,8 +18,8 @@ constexpr double points_per_inch = 72;
 
 // Draws the picture through Qt's PDF writer, `underlay` (unless null) in place of the
 // surface's own.
-QByteArray generated(const Surface& surface, QSize pixels, const QString& title,
-                     int dots_per_inch, double min_text_pixels, const QImage* underlay) {
+QByteArray generated(const Surface& surface, QSize pixels, const QString& title, int dots_per_inch,
+                     double min_text_pixels, const QImage* underlay) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return {};

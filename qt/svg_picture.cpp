@@ -16,8 +16,8 @@ constexpr char png_data_url[] = "data:image/png;base64,";
 
 // Draws the picture through Qt's SVG writer, `underlay` (unless null) in place of the
 // surface's own.
-QByteArray generated(const Surface& surface, QSize pixels, const QString& title,
-                     int dots_per_inch, double min_text_pixels, const QImage* underlay) {
+QByteArray generated(const Surface& surface, QSize pixels, const QString& title, int dots_per_inch,
+                     double min_text_pixels, const QImage* underlay) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return {};

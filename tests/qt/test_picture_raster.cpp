@@ -1,7 +1,7 @@
 // Pixels painted in bands, wide lines and baked underlays, each compared with the picture
 // painted the plain way, within antialiasing tolerance.
-#include <QImage>
 #include <QBuffer>
+#include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -139,8 +139,8 @@ QImage rendered_pdf(const QByteArray& pdf) {
     if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size()) return {};
     file.close();
     QProcess poppler;
-    poppler.start("pdftoppm", {"-r", "96", "-png", "-singlefile", file.fileName(),
-                               dir.filePath("picture")});
+    poppler.start("pdftoppm",
+                  {"-r", "96", "-png", "-singlefile", file.fileName(), dir.filePath("picture")});
     if (!poppler.waitForFinished(60000) || poppler.exitCode() != 0) return {};
     return QImage(dir.filePath("picture.png"));
 }
@@ -281,12 +281,15 @@ private slots:
         QTest::addColumn<QString>("drawing");
         QTest::addColumn<QString>("picture");
         QTest::addColumn<bool>("baked");
-        QTest::newRow("one reflected drawing")
-            << "arxiki.Command6" << "kafstikh.Command2" << "kafstikh.eikona" << false;
-        QTest::newRow("reflected drawings, baked")
-            << "arxiki.Command6" << "kafstikh.Command2" << "kafstikh.eikona" << true;
-        QTest::newRow("ray crossings, baked")
-            << "arxiki.Command5" << "arxiki.Command5" << "cut_rays.client" << true;
+        QTest::newRow("one reflected drawing") << "arxiki.Command6"
+                                               << "kafstikh.Command2"
+                                               << "kafstikh.eikona" << false;
+        QTest::newRow("reflected drawings, baked") << "arxiki.Command6"
+                                                   << "kafstikh.Command2"
+                                                   << "kafstikh.eikona" << true;
+        QTest::newRow("ray crossings, baked") << "arxiki.Command5"
+                                              << "arxiki.Command5"
+                                              << "cut_rays.client" << true;
     }
 
     void svgEmbedsTheUnderlayOnceUnderTheItems() {
@@ -315,7 +318,9 @@ private slots:
 
     // A PDF of a baked picture is whole: its cross-references point at its objects, it holds
     // the underlay once, and it shows what Qt's own PDF of the picture shows.
-    void pdfEmbedsTheUnderlayOnceUnderTheItems_data() { svgEmbedsTheUnderlayOnceUnderTheItems_data(); }
+    void pdfEmbedsTheUnderlayOnceUnderTheItems_data() {
+        svgEmbedsTheUnderlayOnceUnderTheItems_data();
+    }
 
     void pdfEmbedsTheUnderlayOnceUnderTheItems() {
         Program p;
