@@ -31,7 +31,10 @@ double Surface::own_growth() const {
 }
 
 double Surface::line_twips() const {
-    return growth_ == Growth{} ? line_height_twips : line_height_twips * own_growth();
+    // On the screen text never shrinks below the desktop's normal font, about the designed
+    // size: the lines keep room for that at least.
+    return growth_ == Growth{} ? line_height_twips
+                               : line_height_twips * std::max(1.0, own_growth());
 }
 
 Surface::Surface(double width_twips, double height_twips) {

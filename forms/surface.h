@@ -107,7 +107,7 @@ public:
     double own_growth() const;
     // The height of one printed line in twips of the surface, as printing lays text out: the
     // designed line for a picture of the default growth (the windows are laid out for it),
-    // and the line grown with the picture for any other.
+    // and the line grown with the picture for any other, never under the designed line.
     double line_twips() const;
 
     // The surface's size in twips, from its control's geometry. Until a user scale is set

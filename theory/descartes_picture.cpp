@@ -53,10 +53,10 @@ void draw_descartes_picture(Surface& surface, std::optional<double> central_inci
         for (const int k : {1, 2}) draw_curve(surface, m, k);
 
     // The rainbow angles, one line per material, in its colour: each print moves down a line.
-    surface.current_y = 218;
+    surface.current_y = 240;
     for (const Material& m : materials) {
         surface.fore_color = m.color;
-        surface.current_x = 22;
+        surface.current_x = 17;
         const double primary = scattering::rainbow_angle(m.index, 1) / degree;
         const double secondary = scattering::rainbow_angle(m.index, 2) / degree;
         surface.print(m.name + " n = " + format_number(m.index, "0.000") + ":  " +
