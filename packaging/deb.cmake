@@ -9,10 +9,12 @@ set(CPACK_PACKAGE_DESCRIPTION "A beam of light, parallel or from a point source,
 water or glass.\nThe program draws the drop and the rays, prints the angles of incidence \
 and of deviation\nand marks the ray of least deviation, the one that makes the rainbow. \
 It also shows\nthe constructions that fold at the rainbow ray, a composite rainbow, where \
-one refracted\nray is cut by another, and the caustics of a sphere.")
+one refracted\nray is cut by another, the caustics of a sphere, and the bow's brightness \
+and colours\nby rays, by Airy's theory and by the exact Lorenz-Mie theory.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY rainbow)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
