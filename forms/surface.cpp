@@ -21,8 +21,8 @@ bool finite(std::initializer_list<float> values) {
 }  // namespace
 
 double Growth::at(double width_pixels, double height_pixels) const {
-    const double side = longer_side ? std::max(width_pixels, height_pixels)
-                                    : std::min(width_pixels, height_pixels);
+    const double side =
+        longer_side ? std::max(width_pixels, height_pixels) : std::min(width_pixels, height_pixels);
     return reference_pixels > 0 ? side / reference_pixels : 1.0;
 }
 

@@ -44,7 +44,8 @@ TEST(BowMaxima, OneMarkPerBumpOnTheLitSideWhateverTheRipple) {
         double ripple;
     };
     for (const Row row : {Row{1, 0.0}, Row{1, 0.3}, Row{2, 0.0}, Row{2, 0.3}}) {
-        SCOPED_TRACE(::testing::Message() << "k = " << row.reflections << ", ripple " << row.ripple);
+        SCOPED_TRACE(::testing::Message()
+                     << "k = " << row.reflections << ", ripple " << row.ripple);
         const RippledBow bow = rippled_bow(row.reflections, row.ripple);
         const auto found =
             rippled_curve_maxima(bow.angles, bow.values, bow.bumps, 2.0, row.reflections);

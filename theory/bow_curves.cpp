@@ -58,7 +58,8 @@ void plot(Surface& surface, const std::vector<double>& angles, const std::vector
 void mark_maxima(Surface& surface, const std::vector<double>& maxima, double top, Rgb colour,
                  double from = 1.02, double to = 0.97) {
     surface.fore_color = colour;
-    for (const double a : maxima) surface.line(float(a), float(from * top), float(a), float(to * top));
+    for (const double a : maxima)
+        surface.line(float(a), float(from * top), float(a), float(to * top));
 }
 
 // The main maximum of a bow: of those on the lit side, the one nearest the bow of rays.
@@ -122,8 +123,8 @@ std::vector<double> curve_maxima(const std::vector<double>& angles,
 
 std::vector<double> rippled_curve_maxima(const std::vector<double>& angles,
                                          const std::vector<double>& values,
-                                         const std::vector<double>& guide_maxima,
-                                         double rays_deg, int reflections) {
+                                         const std::vector<double>& guide_maxima, double rays_deg,
+                                         int reflections) {
     const std::size_t count = std::min(angles.size(), values.size());
     if (count < 3) return {};
     // The spacing of the guide's maxima around an angle; the whole range without two of them.

@@ -44,8 +44,8 @@ std::vector<double> curve_maxima(const std::vector<double>& angles_deg,
 // either side, and lies on the lit side of the bow of rays at `rays_deg`.
 std::vector<double> rippled_curve_maxima(const std::vector<double>& angles_deg,
                                          const std::vector<double>& values,
-                                         const std::vector<double>& guide_maxima,
-                                         double rays_deg, int reflections);
+                                         const std::vector<double>& guide_maxima, double rays_deg,
+                                         int reflections);
 
 struct ShownTheories {
     bool geometric = true;

@@ -13,13 +13,13 @@ std::span<const ControlText> theory_texts();
 // The window's own words in the user's language: the captions of its controls and the words
 // printed in its pictures.
 struct TheoryWords {
-    std::string perpendicular, parallel, unpolarised;  // the polarisation
+    std::string perpendicular, parallel, unpolarised;     // the polarisation
     std::string theories, geometric, airy, exact, debye;  // the menu of theories
     std::string lee_start, lee_cancel;
-    std::string water, glass;                 // Descartes' curve
-    std::string primary_bow, secondary_bow;   // the brightness curves' captions
-    std::string rays;                         // where the bow of rays stands
-    std::string from_antisolar_point;         // the angle axis of the colours
+    std::string water, glass;                // Descartes' curve
+    std::string primary_bow, secondary_bow;  // the brightness curves' captions
+    std::string rays;                        // where the bow of rays stands
+    std::string from_antisolar_point;        // the angle axis of the colours
 };
 
 // The words through `translate`; an empty one gives them in English.

@@ -56,10 +56,10 @@ TheoryWindow::TheoryWindow(WindowHost& host)
       airy(form_.add<MenuItem>("airy", "theories", words_.airy, true)),
       exact(form_.add<MenuItem>("exact", "theories", words_.exact, true)),
       debye(form_.add<MenuItem>("debye", "theories", words_.debye, false)),
-      lee_start(
-          form_.add<CommandButton>("lee_start", Geometry{9240, 12000, 2400, 400}, words_.lee_start)),
-      lee_cancel(
-          form_.add<CommandButton>("lee_cancel", Geometry{11760, 12000, 2400, 400}, words_.lee_cancel)),
+      lee_start(form_.add<CommandButton>("lee_start", Geometry{9240, 12000, 2400, 400},
+                                         words_.lee_start)),
+      lee_cancel(form_.add<CommandButton>("lee_cancel", Geometry{11760, 12000, 2400, 400},
+                                          words_.lee_cancel)),
       lee_progress(form_.add<Label>("lee_progress", Geometry{14280, 12000, 3600, 400}, "")) {
     describe_controls(form_, theory_texts());
     for (PictureBox* picture : {&descartes, &primary, &secondary, &band, &lee})
@@ -259,8 +259,7 @@ void TheoryWindow::draw_lee() {
     const auto& s = lee_settings();
     draw_lee_diagram(
         lee.surface(), lee_rows_, s,
-        a >= s.smallest_um && a <= s.largest_um ? std::optional<double>(a) : std::nullopt,
-        words_);
+        a >= s.smallest_um && a <= s.largest_um ? std::optional<double>(a) : std::nullopt, words_);
 }
 
 void TheoryWindow::start_lee() {

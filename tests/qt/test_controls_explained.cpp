@@ -234,8 +234,12 @@ private slots:
         QTest::addColumn<QString>("lang");
         QTest::addColumn<QString>("cancel");
         QTest::addColumn<QString>("water");
-        QTest::newRow("en_US") << "en_US.UTF-8" << "Cancel" << "water n = 1.330";
-        QTest::newRow("el_GR") << "el_GR.UTF-8" << "Ακύρωση" << "νερό n = 1.330";
+        QTest::newRow("en_US") << "en_US.UTF-8"
+                               << "Cancel"
+                               << "water n = 1.330";
+        QTest::newRow("el_GR") << "el_GR.UTF-8"
+                               << "Ακύρωση"
+                               << "νερό n = 1.330";
     }
 
     void theTheoryWindowsOwnWordsFollowTheUsersLanguage() {
@@ -251,8 +255,8 @@ private slots:
         const QJsonObject controls = theoria["controls"].toObject();
         QCOMPARE(controls["lee_cancel"].toObject()["caption"].toString(), cancel);
         int found = 0;
-        for (const auto& item : theoria["pictures"].toObject()["descartes"].toObject()["items"]
-                                    .toArray())
+        for (const auto& item :
+             theoria["pictures"].toObject()["descartes"].toObject()["items"].toArray())
             found += item.toObject()["text"].toString().startsWith(water);
         QCOMPARE(found, 1);
     }
