@@ -40,11 +40,11 @@ Qt::PenStyle pen_style(int style) {
 // How wide a pen or a dot of the display list is drawn on one paint area.
 class PenScale {
 public:
-    PenScale(const QPainter& painter, QSizeF size) {
+    PenScale(const QPainter& painter, QSizeF size, const Growth& growth) {
         const double world = std::sqrt(std::fabs(painter.worldTransform().determinant()));
         const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
         device_pixels_ = world > 0 ? world * ratio : ratio;
-        growth_ = std::min(size.width(), size.height()) * device_pixels_ / reference_side_pixels;
+        growth_ = growth.at(size.width(), size.height()) * device_pixels_;
     }
     double device_pixels() const { return device_pixels_; }
     // A width of the list in whole device pixels, at least one.
@@ -118,11 +118,12 @@ Scale scale_before(const Surface& surface, std::size_t first) {
 
 class Player {
 public:
-    Player(QPainter& painter, QSizeF size, Scale scale, double min_text_pixels, QRectF visible)
+    Player(QPainter& painter, QSizeF size, Scale scale, const Growth& growth,
+           double min_text_pixels, QRectF visible)
         : painter_(painter),
           size_(size),
           scale_(scale),
-          pens_(painter, size),
+          pens_(painter, size, growth),
           bounds_(QRectF(QPointF(0, 0), size)
                       .adjusted(-clip_margin, -clip_margin, clip_margin, clip_margin)),
           visible_(visible),
@@ -277,7 +278,8 @@ void play(QPainter& painter, QSizeF size, std::span<const Item> items, Scale sca
             painter.drawImage(area, *underlay);
         }
     }
-    Player player(painter, size, scale, min_text_pixels, painter.clipBoundingRect());
+    Player player(painter, size, scale, surface.growth(), min_text_pixels,
+                  painter.clipBoundingRect());
     for (const Item& item : items) std::visit(player, item);
     painter.restore();
 }

@@ -9,6 +9,7 @@
 
 #include "app/lesson.h"
 #include "qt/background_work_qt.h"
+#include "qt/translations.h"
 
 namespace rainbow {
 namespace {
@@ -42,6 +43,7 @@ void LessonSession::start(const Lesson& lesson) {
     // The views go first: they show the program that is replaced.
     view_.reset();
     program_ = std::make_unique<Program>(screen_);
+    program_->set_translate(translate_core);
     replay(*program_, lesson);
     view_ = std::make_unique<ProgramView>(*program_);
     // Long computations run on a thread pool; the views follow each result as it comes. A
