@@ -263,8 +263,8 @@ private:
 
 // Plays the items; with `erase` the area is first made white and `underlay`, if any, is drawn
 // over all of it.
-void play(QPainter& painter, QSizeF size, std::span<const Item> items, Scale scale, bool erase,
-          const QImage* underlay, double min_text_pixels) {
+void play(QPainter& painter, const Surface& surface, QSizeF size, std::span<const Item> items,
+          Scale scale, bool erase, const QImage* underlay, double min_text_pixels) {
     if (size.isEmpty()) return;
     painter.save();
     const QRectF area(QPointF(0, 0), size);
@@ -290,19 +290,20 @@ void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size, 
                         double min_text_pixels) {
     const auto& items = surface.items();
     first = std::min(first, items.size());
-    play(painter, size, std::span(items).subspan(first), scale_before(surface, first), first == 0,
-         underlay_image(surface), min_text_pixels);
+    play(painter, surface, size, std::span(items).subspan(first), scale_before(surface, first),
+         first == 0, underlay_image(surface), min_text_pixels);
 }
 
 void paint_display_list_over(QPainter& painter, const Surface& surface, QSizeF size,
                              const QImage* underlay, double min_text_pixels) {
     if (underlay == nullptr) underlay = underlay_image(surface);
-    play(painter, size, surface.items(), surface.base_scale(), true, underlay, min_text_pixels);
+    play(painter, surface, size, surface.items(), surface.base_scale(), true, underlay,
+         min_text_pixels);
 }
 
-void paint_items(QPainter& painter, const Surface& /*surface*/, QSizeF size,
+void paint_items(QPainter& painter, const Surface& surface, QSizeF size,
                  std::span<const Item> items, Scale scale, double min_text_pixels) {
-    play(painter, size, items, scale, false, nullptr, min_text_pixels);
+    play(painter, surface, size, items, scale, false, nullptr, min_text_pixels);
 }
 
 }  // namespace rainbow
