@@ -82,6 +82,11 @@ public:
     }
     std::unique_ptr<BackgroundWork> background_work() override;
 
+    // The translator of the windows' new words, for windows created from now on (a window
+    // created before keeps its language).
+    void set_translate(Translate translate) { translate_ = std::move(translate); }
+    const Translate& translate() const override { return translate_; }
+
 private:
     Screen screen_;
     // One place per window of the program's list, empty until the window is created.
@@ -90,6 +95,7 @@ private:
     Form* focus_request_ = nullptr;
     std::vector<Step> steps_;
     std::function<std::unique_ptr<BackgroundWork>()> background_work_factory_;
+    Translate translate_;
 };
 
 }  // namespace rainbow

@@ -7,6 +7,11 @@
 
 namespace rainbow {
 
+std::string translate_text(const Translate& translate, std::string_view context,
+                           std::string_view source) {
+    return translate && !source.empty() ? translate(context, source) : std::string(source);
+}
+
 void describe_controls(Form& form, std::span<const ControlText> table) {
     for (const ControlText& row : table) {
         Description description{std::string(row.role), std::string(row.tooltip)};

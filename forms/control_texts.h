@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace rainbow {
@@ -14,6 +16,14 @@ struct ControlText {
     std::string_view role;
     std::string_view tooltip;
 };
+
+// Translates a text of the core into the user's language: (context, English source) -> text.
+// The context is the window's name. An empty Translate keeps the English.
+using Translate = std::function<std::string(std::string_view context, std::string_view source)>;
+
+// The text in the user's language, or the source itself when there is no translator.
+std::string translate_text(const Translate& translate, std::string_view context,
+                           std::string_view source);
 
 // Gives every control named in the table its role and tooltip. Throws std::logic_error for a
 // name the form does not have, so that a renamed control cannot lose its text unnoticed.

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "forms/color.h"
+#include "forms/control_texts.h"
 
 namespace rainbow {
 
@@ -98,9 +99,6 @@ private:
 
 // The shared settings as the member "settings", every one by its name.
 void write_settings_json(JsonOut& json, const Settings& settings);
-
-// Translates a text of the core into the user's language: (context, English source) -> text.
-using Translate = std::function<std::string(std::string_view context, std::string_view source)>;
 
 // A window as the member named after it: caption, shown state, its controls and the display
 // lists of its pictures (a window's own client area is the picture "client"). Numbers

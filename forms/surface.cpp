@@ -1,7 +1,10 @@
 #include "forms/surface.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
+
+#include "forms/screen.h"
 
 namespace rainbow {
 namespace {
@@ -16,6 +19,23 @@ bool finite(std::initializer_list<float> values) {
 }
 
 }  // namespace
+
+double Growth::at(double width_pixels, double height_pixels) const {
+    const double side =
+        longer_side ? std::max(width_pixels, height_pixels) : std::min(width_pixels, height_pixels);
+    return reference_pixels > 0 ? side / reference_pixels : 1.0;
+}
+
+double Surface::own_growth() const {
+    return growth_.at(width_twips_ / twips_per_pixel, height_twips_ / twips_per_pixel);
+}
+
+double Surface::line_twips() const {
+    // On the screen text never shrinks below the desktop's normal font, about the designed
+    // size: the lines keep room for that at least.
+    return growth_ == Growth{} ? line_height_twips
+                               : line_height_twips * std::max(1.0, own_growth());
+}
 
 Surface::Surface(double width_twips, double height_twips) {
     set_size_twips(width_twips, height_twips);
@@ -114,7 +134,7 @@ void Surface::print(std::string_view text) {
     // The text position moves to the start of the next line.
     const Scale s = current_scale();
     current_x = s.x1;
-    if (height_twips_ > 0) current_y += line_height_twips * s.height() / height_twips_;
+    if (height_twips_ > 0) current_y += line_twips() * s.height() / height_twips_;
 }
 
 void Surface::raise_texts(std::size_t first, Rgb color) {

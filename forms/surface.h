@@ -58,6 +58,19 @@ using Item = std::variant<ScaleItem, LineItem, CircleItem, PsetItem, TextItem>;
 
 class Surface;
 
+// How a picture's pens and text grow with the size it is painted at: in proportion to one of
+// its sides, at their designed sizes (a pen of width w is w pixels wide, the text 8.25 pt)
+// when that side is `reference_pixels` long. Most pictures grow with their shorter side, the
+// reference being the main picture of a 1920 x 1080 screen; a wide, short plot grows with its
+// longer side.
+struct Growth {
+    bool longer_side = false;
+    double reference_pixels = 810;
+    // The factor for a picture painted at that size, in pixels.
+    double at(double width_pixels, double height_pixels) const;
+    friend bool operator==(const Growth&, const Growth&) = default;
+};
+
 // The pixels that items baked out of a surface's display list became. The surface only keeps
 // them, under the items still listed; a player that knows pixels makes them and paints them.
 class Underlay {
@@ -86,6 +99,16 @@ public:
 
     Surface() = default;
     Surface(double width_twips, double height_twips);
+
+    // How the picture's pens and text grow (see Growth); the default is the windows' own.
+    void set_growth(const Growth& growth) { growth_ = growth; }
+    const Growth& growth() const { return growth_; }
+    // The growth of the picture painted at its own size.
+    double own_growth() const;
+    // The height of one printed line in twips of the surface, as printing lays text out: the
+    // designed line for a picture of the default growth (the windows are laid out for it),
+    // and the line grown with the picture for any other, never under the designed line.
+    double line_twips() const;
 
     // The surface's size in twips, from its control's geometry. Until a user scale is set
     // the coordinates are twips from the top-left corner, y downward.
@@ -163,6 +186,7 @@ private:
 
     double width_twips_ = 0;
     double height_twips_ = 0;
+    Growth growth_;
     std::optional<Scale> user_scale_;
     std::optional<Scale> base_user_scale_;
     std::vector<Item> items_;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "forms/background_work.h"
+#include "forms/control_texts.h"
 #include "forms/form.h"
 #include "forms/screen.h"
 #include "forms/settings.h"
@@ -36,6 +37,12 @@ public:
     virtual void open_window(std::string_view window) = 0;
     // Tells every other window that exists that the shared settings have changed.
     virtual void shared_settings_changed() {}
+    // The user's language: a window's own new words (not its designed captions) pass through
+    // it, with the window's name as the context. English by default.
+    virtual const Translate& translate() const {
+        static const Translate english;
+        return english;
+    }
     // A runner for a window's long computations: by default every job runs at once.
     virtual std::unique_ptr<BackgroundWork> background_work() {
         return std::make_unique<RunAtOnce>();

@@ -40,11 +40,11 @@ Qt::PenStyle pen_style(int style) {
 // How wide a pen or a dot of the display list is drawn on one paint area.
 class PenScale {
 public:
-    PenScale(const QPainter& painter, QSizeF size) {
+    PenScale(const QPainter& painter, QSizeF size, const Growth& growth) {
         const double world = std::sqrt(std::fabs(painter.worldTransform().determinant()));
         const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
         device_pixels_ = world > 0 ? world * ratio : ratio;
-        growth_ = std::min(size.width(), size.height()) * device_pixels_ / reference_side_pixels;
+        growth_ = growth.at(size.width(), size.height()) * device_pixels_;
     }
     double device_pixels() const { return device_pixels_; }
     // A width of the list in whole device pixels, at least one.
@@ -118,11 +118,12 @@ Scale scale_before(const Surface& surface, std::size_t first) {
 
 class Player {
 public:
-    Player(QPainter& painter, QSizeF size, Scale scale, double min_text_pixels, QRectF visible)
+    Player(QPainter& painter, QSizeF size, Scale scale, const Growth& growth,
+           double min_text_pixels, QRectF visible)
         : painter_(painter),
           size_(size),
           scale_(scale),
-          pens_(painter, size),
+          pens_(painter, size, growth),
           bounds_(QRectF(QPointF(0, 0), size)
                       .adjusted(-clip_margin, -clip_margin, clip_margin, clip_margin)),
           visible_(visible),
@@ -260,8 +261,10 @@ private:
     double ascent_ = 0;
 };
 
+// Plays the items; with `erase` the area is first made white and `underlay`, if any, is drawn
+// over all of it.
 void play(QPainter& painter, const Surface& surface, QSizeF size, std::span<const Item> items,
-          Scale scale, bool erase, double min_text_pixels) {
+          Scale scale, bool erase, const QImage* underlay, double min_text_pixels) {
     if (size.isEmpty()) return;
     painter.save();
     const QRectF area(QPointF(0, 0), size);
@@ -270,12 +273,13 @@ void play(QPainter& painter, const Surface& surface, QSizeF size, std::span<cons
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     if (erase) {
         painter.fillRect(area, Qt::white);
-        if (const QImage* underlay = underlay_image(surface)) {
+        if (underlay != nullptr) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
             painter.drawImage(area, *underlay);
         }
     }
-    Player player(painter, size, scale, min_text_pixels, painter.clipBoundingRect());
+    Player player(painter, size, scale, surface.growth(), min_text_pixels,
+                  painter.clipBoundingRect());
     for (const Item& item : items) std::visit(player, item);
     painter.restore();
 }
@@ -287,12 +291,19 @@ void paint_display_list(QPainter& painter, const Surface& surface, QSizeF size, 
     const auto& items = surface.items();
     first = std::min(first, items.size());
     play(painter, surface, size, std::span(items).subspan(first), scale_before(surface, first),
-         first == 0, min_text_pixels);
+         first == 0, underlay_image(surface), min_text_pixels);
+}
+
+void paint_display_list_over(QPainter& painter, const Surface& surface, QSizeF size,
+                             const QImage* underlay, double min_text_pixels) {
+    if (underlay == nullptr) underlay = underlay_image(surface);
+    play(painter, surface, size, surface.items(), surface.base_scale(), true, underlay,
+         min_text_pixels);
 }
 
 void paint_items(QPainter& painter, const Surface& surface, QSizeF size,
                  std::span<const Item> items, Scale scale, double min_text_pixels) {
-    play(painter, surface, size, items, scale, false, min_text_pixels);
+    play(painter, surface, size, items, scale, false, nullptr, min_text_pixels);
 }
 
 }  // namespace rainbow

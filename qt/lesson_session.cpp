@@ -9,6 +9,7 @@
 
 #include "app/lesson.h"
 #include "qt/background_work_qt.h"
+#include "qt/translations.h"
 
 namespace rainbow {
 namespace {
@@ -42,6 +43,7 @@ void LessonSession::start(const Lesson& lesson) {
     // The views go first: they show the program that is replaced.
     view_.reset();
     program_ = std::make_unique<Program>(screen_);
+    program_->set_translate(translate_core);
     // Long computations run on a thread pool, those of a lesson's steps as well: a window made
     // while the lesson is replayed keeps its runner, and Cancel must reach what it started.
     // The views follow each result as it comes; none comes before they exist.

@@ -1,70 +1,25 @@
 #include "qt/picture_files.h"
 
-#include <QBuffer>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
 #include "forms/screen.h"
 #include "qt/banded_paint.h"
 #include "qt/display_list_painter.h"
+#include "qt/pdf_picture.h"
+#include "qt/raster_underlay.h"
+#include "qt/svg_picture.h"
 
 namespace rainbow {
 namespace {
 
 constexpr int smallest_file_side = 600;
 constexpr double pdf_dots_per_inch = 96;
-constexpr double points_per_inch = 72;
 
 QByteArray png_bytes(const Surface& surface, QSize pixels, double min_text_pixels) {
     const QImage image = render_image(surface, pixels, min_text_pixels);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-        return {};
-    }
-    return bytes;
-}
-
-QByteArray svg_bytes(const Surface& surface, QSize pixels, const QString& title,
-                     double min_text_pixels) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly)) return {};
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setTitle(title);
-    svg.setSize(pixels);
-    svg.setViewBox(QRectF(QPointF(0, 0), QSizeF(pixels)));
-    svg.setResolution(int(pdf_dots_per_inch));
-    QPainter painter;
-    if (!painter.begin(&svg)) return {};
-    paint_display_list(painter, surface, QSizeF(pixels), 0, min_text_pixels);
-    return painter.end() ? bytes : QByteArray();
-}
-
-QByteArray pdf_bytes(const Surface& surface, QSize pixels, const QString& title,
-                     double min_text_pixels) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly)) return {};
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setTitle(title);
-        pdf.setCreator(QStringLiteral("rainbow"));
-        pdf.setResolution(int(pdf_dots_per_inch));
-        const QSizeF points = QSizeF(pixels) * (points_per_inch / pdf_dots_per_inch);
-        pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter;
-        if (!painter.begin(&pdf)) return {};
-        paint_display_list(painter, surface, QSizeF(pdf.width(), pdf.height()), 0, min_text_pixels);
-        if (!painter.end()) return {};
-    }
-    return bytes;
+    return image.isNull() ? QByteArray() : encoded_image(image, "PNG");
 }
 
 }  // namespace
@@ -114,8 +69,10 @@ QByteArray encode_picture(const Surface& surface, PictureFormat format, QSize pi
     if (pixels.isEmpty() || natural_size(surface).isEmpty()) return {};
     switch (format) {
         case PictureFormat::png: return png_bytes(surface, pixels, min_text_pixels);
-        case PictureFormat::svg: return svg_bytes(surface, pixels, title, min_text_pixels);
-        case PictureFormat::pdf: return pdf_bytes(surface, pixels, title, min_text_pixels);
+        case PictureFormat::svg:
+            return svg_picture(surface, pixels, title, int(pdf_dots_per_inch), min_text_pixels);
+        case PictureFormat::pdf:
+            return pdf_picture(surface, pixels, title, int(pdf_dots_per_inch), min_text_pixels);
     }
     return {};
 }

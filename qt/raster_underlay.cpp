@@ -1,5 +1,6 @@
 #include "qt/raster_underlay.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -48,9 +49,57 @@ public:
 
 }  // namespace
 
-const QImage* underlay_image(const Surface& surface) {
+QByteArray RasterUnderlay::encoded(Encoding& kept, const char* format, int quality,
+                                   bool base64) const {
+    const std::lock_guard lock(encoding_);
+    // Painting on the image detaches it, which gives it a new cache key.
+    if (kept.bytes.isEmpty() || kept.key != image.cacheKey()) {
+        const QByteArray bytes = encoded_image(image, format, quality);
+        kept.bytes = base64 ? bytes.toBase64() : bytes;
+        kept.key = image.cacheKey();
+    }
+    return kept.bytes;
+}
+
+QByteArray RasterUnderlay::png_base64() const { return encoded(png_, "PNG", -1, true); }
+
+QByteArray RasterUnderlay::pdf_jpeg() const {
+    return encoded(jpeg_, "JPEG", pdf_jpeg_quality, false);
+}
+
+QByteArray encoded_image(const QImage& image, const char* format, int quality) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format, quality)) return {};
+    return bytes;
+}
+
+const QImage& underlay_stand_in() {
+    static const QImage stand_in = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.fill(QColor(1, 2, 3));
+        return image;
+    }();
+    return stand_in;
+}
+
+QByteArray file_with_kept_underlay(
+    const Surface& surface, const std::function<QByteArray(const QImage*)>& write,
+    const std::function<QByteArray(const QByteArray&, const RasterUnderlay&)>& splice) {
+    const RasterUnderlay* raster = raster_underlay(surface);
+    if (raster == nullptr) return write(nullptr);
+    QByteArray file = splice(write(&underlay_stand_in()), *raster);
+    return file.isEmpty() ? write(&raster->image) : file;
+}
+
+const RasterUnderlay* raster_underlay(const Surface& surface) {
     const auto* raster = dynamic_cast<const RasterUnderlay*>(surface.underlay());
-    return raster != nullptr && !raster->image.isNull() ? &raster->image : nullptr;
+    return raster != nullptr && !raster->image.isNull() ? raster : nullptr;
+}
+
+const QImage* underlay_image(const Surface& surface) {
+    const RasterUnderlay* raster = raster_underlay(surface);
+    return raster != nullptr ? &raster->image : nullptr;
 }
 
 void install_raster_baker() {

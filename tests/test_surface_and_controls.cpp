@@ -74,6 +74,37 @@ TEST(Surface, PrintMovesDownOneLineInUserUnits) {
     EXPECT_NEAR(texts[1].y, 35 - 8, 1e-5);
 }
 
+TEST(Surface, TextAndPensGrowWithTheSideTheirGrowthNames) {
+    // A wide, short picture: 1800 x 300 pixels.
+    struct Row {
+        const char* name;
+        Growth growth;
+        double factor;      // at the picture's own size
+        double line_twips;  // one printed line
+    };
+    const Row rows[] = {
+        // The windows' own pictures keep the designed line, whatever their size.
+        {"shorter side against 810 px", Growth{}, 300.0 / 810, Surface::line_height_twips},
+        {"longer side against 900 px", Growth{true, 900}, 2.0, 2 * Surface::line_height_twips},
+        // Shrunk, it keeps room for the desktop's normal font, about the designed size.
+        {"longer side against 3600 px", Growth{true, 3600}, 0.5, Surface::line_height_twips},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Surface s(1800 * 15, 300 * 15);
+        s.set_growth(row.growth);
+        EXPECT_NEAR(s.own_growth(), row.factor, 1e-12);
+        EXPECT_NEAR(s.line_twips(), row.line_twips, 1e-9);
+        // Printing moves down by that line, in user units.
+        s.scale(0, 0, 1, 1);
+        s.print("one");
+        EXPECT_NEAR(s.current_y, row.line_twips / (300 * 15), 1e-9);
+    }
+    // A picture painted at another size grows by that size's side.
+    EXPECT_NEAR((Growth{true, 900}.at(450, 2000)), 2000.0 / 900, 1e-12);
+    EXPECT_NEAR((Growth{}.at(450, 2000)), 450.0 / 810, 1e-12);
+}
+
 TEST(Surface, RaisedTextsComeLastOnTheirBackingUnderTheirOwnScale) {
     Surface s(1000, 1000);
     s.scale(-10, 10, 10, -10);

@@ -105,6 +105,37 @@ TEST(TheoryWindow, OpensBelowWavesWithEveryPictureAndTheRainbowAngles) {
               std::size_t(scattering::BandSettings{}.columns) + 4 + 5);  // frame, ticks
 }
 
+TEST(TheoryWindow, ItsOwnWordsComeThroughTheProgramsTranslator) {
+    Program p;
+    p.set_translate([](std::string_view context, std::string_view source) {
+        return std::string(context) + "«" + std::string(source) + "»";
+    });
+    TheoryWindow& w = p.theoria();
+    opened_with_queue(w);
+    // The captions of its controls.
+    for (const Control* control : std::initializer_list<const Control*>{
+             &w.perpendicular, &w.parallel, &w.unpolarised, &w.theories, &w.geometric, &w.airy,
+             &w.exact, &w.debye, &w.lee_start, &w.lee_cancel}) {
+        SCOPED_TRACE(control->name());
+        EXPECT_EQ(control->caption.rfind("theoria«", 0), 0u) << control->caption;
+    }
+    // The words of its pictures; the window's own caption stays as designed.
+    struct Row {
+        const PictureBox* picture;
+        const char* prefix;
+    };
+    for (const Row row : {Row{&w.descartes, "theoria«water» n = 1.330"},
+                          Row{&w.descartes, "theoria«glass» n = 1.500"},
+                          Row{&w.primary, "theoria«|S|², primary bow»"},
+                          Row{&w.secondary, "theoria«|S|², secondary bow»"},
+                          Row{&w.band, "theoria«angle from the antisolar point (°)»"},
+                          Row{&w.lee, "theoria«angle from the antisolar point (°)»"}}) {
+        SCOPED_TRACE(row.prefix);
+        EXPECT_EQ(texts_starting_with(row.picture->surface(), row.prefix).size(), 1u);
+    }
+    EXPECT_EQ(w.form().caption, "Theory · Θεωρία");
+}
+
 TEST(TheoryWindow, MarkerFollowsTheMainWindowsCentralRay) {
     Program p;
     TheoryWindow& w = opened(p);

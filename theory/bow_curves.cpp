@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 
 #include "forms/format.h"
@@ -53,11 +54,23 @@ void plot(Surface& surface, const std::vector<double>& angles, const std::vector
     draw_polyline(surface, angles, clipped, dashed);
 }
 
-void mark_maxima(Surface& surface, const std::vector<double>& angles,
-                 const std::vector<double>& values, double top, Rgb colour) {
+// Short upright ticks at the angles, from `from` to `to` times the top of the plot.
+void mark_maxima(Surface& surface, const std::vector<double>& maxima, double top, Rgb colour,
+                 double from = 1.02, double to = 0.97) {
     surface.fore_color = colour;
-    for (const double a : curve_maxima(angles, values))
-        surface.line(float(a), float(1.02 * top), float(a), float(0.97 * top));
+    for (const double a : maxima)
+        surface.line(float(a), float(from * top), float(a), float(to * top));
+}
+
+// The main maximum of a bow: of those on the lit side, the one nearest the bow of rays.
+std::optional<double> main_maximum(const std::vector<double>& maxima, int reflections) {
+    if (maxima.empty()) return std::nullopt;
+    return reflections == 1 ? maxima.front() : maxima.back();
+}
+
+// The lit side of a bow: larger scattering angles for the primary, smaller for the secondary.
+bool on_lit_side(double angle, double rays_deg, int reflections) {
+    return reflections == 1 ? angle >= rays_deg : angle <= rays_deg;
 }
 
 }  // namespace
@@ -108,45 +121,86 @@ std::vector<double> curve_maxima(const std::vector<double>& angles,
     return found;
 }
 
-void draw_bow_picture(Surface& surface, const BowCurves& c, const ShownTheories& shown) {
+std::vector<double> rippled_curve_maxima(const std::vector<double>& angles,
+                                         const std::vector<double>& values,
+                                         const std::vector<double>& guide_maxima, double rays_deg,
+                                         int reflections) {
+    const std::size_t count = std::min(angles.size(), values.size());
+    if (count < 3) return {};
+    // The spacing of the guide's maxima around an angle; the whole range without two of them.
+    const auto spacing_at = [&](double angle) {
+        if (guide_maxima.size() < 2) return angles[count - 1] - angles[0];
+        const auto next = std::upper_bound(guide_maxima.begin(), guide_maxima.end(), angle);
+        const auto right = std::clamp(next, guide_maxima.begin() + 1, guide_maxima.end() - 1);
+        return *right - *(right - 1);
+    };
+    std::vector<double> found;
+    for (std::size_t j = 1; j + 1 < count; ++j) {
+        if (!on_lit_side(angles[j], rays_deg, reflections)) continue;
+        const double reach = 0.4 * spacing_at(angles[j]);
+        bool highest = true;
+        for (std::size_t i = j; highest && i-- > 0 && angles[j] - angles[i] <= reach;)
+            highest = values[i] < values[j];
+        for (std::size_t i = j + 1; highest && i < count && angles[i] - angles[j] <= reach; ++i)
+            highest = values[i] <= values[j];
+        if (highest) found.push_back(angles[j]);
+    }
+    return found;
+}
+
+void draw_bow_picture(Surface& surface, const BowCurves& c, const ShownTheories& shown,
+                      const TheoryWords& words) {
     surface.cls();
     double top = 0;
     for (const auto* curve : {&c.airy, &c.exact, &c.debye})
         for (const double v : *curve) top = std::max(top, v);
     top = top > 0 ? 1.15 * top : 1.0;
     const PlotFrame frame{c.angles_deg.front(), c.angles_deg.back(), 0.0, top};
-    draw_plot_axes(surface, frame, c.query.reflections == 1 ? 5.0 : 2.0, 0.0, "θ (°)",
-                   c.query.reflections == 1 ? "|S|², primary bow" : "|S|², secondary bow");
+    const int k = c.query.reflections;
+    draw_plot_axes(surface, frame, k == 1 ? 5.0 : 2.0, 0.0, "θ (°)",
+                   k == 1 ? words.primary_bow : words.secondary_bow);
 
+    // Where the bow of rays stands, and the maxima of the wave theories.
+    const double bow = sc::rainbow_ray(c.index, k).scattering_angle / degree;
     const auto& a = c.angles_deg;
+    const auto airy_maxima = curve_maxima(a, c.airy);
+    const auto exact_maxima = rippled_curve_maxima(a, c.exact, airy_maxima, bow, k);
     if (shown.geometric) plot(surface, a, c.geometric, top, geometric_colour, true);
-    if (shown.exact) plot(surface, a, c.exact, top, exact_colour, false);
+    if (shown.exact) {
+        plot(surface, a, c.exact, top, exact_colour, false);
+        mark_maxima(surface, exact_maxima, top, exact_colour, 0.95, 0.90);
+    }
     if (shown.debye) {
         plot(surface, a, c.debye, top, debye_colour, false);
-        mark_maxima(surface, a, c.debye, top, debye_colour);
+        mark_maxima(surface, curve_maxima(a, c.debye), top, debye_colour);
     }
     if (shown.airy) {
         plot(surface, a, c.airy, top, airy_colour, false);
-        mark_maxima(surface, a, c.airy, top, airy_colour);
+        mark_maxima(surface, airy_maxima, top, airy_colour);
     }
 
-    // Where the bow of rays stands, and the main maximum of Airy's curve.
-    const double bow = sc::rainbow_ray(c.index, c.query.reflections).scattering_angle / degree;
     surface.fore_color = geometric_colour;
     surface.draw_style = LineStyle::dotted;
     surface.line(float(bow), 0.0f, float(bow), float(top));
     surface.draw_style = LineStyle::solid;
-    const auto airy_maxima = curve_maxima(a, c.airy);
-    surface.current_x = frame.left + 0.02 * (frame.right - frame.left);
+    // One line each, down from the top: each print moves to the next line.
+    const double left = frame.left + 0.02 * (frame.right - frame.left);
+    surface.current_x = left;
     surface.current_y = 0.9 * top;
-    surface.print("n = " + format_number(c.index, "0.0000") +
-                  ",  rays: " + format_number(bow, "0.00") + "°");
-    if (!airy_maxima.empty()) {
-        // The main maximum lies nearest the bow of rays, on the side of the rays.
-        const double main = c.query.reflections == 1 ? airy_maxima.front() : airy_maxima.back();
-        surface.fore_color = airy_colour;
-        surface.current_x = frame.left + 0.02 * (frame.right - frame.left);
-        surface.print("Airy: " + format_number(main, "0.00") + "°");
+    surface.print("n = " + format_number(c.index, "0.0000") + ",  " + words.rays + ": " +
+                  format_number(bow, "0.00") + "°");
+    const struct {
+        bool shown;
+        std::optional<double> main;
+        Rgb colour;
+        std::string name;
+    } mains[] = {{shown.airy, main_maximum(airy_maxima, k), airy_colour, words.airy},
+                 {shown.exact, main_maximum(exact_maxima, k), exact_colour, "Mie"}};
+    for (const auto& m : mains) {
+        if (!m.shown || !m.main) continue;
+        surface.fore_color = m.colour;
+        surface.current_x = left;
+        surface.print(m.name + ": " + format_number(*m.main, "0.00") + "°");
     }
     surface.fore_color = black;
 }

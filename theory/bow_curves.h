@@ -6,6 +6,7 @@
 
 #include "forms/surface.h"
 #include "scattering/parallel.h"
+#include "theory/theory_texts.h"
 
 namespace rainbow {
 
@@ -37,6 +38,15 @@ BowCurves compute_bow_curves(const BowQuery& query, const scattering::ParallelFo
 std::vector<double> curve_maxima(const std::vector<double>& angles_deg,
                                  const std::vector<double>& values);
 
+// The main bow and the supernumeraries of the exact curve. Light reflected outside the drop
+// interferes with the bow and rides on it as a fine ripple, so a ripple's crest counts only
+// when it is the highest point within 0.4 of the local spacing of `guide_maxima` (Airy's) on
+// either side, and lies on the lit side of the bow of rays at `rays_deg`.
+std::vector<double> rippled_curve_maxima(const std::vector<double>& angles_deg,
+                                         const std::vector<double>& values,
+                                         const std::vector<double>& guide_maxima, double rays_deg,
+                                         int reflections);
+
 struct ShownTheories {
     bool geometric = true;
     bool airy = true;
@@ -51,7 +61,9 @@ inline constexpr Rgb exact_colour = rgb(255, 0, 0);
 inline constexpr Rgb debye_colour = rgb(0, 150, 0);
 
 // Plots the curves chosen, scaled to the brightest wave-optics curve, marks the maxima of
-// Airy's and of the Debye curve, and prints where the main maximum of each stands.
-void draw_bow_picture(Surface& surface, const BowCurves& curves, const ShownTheories& shown);
+// Airy's, of the exact and of the Debye curve, and prints where the bow of rays and the main
+// maxima of Airy's and of the exact curve stand.
+void draw_bow_picture(Surface& surface, const BowCurves& curves, const ShownTheories& shown,
+                      const TheoryWords& words);
 
 }  // namespace rainbow

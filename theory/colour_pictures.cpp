@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "forms/format.h"
+#include "forms/screen.h"
 #include "theory/plot_axes.h"
 
 namespace rainbow {
@@ -13,22 +14,25 @@ Rgb display_colour(const scattering::Rgb& c) {
     return rgb(channel(c[0]), channel(c[1]), channel(c[2]));
 }
 
-// A pen wide enough, in pixels, to cover one step of the user scale along x or y.
+// A pen wide enough to cover one step of the user scale along x or y, at the picture's own
+// size and therefore at any size it is painted at (pens grow with the picture).
 int pen_for(const Surface& surface, double step, bool along_x) {
-    const double pixels_per_twip = 1.0 / 15.0;
     const double extent = along_x ? surface.width_twips() : surface.height_twips();
     const double span = std::abs(along_x ? surface.scale_width() : surface.scale_height());
-    if (span <= 0 || extent <= 0) return 1;
-    return std::max(1, int(std::ceil(step / span * extent * pixels_per_twip)) + 1);
+    const double growth = surface.own_growth();
+    if (span <= 0 || extent <= 0 || growth <= 0) return 1;
+    const double pixels = step / span * extent / twips_per_pixel;
+    return std::max(1, int(std::ceil(pixels / growth)) + 1);
 }
 
 }  // namespace
 
-void draw_colour_band(Surface& surface, const scattering::ColourBand& band) {
+void draw_colour_band(Surface& surface, const scattering::ColourBand& band,
+                      const TheoryWords& words) {
     surface.cls();
     if (band.angles_deg.size() < 2) return;
     const PlotFrame frame{band.angles_deg.front(), band.angles_deg.back(), 0.0, 1.0};
-    draw_plot_axes(surface, frame, 5.0, 0.0, "angle from the antisolar point (°)",
+    draw_plot_axes(surface, frame, 5.0, 0.0, words.from_antisolar_point,
                    "a = " + format_number(band.radius_um, "0") + " µm");
     const double step = band.angles_deg[1] - band.angles_deg[0];
     surface.draw_width = pen_for(surface, step, true);
@@ -41,11 +45,13 @@ void draw_colour_band(Surface& surface, const scattering::ColourBand& band) {
 
 void draw_lee_diagram(Surface& surface, const std::vector<scattering::ColourBand>& rows,
                       const scattering::LeeSettings& settings,
-                      std::optional<double> marked_radius_um) {
+                      std::optional<double> marked_radius_um, const TheoryWords& words) {
     surface.cls();
     const double bottom = std::log10(settings.smallest_um), top = std::log10(settings.largest_um);
-    const PlotFrame frame{settings.band.from_deg, settings.band.to_deg, bottom, top};
-    draw_plot_axes(surface, frame, 5.0, 1.0, "angle from the antisolar point (°)", "log10(a / µm)");
+    // A line of room above the rows, so that they do not cover the caption.
+    const PlotFrame frame{settings.band.from_deg, settings.band.to_deg, bottom,
+                          top + 0.1 * (top - bottom)};
+    draw_plot_axes(surface, frame, 5.0, 1.0, words.from_antisolar_point, "log10(a / µm)");
     for (const auto& row : rows) draw_lee_row(surface, row, settings);
     if (marked_radius_um) {
         const float y = float(std::log10(*marked_radius_um));

@@ -19,7 +19,7 @@ struct Material {
     double index;
     Rgb color;
     bool dashed;
-    const char* name;
+    std::string name;
 };
 
 void draw_curve(Surface& surface, const Material& material, int reflections) {
@@ -38,31 +38,30 @@ void draw_curve(Surface& surface, const Material& material, int reflections) {
 
 }  // namespace
 
-void draw_descartes_picture(Surface& surface, std::optional<double> central_incidence_deg) {
+void draw_descartes_picture(Surface& surface, std::optional<double> central_incidence_deg,
+                            const TheoryWords& words) {
     surface.cls();
     const PlotFrame frame{0, 90, 120, 370};
     draw_plot_axes(surface, frame, 10, 30, "i (°)", "D (°)");
     std::vector<Material> materials;
     for (const SpectralColour& c : water_spectrum)
-        materials.push_back({c.index, c.color, false, "water"});
+        materials.push_back({c.index, c.color, false, words.water});
     // Glass is drawn in red on the main window; dashed here to tell it from water's red.
-    materials.push_back({glass_index, rgb(255, 0, 0), true, "glass"});
+    materials.push_back({glass_index, rgb(255, 0, 0), true, words.glass});
 
     for (const Material& m : materials)
         for (const int k : {1, 2}) draw_curve(surface, m, k);
 
-    // The rainbow angles, one line per material, in its colour.
-    double y = 218;
+    // The rainbow angles, one line per material, in its colour: each print moves down a line.
+    surface.current_y = 240;
     for (const Material& m : materials) {
         surface.fore_color = m.color;
-        surface.current_x = 22;
-        surface.current_y = y;
+        surface.current_x = 17;
         const double primary = scattering::rainbow_angle(m.index, 1) / degree;
         const double secondary = scattering::rainbow_angle(m.index, 2) / degree;
-        surface.print(std::string(m.name) + " n = " + format_number(m.index, "0.000") + ":  " +
+        surface.print(m.name + " n = " + format_number(m.index, "0.000") + ":  " +
                       format_number(primary, "0.00") + "°,  " + format_number(secondary, "0.00") +
                       "°");
-        y -= 11;
     }
 
     if (central_incidence_deg) {

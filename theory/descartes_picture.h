@@ -4,12 +4,14 @@
 #include <optional>
 
 #include "forms/surface.h"
+#include "theory/theory_texts.h"
 
 namespace rainbow {
 
 // Draws the curves, marks each minimum and prints the rainbow angles: 180 - D_min for
 // the primary bow, D_min - 180 for the secondary. central_incidence_deg, when given, is the
 // incidence of the main window's central ray, marked across the curves.
-void draw_descartes_picture(Surface& surface, std::optional<double> central_incidence_deg);
+void draw_descartes_picture(Surface& surface, std::optional<double> central_incidence_deg,
+                            const TheoryWords& words);
 
 }  // namespace rainbow

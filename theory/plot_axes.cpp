@@ -10,14 +10,13 @@ namespace rainbow {
 void draw_plot_axes(Surface& surface, const PlotFrame& f, double x_step, double y_step,
                     const std::string& x_caption, const std::string& y_caption) {
     const double width = f.right - f.left, height = f.top - f.bottom;
-    // Room for a column of numbers at the left and two lines of text below, in twips of
-    // the picture, whatever its size.
+    // Room for a column of numbers at the left and two lines of text below, as wide and as
+    // tall as the picture's text.
+    const double text = surface.line_twips();
     const double below =
-        surface.height_twips() > 0
-            ? std::min(0.4, 2.3 * Surface::line_height_twips / surface.height_twips())
-            : 0.16;
+        surface.height_twips() > 0 ? std::min(0.4, 2.3 * text / surface.height_twips()) : 0.16;
     const double beside =
-        surface.width_twips() > 0 ? std::min(0.3, 650.0 / surface.width_twips()) : 0.1;
+        surface.width_twips() > 0 ? std::min(0.3, 3.3 * text / surface.width_twips()) : 0.1;
     const double total_height = height / (1.0 - below - 0.03);
     const double total_width = width / (1.0 - beside - 0.02);
     surface.scale(f.left - beside * total_width, f.top + 0.03 * total_height,

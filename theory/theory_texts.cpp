@@ -78,4 +78,28 @@ const ControlText texts[] = {
 
 std::span<const ControlText> theory_texts() { return texts; }
 
+TheoryWords theory_words(const Translate& translate) {
+    const auto t = [&translate](std::string_view english) {
+        return translate_text(translate, "theoria", english);
+    };
+    TheoryWords w;
+    w.perpendicular = t(QT_TRANSLATE_NOOP("theoria", "perpendicular"));
+    w.parallel = t(QT_TRANSLATE_NOOP("theoria", "parallel"));
+    w.unpolarised = t(QT_TRANSLATE_NOOP("theoria", "unpolarised"));
+    w.theories = t(QT_TRANSLATE_NOOP("theoria", "Theories"));
+    w.geometric = t(QT_TRANSLATE_NOOP("theoria", "Geometric optics"));
+    w.airy = t(QT_TRANSLATE_NOOP("theoria", "Airy"));
+    w.exact = t(QT_TRANSLATE_NOOP("theoria", "Mie (exact)"));
+    w.debye = t(QT_TRANSLATE_NOOP("theoria", "Debye, one term"));
+    w.lee_start = t(QT_TRANSLATE_NOOP("theoria", "Lee diagram"));
+    w.lee_cancel = t(QT_TRANSLATE_NOOP("theoria", "Cancel"));
+    w.water = t(QT_TRANSLATE_NOOP("theoria", "water"));
+    w.glass = t(QT_TRANSLATE_NOOP("theoria", "glass"));
+    w.primary_bow = t(QT_TRANSLATE_NOOP("theoria", "|S|², primary bow"));
+    w.secondary_bow = t(QT_TRANSLATE_NOOP("theoria", "|S|², secondary bow"));
+    w.rays = t(QT_TRANSLATE_NOOP("theoria", "rays"));
+    w.from_antisolar_point = t(QT_TRANSLATE_NOOP("theoria", "angle from the antisolar point (°)"));
+    return w;
+}
+
 }  // namespace rainbow

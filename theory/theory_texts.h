@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 #include "forms/control_texts.h"
 
@@ -8,5 +9,20 @@ namespace rainbow {
 
 // What each control of the theory window does, in English.
 std::span<const ControlText> theory_texts();
+
+// The window's own words in the user's language: the captions of its controls and the words
+// printed in its pictures.
+struct TheoryWords {
+    std::string perpendicular, parallel, unpolarised;     // the polarisation
+    std::string theories, geometric, airy, exact, debye;  // the menu of theories
+    std::string lee_start, lee_cancel;
+    std::string water, glass;                // Descartes' curve
+    std::string primary_bow, secondary_bow;  // the brightness curves' captions
+    std::string rays;                        // where the bow of rays stands
+    std::string from_antisolar_point;        // the angle axis of the colours
+};
+
+// The words through `translate`; an empty one gives them in English.
+TheoryWords theory_words(const Translate& translate = {});
 
 }  // namespace rainbow

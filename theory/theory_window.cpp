@@ -15,6 +15,10 @@ namespace {
 constexpr int radius_top = 2602;
 constexpr int radius_start = 2000;  // 500 um
 
+// The pictures are wide and short: their pens and text grow with their width, at the designed
+// sizes when they are about as wide as on a 1920 x 1080 screen.
+constexpr Growth plot_growth{true, 900};
+
 void print_waiting(Surface& surface, const char* what) {
     surface.cls();
     surface.scale(0, 0, 1, 1);
@@ -30,6 +34,7 @@ TheoryWindow::TheoryWindow(WindowHost& host)
     : host_(host),
       form_("theoria", "Theory · Θεωρία", Geometry{0, 0, 28800, 16200}),
       work_(host.background_work()),
+      words_(theory_words(host.translate())),
       descartes(form_.add<PictureBox>("descartes", Geometry{120, 120, 9000, 5000})),
       primary(form_.add<PictureBox>("primary", Geometry{9240, 120, 9000, 5000})),
       secondary(form_.add<PictureBox>("secondary", Geometry{9240, 5240, 9000, 5000})),
@@ -42,21 +47,23 @@ TheoryWindow::TheoryWindow(WindowHost& host)
       radius_label(form_.add<Label>("radius_label", Geometry{15360, 10400, 2400, 300}, "")),
       wavelength_label(form_.add<Label>("wavelength_label", Geometry{15360, 11000, 2400, 300}, "")),
       perpendicular(form_.add_option("perpendicular", Geometry{9240, 11500, 2400, 300},
-                                     "perpendicular", true)),
-      parallel(form_.add_option("parallel", Geometry{11760, 11500, 2400, 300}, "parallel")),
+                                     words_.perpendicular, true)),
+      parallel(form_.add_option("parallel", Geometry{11760, 11500, 2400, 300}, words_.parallel)),
       unpolarised(
-          form_.add_option("unpolarised", Geometry{14280, 11500, 2400, 300}, "unpolarised")),
-      theories(form_.add<Menu>("theories", "Theories")),
-      geometric(form_.add<MenuItem>("geometric", "theories", "Geometric optics", true)),
-      airy(form_.add<MenuItem>("airy", "theories", "Airy", true)),
-      exact(form_.add<MenuItem>("exact", "theories", "Mie (exact)", true)),
-      debye(form_.add<MenuItem>("debye", "theories", "Debye, one term", false)),
-      lee_start(
-          form_.add<CommandButton>("lee_start", Geometry{9240, 12000, 2400, 400}, "Lee diagram")),
-      lee_cancel(
-          form_.add<CommandButton>("lee_cancel", Geometry{11760, 12000, 2400, 400}, "Cancel")),
+          form_.add_option("unpolarised", Geometry{14280, 11500, 2400, 300}, words_.unpolarised)),
+      theories(form_.add<Menu>("theories", words_.theories)),
+      geometric(form_.add<MenuItem>("geometric", "theories", words_.geometric, true)),
+      airy(form_.add<MenuItem>("airy", "theories", words_.airy, true)),
+      exact(form_.add<MenuItem>("exact", "theories", words_.exact, true)),
+      debye(form_.add<MenuItem>("debye", "theories", words_.debye, false)),
+      lee_start(form_.add<CommandButton>("lee_start", Geometry{9240, 12000, 2400, 400},
+                                         words_.lee_start)),
+      lee_cancel(form_.add<CommandButton>("lee_cancel", Geometry{11760, 12000, 2400, 400},
+                                          words_.lee_cancel)),
       lee_progress(form_.add<Label>("lee_progress", Geometry{14280, 12000, 3600, 400}, "")) {
     describe_controls(form_, theory_texts());
+    for (PictureBox* picture : {&descartes, &primary, &secondary, &band, &lee})
+        picture->surface().set_growth(plot_growth);
     radius.large_change = 100;
     radius.small_change = 10;
     wavelength.large_change = 20;
@@ -165,7 +172,7 @@ void TheoryWindow::shared_settings_changed() {
 }
 
 void TheoryWindow::draw_descartes() {
-    draw_descartes_picture(descartes.surface(), host_.shared_settings().angle_theta);
+    draw_descartes_picture(descartes.surface(), host_.shared_settings().angle_theta, words_);
 }
 
 void TheoryWindow::update_labels() {
@@ -215,7 +222,7 @@ void TheoryWindow::draw_curves() {
             print_waiting(surface, "…");
             continue;
         }
-        draw_bow_picture(surface, found->second, shown_theories());
+        draw_bow_picture(surface, found->second, shown_theories(), words_);
     }
 }
 
@@ -244,7 +251,7 @@ void TheoryWindow::request_band() {
 
 void TheoryWindow::draw_band() {
     const auto found = bands_.find(radius.value());
-    if (found != bands_.end()) draw_colour_band(band.surface(), found->second);
+    if (found != bands_.end()) draw_colour_band(band.surface(), found->second, words_);
 }
 
 void TheoryWindow::draw_lee() {
@@ -252,7 +259,7 @@ void TheoryWindow::draw_lee() {
     const auto& s = lee_settings();
     draw_lee_diagram(
         lee.surface(), lee_rows_, s,
-        a >= s.smallest_um && a <= s.largest_um ? std::optional<double>(a) : std::nullopt);
+        a >= s.smallest_um && a <= s.largest_um ? std::optional<double>(a) : std::nullopt, words_);
 }
 
 void TheoryWindow::start_lee() {

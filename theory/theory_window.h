@@ -15,6 +15,7 @@
 #include "forms/window.h"
 #include "scattering/colour_band.h"
 #include "theory/bow_curves.h"
+#include "theory/theory_texts.h"
 
 namespace rainbow {
 
@@ -61,6 +62,7 @@ private:
     WindowHost& host_;
     Form form_;
     std::unique_ptr<BackgroundWork> work_;
+    TheoryWords words_;  // in the user's language
 
     // Results kept for the session: returning to a setting draws at once.
     using CurvesKey = std::tuple<int, int, int, int>;  // radius position, nm, polarisation, bow

@@ -230,6 +230,7 @@ void run_render(const RenderRequest& request, std::ostream& standard_output) {
         if (request.screen_given) lesson.screen = request.screen;
     }
     Program program(lesson.screen);
+    program.set_translate(translate_core);
     try {
         replay(program, lesson);
         for (const Step& step : request.steps) take_step(program, step);

@@ -568,5 +568,65 @@
         <source>How many rows of the Lee diagram are computed.</source>
         <translation>Πόσες γραμμές του διαγράμματος Lee έχουν υπολογιστεί.</translation>
     </message>
+    <message>
+        <source>perpendicular</source>
+        <translation>κάθετη</translation>
+    </message>
+    <message>
+        <source>parallel</source>
+        <translation>παράλληλη</translation>
+    </message>
+    <message>
+        <source>unpolarised</source>
+        <translation>χωρίς πόλωση</translation>
+    </message>
+    <message>
+        <source>Theories</source>
+        <translation>Θεωρίες</translation>
+    </message>
+    <message>
+        <source>Geometric optics</source>
+        <translation>Γεωμετρική οπτική</translation>
+    </message>
+    <message>
+        <source>Airy</source>
+        <translation>Airy</translation>
+    </message>
+    <message>
+        <source>Mie (exact)</source>
+        <translation>Mie (ακριβής)</translation>
+    </message>
+    <message>
+        <source>Debye, one term</source>
+        <translation>Debye, ένας όρος</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Ακύρωση</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>νερό</translation>
+    </message>
+    <message>
+        <source>glass</source>
+        <translation>γυαλί</translation>
+    </message>
+    <message>
+        <source>|S|², primary bow</source>
+        <translation>|S|², πρωτεύον τόξο</translation>
+    </message>
+    <message>
+        <source>|S|², secondary bow</source>
+        <translation>|S|², δευτερεύον τόξο</translation>
+    </message>
+    <message>
+        <source>rays</source>
+        <translation>ακτίνες</translation>
+    </message>
+    <message>
+        <source>angle from the antisolar point (°)</source>
+        <translation>γωνία από το αντιηλιακό σημείο (°)</translation>
+    </message>
 </context>
 </TS>

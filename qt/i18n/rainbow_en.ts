@@ -568,5 +568,65 @@
         <source>How many rows of the Lee diagram are computed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>perpendicular</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>parallel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unpolarised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geometric optics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Airy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mie (exact)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debye, one term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>|S|², primary bow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>|S|², secondary bow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>angle from the antisolar point (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMainWindow>
@@ -17,6 +18,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
+#include <map>
 
 #include "app/program.h"
 #include "forms/form.h"
@@ -47,14 +49,15 @@ QWidget* help_window() {
     return nullptr;
 }
 
-QJsonObject render_state(const QString& lang) {
+QJsonObject render_state(const QString& lang,
+                         const QStringList& steps = {"--click", "arxiki.Command5", "--click",
+                                                     "arxiki.Command6"}) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) env.remove(name);
     env.insert("LANG", lang);
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(RENDER_COMMAND),
-                  {"--click", "arxiki.Command5", "--click", "arxiki.Command6", "--json", "-"});
+    process.start(QStringLiteral(RENDER_COMMAND), steps + QStringList{"--json", "-"});
     process.waitForFinished(60000);
     if (process.exitCode() != 0) qWarning("%s", process.readAllStandardError().constData());
     return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
@@ -144,6 +147,9 @@ private slots:
         QTest::newRow("caustics window, Greek") << QLocale(QLocale::Greek) << "kafstikh"
                                                 << "Βοήθεια"
                                                 << "/el/kafstikh.html";
+        QTest::newRow("theory window, Greek") << QLocale(QLocale::Greek) << "theoria"
+                                              << "Βοήθεια"
+                                              << "/el/theoria.html";
     }
 
     void f1OpensTheHelpOnTheWindowsPage() {
@@ -154,12 +160,15 @@ private slots:
         install_translations(*QCoreApplication::instance(), locale);
         Program program;
         open_every_window(program);
+        if (form == "theoria") program.arxiki().Command7.click();
         ProgramView view(program);
         FormView* form_view = view.view_of(form.toStdString());
         QMainWindow* window = form_view->window();
         // A picture's context menu takes the window's own action: a second F1 action in the
         // window would make the key ambiguous, and neither would run.
-        QWidget* picture_widget = form_view->widget_for(form == "arxiki" ? "Picture1" : "eikona");
+        const std::map<QString, const char*> pictures{
+            {"arxiki", "Picture1"}, {"kafstikh", "eikona"}, {"theoria", "primary"}};
+        QWidget* picture_widget = form_view->widget_for(pictures.at(form));
         QCOMPARE(make_help_action(picture_widget), make_help_action(window));
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
@@ -196,7 +205,7 @@ private slots:
         }
         // The same pages in both languages.
         pages.sort();
-        QCOMPARE(pages.size(), 10);
+        QCOMPARE(pages.size(), 12);
         QCOMPARE(pages.filter("/el/").replaceInStrings("/el/", "/"),
                  pages.filter("/en/").replaceInStrings("/en/", "/"));
     }
@@ -217,6 +226,39 @@ private slots:
         for (const char* author : {"Descartes", "Newton", "Airy", "Nussenzveig", "Walker", "Lee"}) {
             QVERIFY2(text.contains(author), author);
         }
+    }
+
+    // The theory window's captions and picture words are its own, new texts: they follow the
+    // user's language, while the window's caption stays as designed.
+    void theTheoryWindowsOwnWordsFollowTheUsersLanguage_data() {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("cancel");
+        QTest::addColumn<QString>("water");
+        QTest::newRow("en_US") << "en_US.UTF-8"
+                               << "Cancel"
+                               << "water n = 1.330";
+        QTest::newRow("el_GR") << "el_GR.UTF-8"
+                               << "Ακύρωση"
+                               << "νερό n = 1.330";
+    }
+
+    void theTheoryWindowsOwnWordsFollowTheUsersLanguage() {
+        QFETCH(QString, lang);
+        QFETCH(QString, cancel);
+        QFETCH(QString, water);
+        const QJsonObject theoria = render_state(lang, {"--click", "arxiki.Command7"})
+                                        .value("forms")
+                                        .toObject()
+                                        .value("theoria")
+                                        .toObject();
+        QCOMPARE(theoria["caption"].toString(), QStringLiteral("Theory · Θεωρία"));
+        const QJsonObject controls = theoria["controls"].toObject();
+        QCOMPARE(controls["lee_cancel"].toObject()["caption"].toString(), cancel);
+        int found = 0;
+        for (const auto& item :
+             theoria["pictures"].toObject()["descartes"].toObject()["items"].toArray())
+            found += item.toObject()["text"].toString().startsWith(water);
+        QCOMPARE(found, 1);
     }
 
     void theJsonGivesEveryControlATooltipInTheUsersLanguage_data() {

@@ -271,6 +271,65 @@ private slots:
         QVERIFY(std::abs(ink_height(405, 11) - reference) <= 1);
     }
 
+    void aWidePlotGrowsItsTextAndPensWithItsWidth_data() {
+        QTest::addColumn<int>("width");  // of a picture six times as wide as it is tall
+        QTest::addColumn<int>("growth");
+        QTest::newRow("at its reference width") << 900 << 1;
+        QTest::newRow("twice as wide") << 1800 << 2;
+    }
+
+    void aWidePlotGrowsItsTextAndPensWithItsWidth() {
+        QFETCH(int, width);
+        QFETCH(int, growth);
+        const auto paint_plot = [](int side_x, int side_y, const Growth& g) {
+            Surface s(900 * 15, 150 * 15);
+            s.set_growth(g);
+            s.scale(0, 0, 900, 150);
+            s.line(0, 120, 900, 120, rgb(0, 0, 255));
+            s.current_x = 10;
+            s.current_y = 10;
+            s.print("ΘΩΣ|");
+            QImage image(side_x, side_y, QImage::Format_RGB32);
+            QPainter painter(&image);
+            paint_display_list(painter, s, QSizeF(side_x, side_y));
+            painter.end();
+            return image;
+        };
+        const auto ink_rows = [](const QImage& image, int columns, auto is_ink) {
+            int first = -1, last = -1;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < columns; ++x) {
+                    if (is_ink(image.pixelColor(x, y))) {
+                        if (first < 0) first = y;
+                        last = y;
+                        break;
+                    }
+                }
+            }
+            return last - first + 1;
+        };
+        const auto text_ink = [](QColor c) { return c.blue() < 128 && c.red() < 128; };
+        const auto blue = [](QColor c) { return c == QColor(Qt::blue); };
+        // The designed text, as a square picture at the reference side draws it.
+        Surface square(1500, 1500);
+        square.scale(0, 0, 100, 100);
+        square.current_x = 5;
+        square.current_y = 5;
+        square.print("ΘΩΣ|");
+        QImage reference(810, 810, QImage::Format_RGB32);
+        QPainter painter(&reference);
+        paint_display_list(painter, square, QSizeF(810, 810));
+        painter.end();
+        const int designed = ink_rows(reference, 200, text_ink);
+
+        const QImage plot = paint_plot(width, width / 6, Growth{true, 900});
+        QVERIFY(std::abs(ink_rows(plot, width / 8, text_ink) - growth * designed) <= growth);
+        QCOMPARE(ink_rows(plot.copy(width / 2, 0, 1, plot.height()), 1, blue), growth);
+        // Grown with its short side it would be a fraction of that.
+        QVERIFY(ink_rows(paint_plot(width, width / 6, Growth{}), width / 8, text_ink) <
+                growth * designed / 2);
+    }
+
     void imagesForFilesAreAtLeast600PixelsAndKeepTheShape() {
         Surface s(3000, 1500);  // 200 x 100 at 15 twips a pixel
         s.line(0, 750, 3000, 750, rgb(255, 0, 0));

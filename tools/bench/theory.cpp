@@ -66,7 +66,8 @@ void lee_diagram_full_redraw(benchmark::State& state) {
         rows.back().radius_um = radius;
     }
     rainbow::Surface surface(9000, 5000);
-    for (auto _ : state) rainbow::draw_lee_diagram(surface, rows, settings, 100.0);
+    const auto words = rainbow::theory_words();
+    for (auto _ : state) rainbow::draw_lee_diagram(surface, rows, settings, 100.0, words);
 }
 BENCHMARK(lee_diagram_full_redraw)->Unit(benchmark::kMillisecond);
 

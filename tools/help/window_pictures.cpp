@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     program.arxiki().arithaktinon.set_value(10);
     program.arxiki().Command5.click();
     program.arxiki().Command6.click();
+    program.arxiki().Command7.click();
     for (rainbow::Form* form : program.forms()) {
         if (form->name() != "kafstikh") continue;
         form->get<rainbow::CommandButton>("Command1").click();
