@@ -1,5 +1,6 @@
 #include "forms/json_writer.h"
 
+#include <optional>
 #include <variant>
 
 #include "forms/controls.h"
@@ -48,19 +49,30 @@ void write_pen(JsonOut& json, Rgb color, int width) {
 struct ItemWriter {
     JsonOut& json;
 
+    // The two points of a line, or the corners of a scale.
+    void write_corners(float x1, float y1, float x2, float y2) {
+        json.key("x1").value(x1);
+        json.key("y1").value(y1);
+        json.key("x2").value(x2);
+        json.key("y2").value(y2);
+    }
+    // A value the item may leave unset, written as null then.
+    template <typename T>
+    void write_optional(std::string_view key, const std::optional<T>& value) {
+        json.key(key);
+        if (value)
+            json.value(*value);
+        else
+            json.null();
+    }
+
     void operator()(const ScaleItem& s) {
         json.key("op").value("scale");
-        json.key("x1").value(s.x1);
-        json.key("y1").value(s.y1);
-        json.key("x2").value(s.x2);
-        json.key("y2").value(s.y2);
+        write_corners(s.x1, s.y1, s.x2, s.y2);
     }
     void operator()(const LineItem& l) {
         json.key("op").value("line");
-        json.key("x1").value(l.x1);
-        json.key("y1").value(l.y1);
-        json.key("x2").value(l.x2);
-        json.key("y2").value(l.y2);
+        write_corners(l.x1, l.y1, l.x2, l.y2);
         write_pen(json, l.color, l.width);
         json.key("style").value(l.style);
     }
@@ -71,21 +83,9 @@ struct ItemWriter {
         json.key("r").value(c.r);
         write_pen(json, c.color, c.width);
         json.key("style").value(c.style);
-        json.key("fill");
-        if (c.fill)
-            json.value(*c.fill);
-        else
-            json.null();
-        json.key("start");
-        if (c.start)
-            json.value(*c.start);
-        else
-            json.null();
-        json.key("end");
-        if (c.end)
-            json.value(*c.end);
-        else
-            json.null();
+        write_optional("fill", c.fill);
+        write_optional("start", c.start);
+        write_optional("end", c.end);
     }
     void operator()(const PsetItem& p) {
         json.key("op").value("pset");
