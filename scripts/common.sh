@@ -5,6 +5,18 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 
+# The command that runs a command as root: nothing for root, sudo for anyone else.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "Please run as root: $*" >&2
+        exit 1
+    fi
+}
+
 # Installs the Debian packages of the list that are not installed yet.
 install_missing() {
     local missing=() package
@@ -18,24 +30,45 @@ install_missing() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        if ! command -v sudo >/dev/null 2>&1; then
-            echo "Please install as root: apt-get install ${missing[*]}" >&2
-            exit 1
-        fi
-        sudo=(sudo)
-    fi
     echo "Installing ${missing[*]}"
-    "${sudo[@]}" apt-get update
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    as_root apt-get update
+    as_root env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# Generates the locales of the list (such as el_GR.UTF-8) that the system does not have yet,
+# with Debian's locales package: the language tests run under each of them.
+generate_locales() {
+    local missing=() name
+    for name in "$@"; do
+        # locale -a spells UTF-8 as utf8.
+        locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}" || missing+=("$name")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    command -v locale-gen >/dev/null 2>&1 || {
+        echo "Please generate the locales ${missing[*]}" >&2
+        return 0
+    }
+    echo "Generating the locales ${missing[*]}"
+    for name in "${missing[@]}"; do
+        as_root sed -i "s/^# *\(${name} UTF-8\)\$/\1/" /etc/locale.gen
+        grep -qx "${name} UTF-8" /etc/locale.gen ||
+            echo "${name} UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    done
+    as_root locale-gen
+}
+
 # What building the program needs, and what building its tests needs besides.
-program_packages=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-l10n-tools
-                  qt6-translations-l10n libbenchmark-dev nlohmann-json3-dev fonts-liberation)
-build_packages=("${program_packages[@]}" libgtest-dev googletest)
+# qt6-l10n-tools has lrelease and lupdate; qt6-tools-dev the CMake package that finds them.
+program_packages=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-tools-dev
+                  qt6-l10n-tools qt6-translations-l10n libbenchmark-dev nlohmann-json3-dev
+                  fonts-liberation)
+# The tests run Xvfb for real windows, poppler's pdfinfo and pdftoppm on exported PDFs, the
+# validators on the desktop entry and AppStream file, and switch between Greek and English.
+test_packages=(libgtest-dev googletest xvfb xauth clang-format desktop-file-utils appstream
+               poppler-utils locales)
+test_locales=(el_GR.UTF-8 en_US.UTF-8)
+build_packages=("${program_packages[@]}" "${test_packages[@]}")
 
 # Configures a tree: configure_tree DIR CMAKE-OPTIONS...
 configure_tree() {

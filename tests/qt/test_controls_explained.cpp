@@ -1,6 +1,7 @@
 // Tooltips, translations, accessibility and help: every control of every window explains
 // itself in English and in Greek, on the widgets, in the render command's JSON, and F1 opens
 // the help on the window's page.
+#include <locale.h>
 #include <QAction>
 #include <QApplication>
 #include <QDirIterator>
@@ -48,6 +49,22 @@ QWidget* help_window() {
     }
     return nullptr;
 }
+
+// Whether the C library has the locale (such as el_GR.UTF-8), which the render command then
+// follows for its decimal separator; Debian's locale-gen makes it.
+bool locale_exists(const QString& lang) {
+    const locale_t locale = newlocale(LC_ALL_MASK, lang.toUtf8().constData(), locale_t{});
+    if (locale == locale_t{}) return false;
+    freelocale(locale);
+    return true;
+}
+
+// The locale must be there: without it the program falls back to the C locale's format, and a
+// test would quietly check the wrong language's numbers.
+#define REQUIRE_LOCALE(lang)                                                             \
+    QVERIFY2(locale_exists(lang), qPrintable("the locale " + lang +                      \
+                                             " is missing: generate it with locale-gen " \
+                                             "(scripts/test does)"))
 
 QJsonObject render_state(const QString& lang,
                          const QStringList& steps = {"--click", "arxiki.Command5", "--click",
@@ -229,7 +246,8 @@ private slots:
     }
 
     // The theory window's captions and picture words are its own, new texts: they follow the
-    // user's language, while the window's caption stays as designed.
+    // user's language, numbers its decimal separator, while the window's caption stays as
+    // designed.
     void theTheoryWindowsOwnWordsFollowTheUsersLanguage_data() {
         QTest::addColumn<QString>("lang");
         QTest::addColumn<QString>("cancel");
@@ -239,13 +257,14 @@ private slots:
                                << "water n = 1.330";
         QTest::newRow("el_GR") << "el_GR.UTF-8"
                                << "Ακύρωση"
-                               << "νερό n = 1.330";
+                               << "νερό n = 1,330";
     }
 
     void theTheoryWindowsOwnWordsFollowTheUsersLanguage() {
         QFETCH(QString, lang);
         QFETCH(QString, cancel);
         QFETCH(QString, water);
+        REQUIRE_LOCALE(lang);
         const QJsonObject theoria = render_state(lang, {"--click", "arxiki.Command7"})
                                         .value("forms")
                                         .toObject()
@@ -271,6 +290,7 @@ private slots:
     void theJsonGivesEveryControlATooltipInTheUsersLanguage() {
         QFETCH(QString, lang);
         QFETCH(bool, greek);
+        REQUIRE_LOCALE(lang);
         const QJsonObject forms = render_state(lang).value("forms").toObject();
         QCOMPARE(forms.keys(), (QStringList{"arxiki", "cut_rays", "kafstikh"}));
         for (const QString& form : forms.keys()) {
