@@ -42,8 +42,10 @@ W* widget(const FormView& view, const char* name) {
     return w;
 }
 
-int logical_pixels(const QWidget* w, double twips) {
-    return int(std::lround(twips * w->logicalDpiX() / 1440.0));
+// Twips as the view shows them: logical pixels, scaled down with the whole form where the
+// screen is too small for it.
+int logical_pixels(const FormView& view, double twips) {
+    return int(std::lround(twips * view.window()->logicalDpiX() / 1440.0 * view.view_scale()));
 }
 
 }  // namespace
@@ -77,13 +79,13 @@ private slots:
         // Places come from the model: twips at the screen's logical resolution.
         const auto& picture = p.arxiki().Picture1;
         const QRect r = main->widget_for("Picture1")->geometry();
-        QCOMPARE(r.left(), logical_pixels(main->window(), picture.left()));
-        QCOMPARE(r.width(), logical_pixels(main->window(), picture.width()));
+        QCOMPARE(r.left(), logical_pixels(*main, picture.left()));
+        QCOMPARE(r.width(), logical_pixels(*main, picture.width()));
         QCOMPARE(r.height(), r.width());
         // The water and glass options sit inside their frame.
         QCOMPARE(main->widget_for("Option1")->parentWidget(), main->widget_for("Frame1"));
         QCOMPARE(main->widget_for("Option1")->geometry().top(),
-                 logical_pixels(main->window(), p.arxiki().Option1.top()));
+                 logical_pixels(*main, p.arxiki().Option1.top()));
         QCOMPARE(widget<QLabel>(*main, "Label2")->text(),
                  QStringLiteral("# REFLECTIONS ΑΝΑΚΛΑΣΕΙΣ= 1"));
     }
@@ -216,8 +218,7 @@ private slots:
         const QRect r = view.widget_for("reversed")->geometry();
         QCOMPARE(r.topLeft(), QPoint(0, 0));
         QVERIFY(std::abs(r.height() - view.client_picture()->height() / 2) <= 1);
-        QCOMPARE(view.client_picture()->width(),
-                 logical_pixels(view.window(), form.client_width_twips()));
+        QCOMPARE(view.client_picture()->width(), logical_pixels(view, form.client_width_twips()));
 
         // Min 30 at the top: the widget's top shows 30, its bottom 10.
         auto* scroll = widget<QScrollBar>(view, "reversed");
