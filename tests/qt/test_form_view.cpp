@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -13,8 +14,10 @@
 #include "app/step.h"
 #include "forms/form.h"
 #include "qt/form_view.h"
+#include "qt/picture_actions.h"
 #include "qt/picture_widget.h"
 #include "qt/program_view.h"
+#include "qt/window_switcher.h"
 #include "rainbow/main_window.h"
 
 using namespace rainbow;
@@ -162,6 +165,53 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(main));
         open_crossing->click();
         QVERIFY(QTest::qWaitForWindowActive(crossing));
+    }
+
+    void ctrlTabAndTheWindowsMenuBringEachOpenWindowToTheFront() {
+        Program p;
+        ProgramView view(p);
+        FormView& main = *view.view_of("arxiki");
+        // Only the main window is open: Ctrl+Tab stays on it, the menu lists it.
+        QAction* windows = view.switcher().menu_action();
+        QVERIFY(main.picture_menus().front()->copy_action() != nullptr);
+        QVERIFY(main.widget_for("Picture1")->actions().contains(windows));
+        const auto listed = [&] {
+            emit windows->menu()->aboutToShow();
+            QStringList names;
+            for (QAction* a : windows->menu()->actions()) names << a->objectName();
+            return names;
+        };
+        QCOMPARE(listed(), QStringList{"arxiki"});
+
+        for (const char* button : {"Command5", "Command6"}) {
+            qobject_cast<QAbstractButton*>(main.widget_for(button))->click();
+        }
+        QMainWindow* crossing = view.view_of("cut_rays")->window();
+        QMainWindow* caustics = view.view_of("kafstikh")->window();
+        QVERIFY(QTest::qWaitForWindowActive(caustics));
+        QCOMPARE(listed(), (QStringList{"arxiki", "cut_rays", "kafstikh"}));
+        // Every picture's menu has the submenu, in every window.
+        QVERIFY(view.view_of("cut_rays")->client_picture()->actions().contains(windows));
+
+        // In the order the windows were opened, round and round, both ways.
+        struct Row {
+            QKeyCombination keys;
+            QMainWindow* comes_to_front;
+        };
+        for (const Row& row :
+             {Row{Qt::CTRL | Qt::Key_Tab, main.window()}, Row{Qt::CTRL | Qt::Key_Tab, crossing},
+              Row{Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, main.window()},
+              Row{Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, caustics}}) {
+            QTest::keySequence(QApplication::activeWindow(), QKeySequence(row.keys));
+            QVERIFY(QTest::qWaitForWindowActive(row.comes_to_front));
+        }
+
+        // A window closed leaves the list; the entry chosen comes to the front.
+        crossing->close();
+        QCOMPARE(listed(), (QStringList{"arxiki", "kafstikh"}));
+        windows->menu()->actions().front()->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(main.window()));
+        QVERIFY(!p.ended());
     }
 
     void windowsCreatedByAButtonGetTheirViewsAndTheFocus() {
