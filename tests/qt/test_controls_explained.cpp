@@ -115,6 +115,15 @@ private slots:
         }
     }
 
+    // The tip shows the whole text, its words in order, in lines of about 40 characters.
+    static void check_wrapped(const QString& tip, const QString& text, const QString& where) {
+        QCOMPARE(QString(tip).replace(QLatin1Char('\n'), QLatin1Char(' ')), text.simplified());
+        for (const QString& line : tip.split(QLatin1Char('\n'))) {
+            const bool one_long_word = !line.contains(QLatin1Char(' '));
+            QVERIFY2(line.size() <= 40 || one_long_word, qPrintable(where + ": " + line));
+        }
+    }
+
     void everyControlHasATooltipAndANameForScreenReaders_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::newRow("English") << QLocale(QLocale::English);
@@ -134,12 +143,14 @@ private slots:
                 const QString tooltip = translated(form.name(), c->description.tooltip);
                 QVERIFY2(!tooltip.isEmpty(), qPrintable(where));
                 if (c->kind() == ControlKind::menuitem) {
-                    QCOMPARE(form_view->action_for(c->name())->toolTip(), tooltip);
+                    QAction* action = form_view->action_for(c->name());
+                    check_wrapped(action->toolTip(), tooltip, where);
+                    QCOMPARE(action->statusTip(), tooltip);
                     continue;
                 }
                 QWidget* widget = form_view->widget_for(c->name());
                 QVERIFY2(widget != nullptr, qPrintable(where));
-                QCOMPARE(widget->toolTip(), tooltip);
+                check_wrapped(widget->toolTip(), tooltip, where);
                 QCOMPARE(widget->accessibleDescription(), tooltip);
                 QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(where));
                 // A scroll bar has no caption: its role names it.
