@@ -302,20 +302,25 @@ void FormView::sync_window() {
         fit_scale(QSizeF(content), QSizeF(area.width(), std::max(0, area.height() - menu)));
     const bool rescaled = scale != view_scale_;
     view_scale_ = scale;
-    client_->setMinimumSize(
-        QSize(pixels(content.width() * scale), pixels(content.height() * scale)));
+    // Rounded down, so that content scaled to fit the room exactly never needs a scroll bar.
+    const QSize shown_content(int(content.width() * scale), int(content.height() * scale));
+    client_->setMinimumSize(shown_content);
 
     const Geometry& g = form_.geometry();
-    if (applied_geometry_ != g || rescaled) {
+    if (applied_geometry_ != g || rescaled || applied_content_ != shown_content) {
         applied_geometry_ = g;
+        applied_content_ = shown_content;
         const Screen screen = host_.screen();
         const bool fills_screen = g.left <= 0 && g.top <= 0 && g.width >= screen.width_twips &&
                                   g.height >= screen.height_twips;
         // The model's size is applied even when the window is maximised: without a window
-        // manager, nobody else would size it. It never exceeds the work area.
+        // manager, nobody else would size it. It holds every control, and never exceeds the
+        // work area.
         const QRect outer = to_pixels(g);
-        const QRect client =
-            to_pixels(Geometry{0, 0, form_.client_width_twips(), form_.client_height_twips()});
+        const QSize client =
+            to_pixels(Geometry{0, 0, form_.client_width_twips(), form_.client_height_twips()})
+                .size()
+                .expandedTo(shown_content);
         window_->setWindowState(window_->windowState() & ~Qt::WindowMaximized);
         if (!area.isEmpty()) {
             // The frame, if any, goes at the work area's corner.

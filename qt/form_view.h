@@ -99,6 +99,7 @@ private:
     std::map<Control*, QPointer<QAction>> actions_;
     std::map<std::string, QPointer<QMenu>> menus_;
     std::optional<Geometry> applied_geometry_;
+    QSize applied_content_;
     double view_scale_ = 1;
     bool syncing_ = false;
 };

@@ -16,7 +16,12 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextTable>
 #include <QTimer>
 #include <QtTest>
 #include <map>
@@ -209,6 +214,32 @@ private slots:
         QVERIFY(browser->source().toString().endsWith(page));
         // The page and its picture are compiled in.
         QVERIFY(browser->toPlainText().size() > 500);
+    }
+
+    // The legend's column headers ("Colour", "Χρώμα", ...) each stay on one line, even in a
+    // help window as narrow as a small screen allows.
+    void theLegendsHeadersDoNotBreak() {
+        for (const char* language : {"en", "el"}) {
+            QFile file(QStringLiteral(":/help/%1/legend.html").arg(QLatin1String(language)));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QTextDocument page;
+            // A large desktop font, as on a screen read from the back of a class.
+            QFont font = page.defaultFont();
+            font.setPixelSize(18);
+            page.setDefaultFont(font);
+            page.setHtml(QString::fromUtf8(file.readAll()));
+            page.setTextWidth(400);
+            QVERIFY(page.size().width() > 0);  // lays the whole page out
+            int headers = 0;
+            for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+                const QTextCursor at(block);
+                const QTextTable* table = at.currentTable();
+                if (table == nullptr || table->cellAt(at).row() != 0) continue;
+                ++headers;
+                QVERIFY2(block.layout()->lineCount() == 1, qPrintable(block.text()));
+            }
+            QVERIFY(headers >= 3);
+        }
     }
 
     // Every page of both languages is compiled in with the pictures it shows and the pages it
