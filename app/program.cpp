@@ -45,6 +45,12 @@ Program::Program(Screen screen) : screen_(screen), windows_(std::size(window_kin
 
 Program::~Program() = default;
 
+std::vector<std::string_view> Program::window_names() {
+    std::vector<std::string_view> names;
+    for (const WindowKind& kind : window_kinds) names.push_back(kind.name);
+    return names;
+}
+
 Window& Program::window(std::string_view name) {
     const std::size_t i = index_of(name);
     if (!windows_[i]) windows_[i] = window_kinds[i].make(*this);

@@ -37,6 +37,8 @@ public:
     const Screen& screen() const override { return screen_; }
     void set_screen(Screen screen) { screen_ = screen; }
 
+    // The names of the program's windows (their forms' names), the main window first.
+    static std::vector<std::string_view> window_names();
     // The windows by their form's name, created (not opened) on first call.
     Window& window(std::string_view name);
     bool has_window(std::string_view name) const;

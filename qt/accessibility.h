@@ -5,6 +5,7 @@
 #include "forms/controls.h"
 
 class QAction;
+class QString;
 class QWidget;
 
 namespace rainbow {
@@ -15,6 +16,11 @@ namespace rainbow {
 // control. `form` is the window's name, the context of the translations.
 void describe_widget(QWidget& widget, const std::string& form, const Description& description,
                      const std::string& caption);
+
+// A tooltip's text broken into lines of about `columns` characters at the spaces (a word
+// longer than that keeps a line of its own), so that the tip stays a readable column. The
+// accessible description and the state's `tooltip` keep the text whole.
+QString wrapped_tooltip(const QString& text, int columns = 40);
 
 // The same for a menu item, whose caption is its action's text.
 void describe_action(QAction& action, const std::string& form, const Description& description);

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <cmath>
@@ -16,10 +17,12 @@
 
 #include "forms/controls.h"
 #include "qt/accessibility.h"
+#include "qt/focus_frame.h"
 #include "qt/fonts.h"
 #include "qt/help_window.h"
 #include "qt/picture_actions.h"
 #include "qt/picture_widget.h"
+#include "qt/screen_fit.h"
 
 namespace rainbow {
 namespace {
@@ -91,9 +94,15 @@ FormView::FormView(Form& form, FormViewHost& host)
     window_->setObjectName(qstring(form.name()));
     window_->setFont(control_font(form.font, form.font_size));
     window_->installEventFilter(this);
+    // The client area scrolls only where even the form scaled down does not fit.
+    scroll_ = new QScrollArea;
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFocusPolicy(Qt::NoFocus);
     client_ = new QWidget;
     client_->setObjectName(QStringLiteral("client"));
-    window_->setCentralWidget(client_);
+    scroll_->setWidget(client_);
+    window_->setCentralWidget(scroll_);
     sync();
 }
 
@@ -117,9 +126,13 @@ void FormView::act(Step::Action action, const Control& control, int value) {
 double FormView::pixels_per_twip() const { return window_->logicalDpiX() / 1440.0; }
 
 QRect FormView::to_pixels(const Geometry& g) const {
-    const double k = pixels_per_twip();
-    return QRect(pixels(g.left * k), pixels(g.top * k), std::max(0, pixels(g.width * k)),
-                 std::max(0, pixels(g.height * k)));
+    const double k = pixels_per_twip() * view_scale_;
+    // Each edge is rounded on its own, so that controls that meet in the model meet on the
+    // screen at any scale, without a pixel of overlap.
+    const int left = pixels(g.left * k);
+    const int top = pixels(g.top * k);
+    return QRect(left, top, std::max(0, pixels((g.left + g.width) * k) - left),
+                 std::max(0, pixels((g.top + g.height) * k) - top));
 }
 
 QWidget* FormView::parent_for(const Control& control) const {
@@ -137,6 +150,23 @@ QRect FormView::pixel_rect(const Control& control) const {
     // A frame keeps twips for what it holds; the form's client area may have a user scale.
     const bool in_frame = parent_for(control) != client_;
     return to_pixels(in_frame ? control.geometry() : form_.to_twips(control.geometry()));
+}
+
+QSize FormView::designed_content_size() const {
+    const double k = pixels_per_twip();
+    double right = form_.client_width_twips() * k;
+    double bottom = form_.client_height_twips() * k;
+    for (const auto& owned : form_.controls()) {
+        const Control& c = *owned;
+        if (c.kind() == ControlKind::menu || c.kind() == ControlKind::menuitem) continue;
+        // What a frame holds lies within the frame.
+        if (parent_for(c) != client_) continue;
+        const Geometry g = form_.to_twips(c.geometry());
+        if (!std::isfinite(g.left + g.width) || !std::isfinite(g.top + g.height)) continue;
+        right = std::max(right, (g.left + g.width) * k);
+        bottom = std::max(bottom, (g.top + g.height) * k);
+    }
+    return QSize(pixels(std::ceil(right)), pixels(std::ceil(bottom)));
 }
 
 void FormView::add_missing_widgets() {
@@ -169,6 +199,7 @@ QWidget* FormView::make_widget(Control& control) {
             // scroll bars turn Left and Right round).
             bar->setFocusPolicy(Qt::StrongFocus);
             bar->setInvertedControls(model.vertical());
+            show_focus_frame(*bar);
             connect(bar, &QScrollBar::valueChanged, this, [this, &model](int v) {
                 act(Step::Action::set, model, mirrored_value(model, v));
             });
@@ -186,6 +217,7 @@ QWidget* FormView::make_widget(Control& control) {
         case ControlKind::button: {
             auto& model = static_cast<CommandButton&>(control);
             auto* button = new CaptionButton(parent);
+            show_focus_frame(*button);
             connect(button, &QPushButton::clicked, this,
                     [this, &model] { act(Step::Action::click, model); });
             return button;
@@ -261,21 +293,44 @@ void FormView::sync_window() {
     const QString title = qstring(form_.caption);
     if (window_->windowTitle() != title) window_->setWindowTitle(title);
 
+    // Where the designed layout does not fit in the desktop's work area, the whole form is
+    // scaled down: places, sizes and fonts alike.
+    const QRect area = usable_area(*window_);
+    const int menu = form_.has_menu() ? window_->menuBar()->sizeHint().height() : 0;
+    const QSize content = designed_content_size();
+    const double scale =
+        fit_scale(QSizeF(content), QSizeF(area.width(), std::max(0, area.height() - menu)));
+    const bool rescaled = scale != view_scale_;
+    view_scale_ = scale;
+    // Rounded down, so that content scaled to fit the room exactly never needs a scroll bar.
+    const QSize shown_content(int(content.width() * scale), int(content.height() * scale));
+    client_->setMinimumSize(shown_content);
+
     const Geometry& g = form_.geometry();
-    if (applied_geometry_ != g) {
+    if (applied_geometry_ != g || rescaled || applied_content_ != shown_content) {
         applied_geometry_ = g;
+        applied_content_ = shown_content;
         const Screen screen = host_.screen();
         const bool fills_screen = g.left <= 0 && g.top <= 0 && g.width >= screen.width_twips &&
                                   g.height >= screen.height_twips;
         // The model's size is applied even when the window is maximised: without a window
-        // manager, nobody else would size it.
+        // manager, nobody else would size it. It holds every control, and never exceeds the
+        // work area.
         const QRect outer = to_pixels(g);
-        const QRect client =
-            to_pixels(Geometry{0, 0, form_.client_width_twips(), form_.client_height_twips()});
-        const int menu = form_.has_menu() ? window_->menuBar()->sizeHint().height() : 0;
+        const QSize client =
+            to_pixels(Geometry{0, 0, form_.client_width_twips(), form_.client_height_twips()})
+                .size()
+                .expandedTo(shown_content);
         window_->setWindowState(window_->windowState() & ~Qt::WindowMaximized);
-        window_->move(outer.topLeft());
-        window_->resize(std::max(1, client.width()), std::max(1, client.height() + menu));
+        if (!area.isEmpty()) {
+            // The frame, if any, goes at the work area's corner.
+            window_->move(work_area(*window_).topLeft() + outer.topLeft());
+            window_->resize(std::clamp(client.width(), 1, area.width()),
+                            std::clamp(client.height() + menu, 1, area.height()));
+        } else {
+            window_->move(outer.topLeft());
+            window_->resize(std::max(1, client.width()), std::max(1, client.height() + menu));
+        }
         if (fills_screen) window_->setWindowState(window_->windowState() | Qt::WindowMaximized);
     }
 
@@ -313,7 +368,7 @@ void FormView::sync_control(Control& control, QWidget* widget) {
     }
     const QRect rect = pixel_rect(control);
     if (widget->geometry() != rect) widget->setGeometry(rect);
-    const QFont font = control_font(control.font, control.font_size);
+    const QFont font = control_font(control.font, scaled_points(control.font_size, view_scale_));
     if (widget->font() != font) widget->setFont(font);
     const QString caption = qstring(control.caption);
 

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <map>
 #include <memory>
 #include <optional>
@@ -17,6 +18,7 @@
 
 class QAction;
 class QMenu;
+class QScrollArea;
 
 namespace rainbow {
 
@@ -54,6 +56,9 @@ public:
     QWidget* widget_for(std::string_view control_name) const;
     QAction* action_for(std::string_view item_name) const;
     PictureWidget* client_picture() const { return client_picture_; }
+    // How much the form is scaled down as a whole so that it fits in the desktop's work area:
+    // 1 where its designed layout fits.
+    double view_scale() const { return view_scale_; }
     // The context menus of the window's pictures, in the order they were made.
     const std::vector<PictureActions*>& picture_menus() const { return picture_menus_; }
 
@@ -75,14 +80,18 @@ private:
     void sync_control(Control& control, QWidget* widget);
     QWidget* parent_for(const Control& control) const;
     QRect pixel_rect(const Control& control) const;
+    // Twips to logical pixels as shown, scaled by view_scale().
     QRect to_pixels(const Geometry& twips) const;
     double pixels_per_twip() const;
+    // The logical pixels the client area and every control would take unscaled.
+    QSize designed_content_size() const;
     // Hands a user's action on a control of this form to the host.
     void act(Step::Action action, const Control& control, int value = 0);
 
     Form& form_;
     FormViewHost& host_;
     std::unique_ptr<QMainWindow> window_;
+    QScrollArea* scroll_ = nullptr;
     QWidget* client_ = nullptr;
     PictureWidget* client_picture_ = nullptr;
     std::vector<PictureActions*> picture_menus_;
@@ -90,6 +99,8 @@ private:
     std::map<Control*, QPointer<QAction>> actions_;
     std::map<std::string, QPointer<QMenu>> menus_;
     std::optional<Geometry> applied_geometry_;
+    QSize applied_content_;
+    double view_scale_ = 1;
     bool syncing_ = false;
 };
 

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "qt/about_dialog.h"
+#include "qt/screen_fit.h"
 #include "qt/translations.h"
 
 namespace rainbow {
@@ -29,7 +30,9 @@ class HelpWindow : public QWidget {
 public:
     HelpWindow() {
         setObjectName(QStringLiteral("help"));
-        resize(820, 720);
+        // Its usual size, or the desktop's work area where that is smaller.
+        const QRect area = usable_area(*this);
+        resize(area.isEmpty() ? QSize(820, 720) : QSize(820, 720).boundedTo(area.size()));
         browser_ = new QTextBrowser(this);
         browser_->setOpenExternalLinks(true);
         auto* tools = new QToolBar(this);

@@ -82,11 +82,15 @@ QSize PictureActions::shown_pixels() const {
 
 double PictureActions::min_text_pixels(QSize pixels) const {
     if (picture_.width() <= 0) return 0;
-    // On the screen the smallest text is the desktop's font in logical pixels.
-    return desktop_text_pixels() * pixels.width() / picture_.width();
+    // As on the screen, grown with the picture.
+    return picture_.min_text_pixels() * pixels.width() / picture_.width();
 }
 
 QString PictureActions::title() const { return picture_.window()->windowTitle().trimmed(); }
+
+QString PictureActions::file_stem() const {
+    return picture_file_stem(picture_.window()->objectName(), picture_.objectName());
+}
 
 QImage PictureActions::image(QSize pixels) const {
     if (picture_.surface() == nullptr) return {};
@@ -144,7 +148,7 @@ void PictureActions::save_with_dialog() {
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
         dialog.setDefaultSuffix(suffixes.value(int(filters.indexOf(filter)), suffixes.front()));
     });
-    dialog.selectFile(picture_.window()->objectName() + QStringLiteral(".png"));
+    dialog.selectFile(file_stem() + QStringLiteral(".png"));
 
     const QSize shown = shown_pixels();
     auto* sizes = new QComboBox;
@@ -188,7 +192,7 @@ void PictureActions::save_with_dialog() {
 
 void PictureActions::print_with_dialog() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(title());
+    printer.setDocName(file_stem());
     QPrintDialog dialog(&printer, picture_.window());
     dialog.setWindowTitle(tr("Print picture"));
     if (dialog.exec() == QDialog::Accepted) print(printer);

@@ -55,9 +55,11 @@ public:
 private:
     void save_with_dialog();
     void print_with_dialog();
-    // The smallest text of a picture of `pixels`: the desktop's font, grown as the picture is.
+    // The smallest text of a picture of `pixels`: as on the screen, grown as the picture is.
     double min_text_pixels(QSize pixels) const;
     QString title() const;
+    // The name the picture's file is offered under, without its ending.
+    QString file_stem() const;
 
     PictureWidget& picture_;
     QAction* copy_;

@@ -1,5 +1,6 @@
 #include "qt/picture_files.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -12,6 +13,29 @@
 #include "qt/svg_picture.h"
 
 namespace rainbow {
+
+QString picture_file_stem(const QString& form, const QString& picture) {
+    static const struct {
+        const char* form;
+        const char* picture;
+        const char* stem;
+    } stems[] = {
+        {"arxiki", "Picture1", QT_TRANSLATE_NOOP("PictureFiles", "rainbow-main-picture")},
+        {"cut_rays", "client", QT_TRANSLATE_NOOP("PictureFiles", "rainbow-ray-crossing")},
+        {"kafstikh", "eikona", QT_TRANSLATE_NOOP("PictureFiles", "rainbow-caustics")},
+        {"theoria", "descartes", QT_TRANSLATE_NOOP("PictureFiles", "rainbow-descartes-curve")},
+        {"theoria", "primary", QT_TRANSLATE_NOOP("PictureFiles", "rainbow-primary-bow")},
+        {"theoria", "secondary", QT_TRANSLATE_NOOP("PictureFiles", "rainbow-secondary-bow")},
+        {"theoria", "band", QT_TRANSLATE_NOOP("PictureFiles", "rainbow-colours")},
+        {"theoria", "lee", QT_TRANSLATE_NOOP("PictureFiles", "rainbow-lee-diagram")},
+    };
+    for (const auto& row : stems) {
+        if (form == QLatin1String(row.form) && picture == QLatin1String(row.picture)) {
+            return QCoreApplication::translate("PictureFiles", row.stem);
+        }
+    }
+    return QCoreApplication::translate("PictureFiles", "rainbow-picture");
+}
 namespace {
 
 constexpr int smallest_file_side = 600;

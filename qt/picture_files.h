@@ -16,6 +16,12 @@ enum class PictureFormat { png, svg, pdf };
 // The format a file name asks for by its ending (.png, .svg, .pdf, in any case).
 std::optional<PictureFormat> format_of_file(const QString& file_name);
 
+// The name a saved or printed picture is offered under, without its ending, in the user's
+// language: "rainbow-main-picture" for the main window's picture, "rainbow-caustics" for the
+// caustics window's, ... `form` and `picture` are the names of the window and the picture
+// ("client" for a window's own drawing area); an unknown picture gets "rainbow-picture".
+QString picture_file_stem(const QString& form, const QString& picture);
+
 // The size of a picture at one pixel per 15 twips, the size it has on a usual screen.
 QSizeF natural_size(const Surface& surface);
 

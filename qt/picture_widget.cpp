@@ -3,6 +3,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
+#include "forms/screen.h"
 #include "qt/fonts.h"
 
 namespace rainbow {
@@ -19,12 +22,19 @@ void PictureWidget::set_surface(const Surface* surface) {
     update();
 }
 
+double PictureWidget::min_text_pixels() const {
+    if (surface_ == nullptr) return 0;
+    const double designed =
+        picture_font_twips / twips_per_pixel * surface_->growth().at(width(), height());
+    return std::min(desktop_text_pixels(), largest_text_growth * designed);
+}
+
 void PictureWidget::refresh() {
     if (!raster_.current(surface_)) update();
 }
 
 void PictureWidget::paintEvent(QPaintEvent* event) {
-    raster_.update(surface_, size(), devicePixelRatioF(), desktop_text_pixels());
+    raster_.update(surface_, size(), devicePixelRatioF(), min_text_pixels());
     const QImage& cache = raster_.image();
     QPainter painter(this);
     const QRect dirty = event->rect();

@@ -19,6 +19,13 @@ public:
     void set_surface(const Surface* surface);
     const Surface* surface() const { return surface_; }
 
+    // The smallest text of the picture on the screen, in logical pixels: the desktop's normal
+    // font, but never more than `largest_text_growth` times the text's designed size at the
+    // widget's size. A picture shown small (a window scaled down to a small screen) keeps the
+    // places of its texts and lines: a larger text would run into them or off the picture.
+    double min_text_pixels() const;
+    static constexpr double largest_text_growth = 1.3;
+
     // Schedules a paint when the surface holds something the cache does not.
     void refresh();
 

@@ -5,10 +5,15 @@
 
 #include "forms/form.h"
 #include "qt/help_window.h"
+#include "qt/window_switcher.h"
 
 namespace rainbow {
 
-ProgramView::ProgramView(Program& program) : program_(program) { sync(); }
+ProgramView::ProgramView(Program& program)
+    : program_(program), switcher_(std::make_unique<WindowSwitcher>(*this)) {
+    picture_actions_.append(switcher_->menu_action());
+    sync();
+}
 
 ProgramView::~ProgramView() = default;
 
@@ -32,6 +37,7 @@ void ProgramView::sync() {
             views_.push_back(std::make_unique<FormView>(*form, *this));
             // F1 opens the help on the page of this window.
             make_help_action(views_.back()->window());
+            switcher_->add_shortcuts(*views_.back()->window());
         }
     }
     for (const auto& view : views_) view->sync();

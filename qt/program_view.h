@@ -14,6 +14,8 @@ namespace rainbow {
 // Shows every window of a program: a form view for each form that exists (windows created
 // by a handler get theirs at the next sync), the focus a window asks for, and the end of the
 // program.
+class WindowSwitcher;
+
 class ProgramView : public QObject, public FormViewHost {
     Q_OBJECT
 
@@ -24,6 +26,8 @@ public:
     Program& program() const { return program_; }
     FormView* view_of(std::string_view form_name) const;
     const std::vector<std::unique_ptr<FormView>>& views() const { return views_; }
+    // Ctrl+Tab, Ctrl+Shift+Tab and the pictures' submenu "Windows".
+    WindowSwitcher& switcher() const { return *switcher_; }
 
     // Brings every view up to date from the models and honours the program's requests.
     void sync();
@@ -45,6 +49,7 @@ signals:
 private:
     Program& program_;
     std::vector<std::unique_ptr<FormView>> views_;
+    std::unique_ptr<WindowSwitcher> switcher_;
     QList<QAction*> picture_actions_;
     bool ended_ = false;
 };

@@ -53,7 +53,9 @@ void draw_descartes_picture(Surface& surface, std::optional<double> central_inci
         for (const int k : {1, 2}) draw_curve(surface, m, k);
 
     // The rainbow angles, one line per material, in its colour: each print moves down a line.
-    surface.current_y = 240;
+    // They stand between the two families of curves, high enough that the last line stays
+    // clear of glass's dashed curve of one reflection when the picture is shown small.
+    surface.current_y = 248;
     for (const Material& m : materials) {
         surface.fore_color = m.color;
         surface.current_x = 17;

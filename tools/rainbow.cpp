@@ -10,6 +10,7 @@
 #include "app/program.h"
 #include "qt/lesson_session.h"
 #include "qt/raster_underlay.h"
+#include "qt/screen_fit.h"
 #include "qt/translations.h"
 
 namespace {
@@ -67,11 +68,11 @@ int main(int argc, char** argv) {
     // A picture drawn over many times keeps its older items as pixels.
     rainbow::install_raster_baker();
 
+    // The windows are laid out for the desktop's work area, or for a larger screen of its shape
+    // where it is too small for them, and then shown scaled down to fit.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen->availableGeometry();
-    const double twips_per_logical_pixel = 1440.0 / screen->logicalDotsPerInchX();
-    rainbow::LessonSession session(rainbow::Screen{area.width() * twips_per_logical_pixel,
-                                                   area.height() * twips_per_logical_pixel});
+    rainbow::LessonSession session(
+        rainbow::layout_screen(screen->availableGeometry().size(), screen->logicalDotsPerInchX()));
     QObject::connect(
         &session, &rainbow::LessonSession::ended, &app, [] { QCoreApplication::exit(0); },
         Qt::QueuedConnection);

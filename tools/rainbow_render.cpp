@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (request.help) {
-        std::cout << rainbow::render_usage;
+        std::cout << rainbow::render_help();
         return 0;
     }
 

@@ -7,6 +7,7 @@
 
 #include "app/lesson.h"
 #include "app/state_json.h"
+#include "forms/background_work.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "qt/picture_files.h"
@@ -37,6 +38,35 @@ const char* const render_usage =
     "through a link to a regular file. Bad input writes nothing and exits with status 2.\n";
 
 namespace {
+
+// A caption on one line: a button's caption may be broken over several.
+std::string one_line(const std::string& text) {
+    std::string line;
+    for (const char c : text) {
+        const bool space = c == ' ' || c == '\n' || c == '\r' || c == '\t';
+        if (space && (line.empty() || line.back() == ' ')) continue;
+        line += space ? ' ' : c;
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    return line;
+}
+
+// What a step can do with a control, and its range or caption.
+std::string control_help(const Control& c) {
+    std::string text = kind_name(c.kind());
+    if (c.kind() == ControlKind::scrollbar) {
+        const auto& bar = static_cast<const ScrollBar&>(c);
+        text += " " + std::to_string(bar.min()) + " to " + std::to_string(bar.max());
+    } else if (c.kind() != ControlKind::label && !one_line(c.caption).empty()) {
+        text += " \"" + one_line(c.caption) + "\"";
+    }
+    if (!c.description.role.empty()) text += ": " + c.description.role;
+    return text;
+}
+
+std::string padded(const std::string& name, std::size_t width) {
+    return name.size() >= width ? name + " " : name + std::string(width - name.size(), ' ');
+}
 
 // A picture of 10000 x 10000 pixels takes 400 MB while it is painted.
 constexpr int smallest_picture_side = 16;
@@ -165,6 +195,37 @@ const Surface& find_picture(Program& program, const RenderRequest::Output& outpu
 }
 
 }  // namespace
+
+std::string render_help() {
+    std::ostringstream out;
+    out << render_usage;
+    // Every window opened on the usual screen, as a user opens them; the theory window's long
+    // computations are not needed to name its controls.
+    Program program;
+    program.set_background_work_factory([] { return std::make_unique<SkipEveryJob>(); });
+    for (const std::string_view name : Program::window_names()) program.open_window(name);
+    out << "\nwindows (FORM), their controls (FORM.CONTROL, for --set and --click; a scroll bar\n"
+           "with its range on a 1920x1080 screen) and pictures (FORM.PICTURE, for --png, --svg\n"
+           "and --pdf):\n";
+    for (const Form* form : program.forms()) {
+        out << "  " << form->name() << "  \"" << one_line(form->caption) << "\"\n";
+        std::vector<std::string> pictures;
+        if (form->client_surface() != nullptr) {
+            pictures.push_back(padded("client", 18) + form->client_description.role);
+        }
+        for (const auto& owned : form->controls()) {
+            const Control& c = *owned;
+            if (c.kind() == ControlKind::picture) {
+                pictures.push_back(padded(c.name(), 18) + c.description.role);
+                continue;
+            }
+            out << "    " << padded(c.name(), 18) << control_help(c) << '\n';
+        }
+        out << "    pictures:\n";
+        for (const std::string& picture : pictures) out << "      " << picture << '\n';
+    }
+    return out.str();
+}
 
 RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
     RenderRequest request;

@@ -29,6 +29,10 @@ struct RenderRequest {
 
 extern const char* const render_usage;
 
+// The usage, then every window with its controls (a scroll bar with its range) and pictures,
+// as the program has them once every window is open.
+std::string render_help();
+
 // Reads the command line (without the program name); throws BadInput.
 RenderRequest parse_render_arguments(const std::vector<std::string>& args);
 

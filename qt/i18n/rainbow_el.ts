@@ -56,6 +56,45 @@
     </message>
 </context>
 <context>
+    <name>PictureFiles</name>
+    <message>
+        <source>rainbow-main-picture</source>
+        <translation>ουράνιο-τόξο-κύρια-εικόνα</translation>
+    </message>
+    <message>
+        <source>rainbow-ray-crossing</source>
+        <translation>ουράνιο-τόξο-τομή-ακτίνων</translation>
+    </message>
+    <message>
+        <source>rainbow-caustics</source>
+        <translation>ουράνιο-τόξο-καυστικές</translation>
+    </message>
+    <message>
+        <source>rainbow-descartes-curve</source>
+        <translation>ουράνιο-τόξο-καμπύλη-Descartes</translation>
+    </message>
+    <message>
+        <source>rainbow-primary-bow</source>
+        <translation>ουράνιο-τόξο-πρωτεύον</translation>
+    </message>
+    <message>
+        <source>rainbow-secondary-bow</source>
+        <translation>ουράνιο-τόξο-δευτερεύον</translation>
+    </message>
+    <message>
+        <source>rainbow-colours</source>
+        <translation>ουράνιο-τόξο-χρώματα</translation>
+    </message>
+    <message>
+        <source>rainbow-lee-diagram</source>
+        <translation>ουράνιο-τόξο-διάγραμμα-Lee</translation>
+    </message>
+    <message>
+        <source>rainbow-picture</source>
+        <translation>ουράνιο-τόξο-εικόνα</translation>
+    </message>
+</context>
+<context>
     <name>arxiki</name>
     <message>
         <source>Rainbow picture</source>
@@ -452,6 +491,21 @@
     <message>
         <source>Print picture</source>
         <translation>Εκτύπωση εικόνας</translation>
+    </message>
+</context>
+<context>
+    <name>rainbow::WindowSwitcher</name>
+    <message>
+        <source>Windows</source>
+        <translation>Παράθυρα</translation>
+    </message>
+    <message>
+        <source>Next window</source>
+        <translation>Επόμενο παράθυρο</translation>
+    </message>
+    <message>
+        <source>Previous window</source>
+        <translation>Προηγούμενο παράθυρο</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,45 @@
     </message>
 </context>
 <context>
+    <name>PictureFiles</name>
+    <message>
+        <source>rainbow-main-picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rainbow-ray-crossing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rainbow-caustics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rainbow-descartes-curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rainbow-primary-bow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rainbow-secondary-bow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rainbow-colours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rainbow-lee-diagram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rainbow-picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>arxiki</name>
     <message>
         <source>Rainbow picture</source>
@@ -451,6 +490,21 @@
     </message>
     <message>
         <source>Print picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rainbow::WindowSwitcher</name>
+    <message>
+        <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous window</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

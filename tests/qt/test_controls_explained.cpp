@@ -16,7 +16,12 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextTable>
 #include <QTimer>
 #include <QtTest>
 #include <map>
@@ -115,6 +120,15 @@ private slots:
         }
     }
 
+    // The tip shows the whole text, its words in order, in lines of about 40 characters.
+    static void check_wrapped(const QString& tip, const QString& text, const QString& where) {
+        QCOMPARE(QString(tip).replace(QLatin1Char('\n'), QLatin1Char(' ')), text.simplified());
+        for (const QString& line : tip.split(QLatin1Char('\n'))) {
+            const bool one_long_word = !line.contains(QLatin1Char(' '));
+            QVERIFY2(line.size() <= 40 || one_long_word, qPrintable(where + ": " + line));
+        }
+    }
+
     void everyControlHasATooltipAndANameForScreenReaders_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::newRow("English") << QLocale(QLocale::English);
@@ -134,12 +148,14 @@ private slots:
                 const QString tooltip = translated(form.name(), c->description.tooltip);
                 QVERIFY2(!tooltip.isEmpty(), qPrintable(where));
                 if (c->kind() == ControlKind::menuitem) {
-                    QCOMPARE(form_view->action_for(c->name())->toolTip(), tooltip);
+                    QAction* action = form_view->action_for(c->name());
+                    check_wrapped(action->toolTip(), tooltip, where);
+                    QCOMPARE(action->statusTip(), tooltip);
                     continue;
                 }
                 QWidget* widget = form_view->widget_for(c->name());
                 QVERIFY2(widget != nullptr, qPrintable(where));
-                QCOMPARE(widget->toolTip(), tooltip);
+                check_wrapped(widget->toolTip(), tooltip, where);
                 QCOMPARE(widget->accessibleDescription(), tooltip);
                 QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(where));
                 // A scroll bar has no caption: its role names it.
@@ -198,6 +214,32 @@ private slots:
         QVERIFY(browser->source().toString().endsWith(page));
         // The page and its picture are compiled in.
         QVERIFY(browser->toPlainText().size() > 500);
+    }
+
+    // The legend's column headers ("Colour", "Χρώμα", ...) each stay on one line, even in a
+    // help window as narrow as a small screen allows.
+    void theLegendsHeadersDoNotBreak() {
+        for (const char* language : {"en", "el"}) {
+            QFile file(QStringLiteral(":/help/%1/legend.html").arg(QLatin1String(language)));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QTextDocument page;
+            // A large desktop font, as on a screen read from the back of a class.
+            QFont font = page.defaultFont();
+            font.setPixelSize(18);
+            page.setDefaultFont(font);
+            page.setHtml(QString::fromUtf8(file.readAll()));
+            page.setTextWidth(400);
+            QVERIFY(page.size().width() > 0);  // lays the whole page out
+            int headers = 0;
+            for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+                const QTextCursor at(block);
+                const QTextTable* table = at.currentTable();
+                if (table == nullptr || table->cellAt(at).row() != 0) continue;
+                ++headers;
+                QVERIFY2(block.layout()->lineCount() == 1, qPrintable(block.text()));
+            }
+            QVERIFY(headers >= 3);
+        }
     }
 
     // Every page of both languages is compiled in with the pictures it shows and the pages it

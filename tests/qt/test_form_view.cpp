@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -13,8 +14,10 @@
 #include "app/step.h"
 #include "forms/form.h"
 #include "qt/form_view.h"
+#include "qt/picture_actions.h"
 #include "qt/picture_widget.h"
 #include "qt/program_view.h"
+#include "qt/window_switcher.h"
 #include "rainbow/main_window.h"
 
 using namespace rainbow;
@@ -42,8 +45,10 @@ W* widget(const FormView& view, const char* name) {
     return w;
 }
 
-int logical_pixels(const QWidget* w, double twips) {
-    return int(std::lround(twips * w->logicalDpiX() / 1440.0));
+// Twips as the view shows them: logical pixels, scaled down with the whole form where the
+// screen is too small for it.
+int logical_pixels(const FormView& view, double twips) {
+    return int(std::lround(twips * view.window()->logicalDpiX() / 1440.0 * view.view_scale()));
 }
 
 }  // namespace
@@ -77,13 +82,13 @@ private slots:
         // Places come from the model: twips at the screen's logical resolution.
         const auto& picture = p.arxiki().Picture1;
         const QRect r = main->widget_for("Picture1")->geometry();
-        QCOMPARE(r.left(), logical_pixels(main->window(), picture.left()));
-        QCOMPARE(r.width(), logical_pixels(main->window(), picture.width()));
+        QCOMPARE(r.left(), logical_pixels(*main, picture.left()));
+        QCOMPARE(r.width(), logical_pixels(*main, picture.width()));
         QCOMPARE(r.height(), r.width());
         // The water and glass options sit inside their frame.
         QCOMPARE(main->widget_for("Option1")->parentWidget(), main->widget_for("Frame1"));
         QCOMPARE(main->widget_for("Option1")->geometry().top(),
-                 logical_pixels(main->window(), p.arxiki().Option1.top()));
+                 logical_pixels(*main, p.arxiki().Option1.top()));
         QCOMPARE(widget<QLabel>(*main, "Label2")->text(),
                  QStringLiteral("# REFLECTIONS ΑΝΑΚΛΑΣΕΙΣ= 1"));
     }
@@ -162,6 +167,53 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(crossing));
     }
 
+    void ctrlTabAndTheWindowsMenuBringEachOpenWindowToTheFront() {
+        Program p;
+        ProgramView view(p);
+        FormView& main = *view.view_of("arxiki");
+        // Only the main window is open: Ctrl+Tab stays on it, the menu lists it.
+        QAction* windows = view.switcher().menu_action();
+        QVERIFY(main.picture_menus().front()->copy_action() != nullptr);
+        QVERIFY(main.widget_for("Picture1")->actions().contains(windows));
+        const auto listed = [&] {
+            emit windows->menu()->aboutToShow();
+            QStringList names;
+            for (QAction* a : windows->menu()->actions()) names << a->objectName();
+            return names;
+        };
+        QCOMPARE(listed(), QStringList{"arxiki"});
+
+        for (const char* button : {"Command5", "Command6"}) {
+            qobject_cast<QAbstractButton*>(main.widget_for(button))->click();
+        }
+        QMainWindow* crossing = view.view_of("cut_rays")->window();
+        QMainWindow* caustics = view.view_of("kafstikh")->window();
+        QVERIFY(QTest::qWaitForWindowActive(caustics));
+        QCOMPARE(listed(), (QStringList{"arxiki", "cut_rays", "kafstikh"}));
+        // Every picture's menu has the submenu, in every window.
+        QVERIFY(view.view_of("cut_rays")->client_picture()->actions().contains(windows));
+
+        // In the order the windows were opened, round and round, both ways.
+        struct Row {
+            QKeyCombination keys;
+            QMainWindow* comes_to_front;
+        };
+        for (const Row& row :
+             {Row{Qt::CTRL | Qt::Key_Tab, main.window()}, Row{Qt::CTRL | Qt::Key_Tab, crossing},
+              Row{Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, main.window()},
+              Row{Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, caustics}}) {
+            QTest::keySequence(QApplication::activeWindow(), QKeySequence(row.keys));
+            QVERIFY(QTest::qWaitForWindowActive(row.comes_to_front));
+        }
+
+        // A window closed leaves the list; the entry chosen comes to the front.
+        crossing->close();
+        QCOMPARE(listed(), (QStringList{"arxiki", "kafstikh"}));
+        windows->menu()->actions().front()->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(main.window()));
+        QVERIFY(!p.ended());
+    }
+
     void windowsCreatedByAButtonGetTheirViewsAndTheFocus() {
         Program p;
         ProgramView view(p);
@@ -216,8 +268,7 @@ private slots:
         const QRect r = view.widget_for("reversed")->geometry();
         QCOMPARE(r.topLeft(), QPoint(0, 0));
         QVERIFY(std::abs(r.height() - view.client_picture()->height() / 2) <= 1);
-        QCOMPARE(view.client_picture()->width(),
-                 logical_pixels(view.window(), form.client_width_twips()));
+        QCOMPARE(view.client_picture()->width(), logical_pixels(view, form.client_width_twips()));
 
         // Min 30 at the top: the widget's top shows 30, its bottom 10.
         auto* scroll = widget<QScrollBar>(view, "reversed");

@@ -15,8 +15,10 @@
 #include "forms/surface.h"
 #include "qt/form_view.h"
 #include "qt/picture_actions.h"
+#include "qt/picture_files.h"
 #include "qt/picture_widget.h"
 #include "qt/program_view.h"
+#include "qt/translations.h"
 
 using namespace rainbow;
 
@@ -49,6 +51,46 @@ class PictureActionsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Every picture is offered under a name of its own that says what it is, in the user's
+    // language, and fit for a file name.
+    void everyPictureHasAHumanFileName_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("English") << QLocale(QLocale::English);
+        QTest::newRow("Greek") << QLocale(QLocale::Greek);
+    }
+    void everyPictureHasAHumanFileName() {
+        QFETCH(QLocale, locale);
+        install_translations(*QCoreApplication::instance(), locale);
+        Program program;
+        for (const char* window : {"cut_rays", "kafstikh", "theoria"}) program.open_window(window);
+        QSet<QString> stems;
+        const QString unknown = picture_file_stem("arxiki", "no such picture");
+        for (Form* form : program.forms()) {
+            QStringList pictures;
+            if (form->client_surface() != nullptr) pictures << "client";
+            for (const auto& c : form->controls()) {
+                if (c->kind() == ControlKind::picture)
+                    pictures << QString::fromStdString(c->name());
+            }
+            for (const QString& picture : pictures) {
+                const QString stem =
+                    picture_file_stem(QString::fromStdString(form->name()), picture);
+                const QString where =
+                    QString::fromStdString(form->name()) + "." + picture + ": " + stem;
+                QVERIFY2(stem != unknown && !stems.contains(stem), qPrintable(where));
+                QVERIFY2(!stem.contains(QLatin1Char(' ')) && !stem.contains(QLatin1Char('/')),
+                         qPrintable(where));
+                stems.insert(stem);
+            }
+        }
+        QCOMPARE(stems.size(), 8);
+        QCOMPARE(picture_file_stem("arxiki", "Picture1"),
+                 locale.language() == QLocale::English
+                     ? QStringLiteral("rainbow-main-picture")
+                     : QStringLiteral("ουράνιο-τόξο-κύρια-εικόνα"));
+        install_translations(*QCoreApplication::instance(), QLocale(QLocale::English));
+    }
+
     void everyPictureHasTheMenuAndTheActionsOthersAdd_data() {
         QTest::addColumn<QString>("form");
         QTest::newRow("main window") << "arxiki";

@@ -393,6 +393,55 @@ private slots:
         const Run run = render({"--help"});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.startsWith("usage: rainbow-render"));
+        QVERIFY(run.out.contains("--lesson FILE"));
+    }
+
+    // The help names every window, every control (a scroll bar with its range) and every
+    // picture that the state of a program with every window open holds.
+    void helpNamesEveryWindowControlAndPicture() {
+        const Run help = render({"--help"});
+        // "  FORM  caption", then "    CONTROL  kind ...", then "    pictures:" and
+        // "      PICTURE  role".
+        QMap<QString, QMap<QString, QString>> listed;
+        QString form;
+        for (const QString& line : QString::fromUtf8(help.out).split(QLatin1Char('\n'))) {
+            const QString name = line.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+            const qsizetype indent = line.size() - line.trimmed().size();
+            if (name.isEmpty() || !line.startsWith(QLatin1Char(' ')) || name == "pictures:") {
+                continue;
+            }
+            if (indent == 2 && !name.startsWith(QLatin1Char('-'))) {
+                form = name;
+                listed[form];
+            } else if ((indent == 4 || indent == 6) && !form.isEmpty()) {
+                listed[form][name] = line.trimmed().mid(name.size()).trimmed();
+            }
+        }
+        const Run state = render({"--click", "arxiki.Command5", "--click", "arxiki.Command6",
+                                  "--click", "arxiki.Command7", "--json", "-"});
+        QCOMPARE(state.status, 0);
+        const QJsonObject forms = QJsonDocument::fromJson(state.out).object()["forms"].toObject();
+        QCOMPARE(forms.size(), 4);
+        for (auto f = forms.begin(); f != forms.end(); ++f) {
+            QVERIFY2(listed.contains(f.key()), qPrintable(f.key()));
+            const auto& names = listed[f.key()];
+            const QJsonObject controls = f.value().toObject()["controls"].toObject();
+            for (auto c = controls.begin(); c != controls.end(); ++c) {
+                const QString where = f.key() + "." + c.key();
+                QVERIFY2(names.contains(c.key()), qPrintable(where));
+                const QJsonObject control = c.value().toObject();
+                if (control["kind"].toString() == "scrollbar") {
+                    const QString range = QStringLiteral("scrollbar %1 to %2")
+                                              .arg(control["min"].toInt())
+                                              .arg(control["max"].toInt());
+                    QVERIFY2(names[c.key()].startsWith(range), qPrintable(where + ": " + range));
+                }
+            }
+            const QJsonObject pictures = f.value().toObject()["pictures"].toObject();
+            for (auto p = pictures.begin(); p != pictures.end(); ++p) {
+                QVERIFY2(names.contains(p.key()), qPrintable(f.key() + "." + p.key()));
+            }
+        }
     }
 };
 
