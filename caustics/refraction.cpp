@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "forms/settings.h"
 #include "forms/surface.h"
 #include "geometry/angles.h"
 
@@ -106,11 +105,8 @@ std::optional<Point> outer_caustic_point(double a, double R, double n) {
     return Point{x, R * std::sin(v) - (x - R * std::cos(v)) * T2};
 }
 
-void draw_refraction_scene(Surface& eikona, Settings& settings, double R,
-                           std::optional<double> chosen_index) {
+void draw_refraction_scene(Surface& eikona, double R, double n) {
     eikona.cls();
-    if (chosen_index) settings.refractive_index = *chosen_index;
-    const double n = settings.refractive_index;
     eikona.circle(0, 0, float(R));
     for_each_beam_angle(50, [&](double a) { draw_beam_ray(eikona, a, R, n); });
     draw_inner_caustic(eikona, R, n);

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "geometry/point.h"
+
 namespace rainbow {
 
 // Where a line cuts a circle: two points and whether the cut holds.
@@ -25,10 +27,6 @@ circle_cut line_circle_cut(double xc, double yc, double r, double dx, double dy,
                            double y0);
 
 // Of the two points of a cut, the one nearer to (sx, sy); on a tie the second.
-struct Point {
-    double x = 0;
-    double y = 0;
-};
 Point nearer_cut_point(const circle_cut& cut, double sx, double sy);
 
 }  // namespace rainbow

@@ -20,20 +20,18 @@ void draw_drop_outline(const Construction& c) {
 
 }  // namespace
 
-Construction open_construction(const SceneChoice& choice, Settings& settings, Surface& picture,
-                               double half_width, double n, double xc, double yc) {
-    settings.source_y = choice.source_y;
+Construction open_construction(const SceneChoice& choice, const Drop& drop, Surface& picture,
+                               double half_width) {
+    const double n = drop.index, xc = drop.centre.x, yc = drop.centre.y;
     Construction c{.surface = picture,
-                   .settings = settings,
                    .n = n,
                    .xc = xc,
                    .yc = yc,
-                   .R = settings.drop_radius,
-                   .source = {source_x, settings.source_y},
+                   .R = drop.radius,
+                   .source = {source_x, choice.source_y},
                    .k = choice.reflections,
                    .rainbow_incidence = 0};
     c.surface.scale(-half_width, half_width, half_width, -half_width);
-    settings.pi = pi_value();
     draw_axes(c.surface, half_width);
     draw_drop_outline(c);
     draw_focal_points(c.surface, xc, yc, c.R, n);
@@ -48,9 +46,9 @@ double cone_half_angle(const Construction& c) {
 
 void draw_rainbow_rays(const Construction& c, double psi, Rays rays,
                        std::optional<LineStyle> style) {
-    double& angle_theta = c.settings.angle_theta;
     const Point s = c.source;
-    const auto draw = [&] {
+    // Only the sign of the angle counts: it chooses the side of the centre.
+    const auto draw = [&](double angle_theta) {
         if (rays == Rays::from_point) {
             draw_polyline(c.surface,
                           rainbow_ray_course(angle_theta, s.x, s.y, c.xc, c.yc, c.R, c.n, c.k));
@@ -63,10 +61,8 @@ void draw_rainbow_rays(const Construction& c, double psi, Rays rays,
     c.surface.fore_color = rainbow_ray_color;
     c.surface.draw_width = 2;
     if (style) c.surface.draw_style = *style;
-    angle_theta = psi;
-    draw();
-    angle_theta = -psi;
-    draw();
+    draw(psi);
+    draw(-psi);
     if (style) c.surface.draw_style = LineStyle::solid;
 }
 

@@ -20,9 +20,10 @@ double deviation_text_y(double n) {
 
 }  // namespace
 
-void show_deviation(Surface& picture, double sx, double sy, double ex, double ey, double cx,
-                    double cy, double R, double n, int k) {
+double show_deviation(Surface& picture, Point source, Point entry, const Drop& drop, int k) {
     const double pi = pi_value();
+    const double sx = source.x, sy = source.y, ex = entry.x, ey = entry.y;
+    const double cx = drop.centre.x, cy = drop.centre.y, R = drop.radius, n = drop.index;
 
     const RayPath path = trace_ray(sx, sy, ex, ey, cx, cy, R, n, k);
     const Point exit = path.exit();
@@ -79,6 +80,7 @@ void show_deviation(Surface& picture, double sx, double sy, double ex, double ey
     picture.current_y = deviation_text_y(n);
     picture.print("DEVIATION ANGLE γωνία απόκλισης= " +
                   format_number(deviation * 180 / pi, "0.00"));
+    return deviation;
 }
 
 }  // namespace rainbow

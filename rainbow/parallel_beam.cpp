@@ -1,7 +1,6 @@
 #include <cmath>
 
 #include "forms/polyline.h"
-#include "forms/settings.h"
 #include "forms/surface.h"
 #include "geometry/angles.h"
 #include "geometry/circle_cut.h"
@@ -10,19 +9,25 @@
 #include "rainbow/scene.h"
 
 namespace rainbow {
+namespace {
 
-void trace_parallel_beam(const SceneChoice& choice, Settings& s, Surface& picture, double start_x,
-                         double& beam_y, double centre_x, double centre_y, double n) {
-    const double R = s.drop_radius;
+constexpr double start_x = -90;
+
+}  // namespace
+
+SceneResult trace_parallel_beam(const SceneChoice& choice, const Drop& drop, Surface& picture) {
+    const double R = drop.radius;
+    const double n = drop.index;
+    const double centre_x = drop.centre.x;
+    const double centre_y = drop.centre.y;
 
     picture.scale(-135, 135, 135, -135);
-    s.pi = pi_value();
     draw_axes(picture, 135);
     picture.circle(float(centre_x), float(centre_y), float(R), rgb(0, 0, 255));
     draw_focal_points(picture, centre_x, centre_y, R, n);
 
     // The central ray meets the drop at the angle of incidence theta.
-    const double theta = s.angle_theta * s.pi / 180;
+    const double theta = choice.angle * pi_value() / 180;
     const double y0 = centre_y + R * std::sin(theta);
     const double entry_x = centre_x - R * std::cos(theta);
     const double entry_y = centre_y + R * std::sin(theta);
@@ -37,7 +42,7 @@ void trace_parallel_beam(const SceneChoice& choice, Settings& s, Surface& pictur
     const int M = choice.rays - 1;
     // Rays every half step from -M to M: neighbours R / 120 apart.
     for (int half_steps = -2 * M; half_steps <= 2 * M; ++half_steps) {
-        beam_y = y0 + (half_steps / 2.0) * (R / 60);
+        const double beam_y = y0 + (half_steps / 2.0) * (R / 60);
         const circle_cut cut = line_circle_cut(centre_x, centre_y, R, 1, 0, start_x, beam_y);
         if (cut.cuts) {
             const Point entry = nearer_cut_point(cut, start_x, beam_y);
@@ -49,16 +54,17 @@ void trace_parallel_beam(const SceneChoice& choice, Settings& s, Surface& pictur
         }
     }
 
-    beam_y = y0;
-    show_deviation(picture, start_x, beam_y, entry_x, entry_y, centre_x, centre_y, R, n, k);
+    show_deviation(picture, {start_x, y0}, {entry_x, entry_y}, drop, k);
 
     // The beam's own ray that meets the drop at the rainbow incidence.
     if (k > 0) {
         picture.draw_style = LineStyle::dotted;
-        draw_polyline(picture, beam_rainbow_ray_course(s.angle_theta, start_x, 1, 0, centre_x,
+        draw_polyline(picture, beam_rainbow_ray_course(choice.angle, start_x, 1, 0, centre_x,
                                                        centre_y, R, n, k));
         picture.draw_style = LineStyle::solid;
     }
+    // The central ray always meets the drop, at the chosen angle of incidence.
+    return {.central_incidence = theta};
 }
 
 }  // namespace rainbow

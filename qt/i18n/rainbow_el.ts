@@ -613,6 +613,10 @@
         <translation>γυαλί</translation>
     </message>
     <message>
+        <source>The main window&apos;s central ray misses the drop.</source>
+        <translation>Η κεντρική ακτίνα του κύριου παραθύρου δεν συναντά τη σταγόνα.</translation>
+    </message>
+    <message>
         <source>|S|², primary bow</source>
         <translation>|S|², πρωτεύον τόξο</translation>
     </message>

@@ -613,6 +613,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The main window&apos;s central ray misses the drop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>|S|², primary bow</source>
         <translation type="unfinished"></translation>
     </message>
