@@ -50,7 +50,8 @@ struct Box {
 // Draws the ray of incidence a from the left edge through the sphere and out.
 void trace_reflected_ray(Surface& eikona, double R, double n, double a, double left) {
     const double entry_y = R * std::sin(a);
-    draw_polyline(eikona, ray_course(left, entry_y, -R * std::cos(a), entry_y, 0, 0, R, n, 1));
+    draw_polyline(eikona,
+                  ray_course({left, entry_y}, {-R * std::cos(a), entry_y}, {{0, 0}, R, n}, 1));
 }
 
 // The plane fronts of the incoming beam (upper half) up to the sphere, at optical path `path`
@@ -152,10 +153,19 @@ void draw_fronts(Surface& eikona, double R, double n, double V, const Box& box) 
     }
 }
 
+// The line a pair's direction is printed on, at the left edge: its colour, words and height.
+struct PairLine {
+    Rgb color;
+    std::string text;
+    double height;
+};
+
 // Draws the two rays of a pair, marks two points on the lower one and prints the direction
 // of the line through them; the text alone where there is no pair.
-void show_pair(Surface& eikona, double R, double n, const std::optional<RayPair>& pair, Rgb color,
-               const std::string& text, double height, double left) {
+void show_pair(Surface& eikona, const Drop& sphere, const std::optional<RayPair>& pair,
+               const PairLine& line, double left) {
+    const double R = sphere.radius, n = sphere.index;
+    const Rgb color = line.color;
     std::string number;
     if (pair) {
         eikona.fore_color = color;
@@ -173,8 +183,8 @@ void show_pair(Surface& eikona, double R, double n, const std::optional<RayPair>
     }
     eikona.fore_color = color;
     eikona.current_x = left;
-    eikona.current_y = height;
-    eikona.print(text + number);
+    eikona.current_y = line.height;
+    eikona.print(line.text + number);
 }
 
 }  // namespace
@@ -208,10 +218,11 @@ WaveFrontPairs draw_wave_fronts(Surface& eikona, double R, double n, double V) {
             supernumerary = pair_with_path_difference(R, n, supernumerary_difference * V);
         }
     }
-    show_pair(eikona, R, n, dark_band, dark_band_color, "ANGLE FOR DESTRUCTIVE INTERFERENCE = ", 35,
-              box.left);
-    show_pair(eikona, R, n, supernumerary, supernumerary_color,
-              "ANGLE FOR CONSTRUCTIVE INTERFERENCE = ", 30, box.left);
+    const Drop sphere{{0, 0}, R, n};
+    show_pair(eikona, sphere, dark_band,
+              {dark_band_color, "ANGLE FOR DESTRUCTIVE INTERFERENCE = ", 35}, box.left);
+    show_pair(eikona, sphere, supernumerary,
+              {supernumerary_color, "ANGLE FOR CONSTRUCTIVE INTERFERENCE = ", 30}, box.left);
     eikona.fore_color = pen_color;
     eikona.draw_style = pen_style;
     eikona.draw_width = 1;

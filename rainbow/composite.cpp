@@ -29,8 +29,8 @@ void draw_composite_rainbow(int k, Surface& surface) {
                        drop_outline_color);
         for (const SpectralColour& ray : water_spectrum) {
             surface.fore_color = ray.color;
-            draw_polyline(surface, rainbow_ray_course(side, source.x, source.y, centre.x, centre.y,
-                                                      column_drop_radius, ray.index, k));
+            const Drop drop{centre, column_drop_radius, ray.index};
+            draw_polyline(surface, rainbow_ray_course(side, source, drop, k));
         }
     }
 }

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "forms/surface.h"
-#include "geometry/circle_cut.h"
+#include "geometry/drop.h"
 #include "rainbow/scene.h"
 
 namespace rainbow {
@@ -13,10 +13,7 @@ namespace rainbow {
 // incidence of the rainbow (least-deviation) ray.
 struct Construction {
     Surface& surface;
-    double n;
-    double xc;
-    double yc;
-    double R;
+    Drop drop;
     Point source;  // the point source, or the point a parallel beam is aimed from
     int k;
     double rainbow_incidence;

@@ -23,9 +23,9 @@ double deviation_text_y(double n) {
 double show_deviation(Surface& picture, Point source, Point entry, const Drop& drop, int k) {
     const double pi = pi_value();
     const double sx = source.x, sy = source.y, ex = entry.x, ey = entry.y;
-    const double cx = drop.centre.x, cy = drop.centre.y, R = drop.radius, n = drop.index;
+    const double R = drop.radius, n = drop.index;
 
-    const RayPath path = trace_ray(sx, sy, ex, ey, cx, cy, R, n, k);
+    const RayPath path = trace_ray(source, entry, drop, k);
     const Point exit = path.exit();
     const Point far{exit.x + 10 * R * path.exit_direction.x,
                     exit.y + 10 * R * path.exit_direction.y};

@@ -17,14 +17,13 @@ constexpr double start_x = -90;
 
 SceneResult trace_parallel_beam(const SceneChoice& choice, const Drop& drop, Surface& picture) {
     const double R = drop.radius;
-    const double n = drop.index;
     const double centre_x = drop.centre.x;
     const double centre_y = drop.centre.y;
 
     picture.scale(-135, 135, 135, -135);
     draw_axes(picture, 135);
     picture.circle(float(centre_x), float(centre_y), float(R), rgb(0, 0, 255));
-    draw_focal_points(picture, centre_x, centre_y, R, n);
+    draw_focal_points(picture, drop);
 
     // The central ray meets the drop at the angle of incidence theta.
     const double theta = choice.angle * pi_value() / 180;
@@ -43,11 +42,11 @@ SceneResult trace_parallel_beam(const SceneChoice& choice, const Drop& drop, Sur
     // Rays every half step from -M to M: neighbours R / 120 apart.
     for (int half_steps = -2 * M; half_steps <= 2 * M; ++half_steps) {
         const double beam_y = y0 + (half_steps / 2.0) * (R / 60);
-        const circle_cut cut = line_circle_cut(centre_x, centre_y, R, 1, 0, start_x, beam_y);
+        const Point start{start_x, beam_y};
+        const circle_cut cut = line_circle_cut(drop.centre, R, {start, {1, 0}});
         if (cut.cuts) {
-            const Point entry = nearer_cut_point(cut, start_x, beam_y);
-            draw_polyline(picture, ray_course(start_x, beam_y, entry.x, entry.y, centre_x, centre_y,
-                                              R, n, k));
+            const Point entry = nearer_cut_point(cut, start);
+            draw_polyline(picture, ray_course(start, entry, drop, k));
         } else {
             picture.line(float(start_x), float(beam_y), float(start_x + 10 * R), float(beam_y),
                          rgb(255, 240, 240));
@@ -59,8 +58,7 @@ SceneResult trace_parallel_beam(const SceneChoice& choice, const Drop& drop, Sur
     // The beam's own ray that meets the drop at the rainbow incidence.
     if (k > 0) {
         picture.draw_style = LineStyle::dotted;
-        draw_polyline(picture, beam_rainbow_ray_course(choice.angle, start_x, 1, 0, centre_x,
-                                                       centre_y, R, n, k));
+        draw_polyline(picture, beam_rainbow_ray_course(choice.angle, start_x, {1, 0}, drop, k));
         picture.draw_style = LineStyle::solid;
     }
     // The central ray always meets the drop, at the chosen angle of incidence.

@@ -60,7 +60,6 @@ void show_first_incidence(Surface& picture, Point source, Point centre, double R
 
 SceneResult trace_point_source(const SceneChoice& choice, const Drop& drop, Surface& picture) {
     const double R = drop.radius;
-    const double n = drop.index;
     const Point centre = drop.centre;
     const double pi = pi_value();
 
@@ -69,7 +68,7 @@ SceneResult trace_point_source(const SceneChoice& choice, const Drop& drop, Surf
     draw_axes(picture, 135);
     picture.circle(float(centre.x), float(centre.y), float(R), rgb(0, 0, 255));
     picture.circle(float(centre.x), float(centre.y), float(R), rgb(0, 255, 255));
-    draw_focal_points(picture, centre.x, centre.y, R, n);
+    draw_focal_points(picture, drop);
 
     const int k = choice.reflections;
     const int N = choice.rays;
@@ -84,18 +83,16 @@ SceneResult trace_point_source(const SceneChoice& choice, const Drop& drop, Surf
     // The fan runs up to offset 0, the offsets accumulated by repeated addition.
     for (double offset = first_offset; offset <= 0; offset += step) {
         const double phi = (offset + choice.angle) * pi / 180;
-        const circle_cut cut = line_circle_cut(centre.x, centre.y, R, std::cos(phi), std::sin(phi),
-                                               source.x, source.y);
+        const circle_cut cut = line_circle_cut(centre, R, {source, {std::cos(phi), std::sin(phi)}});
         if (cut.cuts) {
             ++hits;
-            const Point entry = nearer_cut_point(cut, source.x, source.y);
+            const Point entry = nearer_cut_point(cut, source);
             if (hits == 1) first_entry = entry;
             if (hits == 1 || std::fabs(offset) <= std::fabs(central_offset)) {
                 central_entry = entry;
                 central_offset = offset;
             }
-            draw_polyline(picture, ray_course(source.x, source.y, entry.x, entry.y, centre.x,
-                                              centre.y, R, n, k));
+            draw_polyline(picture, ray_course(source, entry, drop, k));
         } else {
             picture.line(float(source.x), float(source.y), float(source.x + 5 * R * std::cos(phi)),
                          float(source.y + 5 * R * std::sin(phi)), rgb(250, 240, 240));
@@ -106,14 +103,11 @@ SceneResult trace_point_source(const SceneChoice& choice, const Drop& drop, Surf
     if (hits > 0) {
         show_deviation(picture, source, central_entry, drop, k);
         show_first_incidence(picture, source, centre, R, first_entry);
-        result.central_incidence = trace_ray(source.x, source.y, central_entry.x, central_entry.y,
-                                             centre.x, centre.y, R, n, 0)
-                                       .incidence;
+        result.central_incidence = trace_ray(source, central_entry, drop, 0).incidence;
     }
 
     picture.draw_style = LineStyle::dotted;
-    draw_polyline(
-        picture, rainbow_ray_course(choice.angle, source.x, source.y, centre.x, centre.y, R, n, k));
+    draw_polyline(picture, rainbow_ray_course(choice.angle, source, drop, k));
     picture.draw_style = LineStyle::solid;
     return result;
 }

@@ -372,12 +372,13 @@ TEST(PointSource, PrintedIncidenceIsTheAngleBetweenRayAndNormal) {
         const auto texts = texts_starting_with(picture(p), "INCIDENCE  =");
         ASSERT_EQ(texts.size(), 1u);
         const double phi = row.theta * pi / 180;
+        const Point source{-80, double(row.source)};
         const circle_cut cut =
-            line_circle_cut(10, row.yc, 30, std::cos(phi), std::sin(phi), -80, row.source);
+            line_circle_cut({10, double(row.yc)}, 30, {source, {std::cos(phi), std::sin(phi)}});
         ASSERT_TRUE(cut.cuts);
-        const Point entry = nearer_cut_point(cut, -80, row.source);
+        const Point entry = nearer_cut_point(cut, source);
         const double incidence =
-            trace_ray(-80, row.source, entry.x, entry.y, 10, row.yc, 30, 1.5, 1).incidence;
+            trace_ray(source, entry, {{10, double(row.yc)}, 30, 1.5}, 1).incidence;
         EXPECT_NEAR(printed_number(texts[0], "INCIDENCE  ="), std::fabs(incidence) * 180 / pi,
                     0.006);
         // The arc spans the same angle, around the entry point.
