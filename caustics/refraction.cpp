@@ -123,10 +123,8 @@ void draw_inner_caustic(Surface& eikona, double R, double n) {
             previous.reset();  // the caustic runs off to infinity: break the line
             return;
         }
-        eikona.draw_width = 1;
         eikona.pset(float(p->x), float(p->y));
         if (previous) eikona.line(float(previous->x), float(previous->y), float(p->x), float(p->y));
-        eikona.draw_width = 1;
         previous = p;
     });
 }
@@ -143,12 +141,11 @@ void draw_outer_caustic(Surface& eikona, double R, double n) {
             return;
         }
         const bool inside_cone = std::fabs(a) < rainbow_angle;
-        eikona.draw_width = inside_cone ? 1 : 2;
+        const ScopedPen pen(eikona, inside_cone ? 1 : 2);
         if (previous) {
             eikona.line(float(previous->x), float(previous->y), float(p->x), float(p->y),
                         inside_cone ? cone_blue : outside_grey);
         }
-        eikona.draw_width = 1;
         previous = p;
     });
 }

@@ -191,9 +191,7 @@ void show_pair(Surface& eikona, const Drop& sphere, const std::optional<RayPair>
 
 WaveFrontPairs draw_wave_fronts(Surface& eikona, double R, double n, double V) {
     const Box box(eikona);
-    const Rgb pen_color = eikona.fore_color;
-    const LineStyle pen_style = eikona.draw_style;
-    eikona.draw_style = LineStyle::solid;
+    const ScopedPen kept(eikona, LineStyle::solid);
     const bool drawable = R > 0 && R <= largest_radius && n > 0 && std::isfinite(n);
     std::optional<RayPair> dark_band;
     std::optional<RayPair> supernumerary;
@@ -223,9 +221,6 @@ WaveFrontPairs draw_wave_fronts(Surface& eikona, double R, double n, double V) {
               {dark_band_color, "ANGLE FOR DESTRUCTIVE INTERFERENCE = ", 35}, box.left);
     show_pair(eikona, sphere, supernumerary,
               {supernumerary_color, "ANGLE FOR CONSTRUCTIVE INTERFERENCE = ", 30}, box.left);
-    eikona.fore_color = pen_color;
-    eikona.draw_style = pen_style;
-    eikona.draw_width = 1;
     return {dark_band, supernumerary};
 }
 

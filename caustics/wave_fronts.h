@@ -18,6 +18,7 @@ struct WaveFrontPairs {
 // The wave-fronts picture: a sphere of radius R and index n, a fan of once-reflected rays, the
 // fronts of equal optical path (wavelength V in picture units) folding at the rainbow ray,
 // and the directions of the first dark band and the first supernumerary bow, which it returns.
+// The surface's pen is as before afterwards.
 WaveFrontPairs draw_wave_fronts(Surface& eikona, double R, double n, double V);
 
 }  // namespace rainbow

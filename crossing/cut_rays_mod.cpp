@@ -82,7 +82,9 @@ struct ChosenRay {
 
 }  // namespace
 
-CrossingCaptions draw_ray_crossing(Surface& client, CutRaysValues& v, const RayChoice& choice) {
+CrossingCaptions draw_ray_crossing(Surface& client, const CutRaysValues& v,
+                                   const RayChoice& choice) {
+    const ScopedPen kept(client);
     CrossingCaptions captions;
     const double R = v.lens_radius;
 
@@ -124,10 +126,9 @@ CrossingCaptions draw_ray_crossing(Surface& client, CutRaysValues& v, const RayC
     }
     if (const auto x = entry_x(second.y, R)) {
         second.x = *x;
-        client.draw_width = 4;
+        const ScopedPen wide(client, 4);
         client.pset(float(first.x), float(first.y));
         client.pset(float(second.x), float(second.y));
-        client.draw_width = 1;
     } else {
         draw_missing_ray(client, {v.start_x, second.start_y}, second.y, second_miss_length, blue);
     }
@@ -150,9 +151,8 @@ CrossingCaptions draw_ray_crossing(Surface& client, CutRaysValues& v, const RayC
             first.y = p.y;
         }
         if (second.y < 0) first.y = -first.y;
-        client.draw_width = 4;
+        const ScopedPen wide(client, 4);
         client.pset(float(first.x), float(first.y), special_mark_color);
-        client.draw_width = 1;
     }
 
     const Drop sphere{{0, 0}, R, n};
@@ -186,10 +186,9 @@ CrossingCaptions draw_ray_crossing(Surface& client, CutRaysValues& v, const RayC
              "x 1st ray ON CIRCLE = " + format_number(exit1_x, "0.000") +
                  "  y1st ray ON CIRCLE= " + format_number(exit1_y, "0.000"));
     client.fore_color = black;
-    client.draw_width = 4;
+    const ScopedPen wide(client, 4);
     client.pset(float(xc), float(yc), crossing_mark_color);
     client.pset(float(exit1_x), float(exit1_y), exit_mark_color);
-    client.draw_width = 1;
     return captions;
 }
 

@@ -11,9 +11,10 @@ namespace rainbow {
 RefractedRay draw_refracted_ray(Surface& surface, double x_right, Point source, Point entry,
                                 const Drop& sphere) {
     const Point centre = sphere.centre;
-    surface.draw_style = LineStyle::dash_dot;
-    surface.line(float(centre.x), float(centre.y), float(entry.x), float(entry.y), black);
-    surface.draw_style = LineStyle::solid;
+    {
+        const ScopedPen dash_dot(surface, LineStyle::dash_dot);
+        surface.line(float(centre.x), float(centre.y), float(entry.x), float(entry.y), black);
+    }
 
     // One chord, no reflection inside.
     const RayPath path = trace_ray(source, entry, sphere, 0);
@@ -25,10 +26,11 @@ RefractedRay draw_refracted_ray(Surface& surface, double x_right, Point source, 
     if (!(std::fabs(run) >= vertical_chord_dx)) return {};
 
     const double slope = (exit.y - path.entry().y) / run;
-    surface.draw_style = LineStyle::dash_dot;
-    surface.line(float(exit.x), float(exit.y), float(exit.x + x_right),
-                 float(exit.y + slope * x_right));
-    surface.draw_style = LineStyle::solid;
+    {
+        const ScopedPen dash_dot(surface, LineStyle::dash_dot);
+        surface.line(float(exit.x), float(exit.y), float(exit.x + x_right),
+                     float(exit.y + slope * x_right));
+    }
     surface.line(float(exit.x), float(exit.y), float(exit.x + exit_length * path.exit_direction.x),
                  float(exit.y + exit_length * path.exit_direction.y));
     // kept: the exit point in single precision, as the window once stored it (golden

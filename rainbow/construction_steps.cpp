@@ -54,18 +54,12 @@ void draw_rainbow_rays(const Construction& c, double psi, Rays rays,
                           beam_rainbow_ray_course(side, s.x, c.drop.centre - s, c.drop, c.k));
         }
     };
-    c.surface.fore_color = rainbow_ray_color;
-    c.surface.draw_width = 2;
-    if (style) c.surface.draw_style = *style;
+    const ScopedPen kept(c.surface);
+    c.surface.set_pen({rainbow_ray_color, 2, style.value_or(c.surface.draw_style)});
     draw(psi);
     draw(-psi);
-    if (style) c.surface.draw_style = LineStyle::solid;
 }
 
-void close_construction(const Construction& c) {
-    c.surface.draw_width = 1;
-    c.surface.fore_color = black;
-    draw_drop_outline(c);
-}
+void close_construction(const Construction& c) { draw_drop_outline(c); }
 
 }  // namespace rainbow

@@ -33,16 +33,14 @@ double cone_half_angle(const Construction& c);
 // rays in the direction from the source point to the drop's centre.
 enum class Rays { from_point, parallel_beam };
 
-// The two rainbow rays in green with a pen 2 wide: first on the positive side of the centre,
-// then on the other. From a point
-// source both leave the source; in a parallel beam each is the beam's own ray that meets the
-// drop at the rainbow incidence, starting on the beam's start line. With a style the rays are
-// drawn in it and the pen goes back to solid afterwards.
+// The two rainbow rays in green with a pen 2 wide, in `style` when one is given: first on the
+// positive side of the centre, then on the other. From a point source both leave the source;
+// in a parallel beam each is the beam's own ray that meets the drop at the rainbow incidence,
+// starting on the beam's start line. The surface's pen is as before afterwards.
 void draw_rainbow_rays(const Construction& c, double psi, Rays rays,
                        std::optional<LineStyle> style = std::nullopt);
 
-// The closing steps: the pen back to width 1 and black, and the drop's outline drawn again on
-// top of the rays.
+// The closing step: the drop's outline drawn again on top of the rays.
 void close_construction(const Construction& c);
 
 }  // namespace rainbow

@@ -3,6 +3,7 @@
 // parallel beam, apart or together.
 #include "rainbow/constructions.h"
 
+#include "forms/surface.h"
 #include "rainbow/construction_rays.h"
 #include "rainbow/construction_steps.h"
 
@@ -47,26 +48,31 @@ double draw_beam_side(const Construction& c, const RayPass& pass) {
 }  // namespace
 
 double draw_central_rays_point(const SceneChoice& choice, const Drop& drop, Surface& picture) {
+    const ScopedPen kept(picture);
     return draw_point_side(open_construction(choice, drop, picture, main_half_width),
                            central_cone_steps, {RaySide::central, central_point_color});
 }
 
 double draw_external_rays_point(const SceneChoice& choice, const Drop& drop, Surface& picture) {
+    const ScopedPen kept(picture);
     return draw_point_side(open_construction(choice, drop, picture, external_point_half_width),
                            fine_cone_steps, {RaySide::external, external_color});
 }
 
 double draw_central_rays_parallel(const SceneChoice& choice, const Drop& drop, Surface& picture) {
+    const ScopedPen kept(picture);
     return draw_beam_side(open_construction(choice, drop, picture, main_half_width),
                           {RaySide::central, central_beam_color, 1, true});
 }
 
 double draw_external_rays_parallel(const SceneChoice& choice, const Drop& drop, Surface& picture) {
+    const ScopedPen kept(picture);
     return draw_beam_side(open_construction(choice, drop, picture, main_half_width),
                           {RaySide::external, external_color});
 }
 
 double draw_full_construction_point(const SceneChoice& choice, const Drop& drop, Surface& picture) {
+    const ScopedPen kept(picture);
     const Construction c = open_construction(choice, drop, picture, main_half_width);
     const double psi = cone_half_angle(c);
     const std::vector<ConstructionRay> rays = cone_rays(c, psi, fine_cone_steps);
@@ -82,6 +88,7 @@ double draw_full_construction_point(const SceneChoice& choice, const Drop& drop,
 
 double draw_full_construction_parallel(const SceneChoice& choice, const Drop& drop,
                                        Surface& picture) {
+    const ScopedPen kept(picture);
     const Construction c = open_construction(choice, drop, picture, main_half_width);
     const double psi = cone_half_angle(c);
     const std::vector<ConstructionRay> rays = beam_rays(c);

@@ -58,10 +58,8 @@ double show_deviation(Surface& picture, Point source, Point entry, const Drop& d
             picture.line(float(sx), float(sy), float(sx + 2 * (K.x - sx)),
                          float(sy + 2 * (K.y - sy)));
             picture.line(float(far.x), float(far.y), float(K.x), float(K.y));
-            picture.draw_width = 1;
             picture.pset(float(K.x), float(K.y), rgb(0, 255, 255));
             picture.pset(float(ex), float(ey), rgb(255, 0, 255));
-            picture.draw_width = 1;
         }
 
         // An arc of radius 15 around K from the incoming direction through the deviation, in

@@ -14,10 +14,9 @@ void draw_axes(Surface& surface, double half_width) {
 void draw_focal_points(Surface& surface, const Drop& drop) {
     const double xc = drop.centre.x, yc = drop.centre.y;
     const double f = drop.radius * drop.index / (2 * (drop.index - 1));
-    surface.draw_width = 2;
+    const ScopedPen wide(surface, 2);
     surface.circle(float(xc + f), float(yc), 2);
     surface.circle(float(xc - f), float(yc), 2);
-    surface.draw_width = 1;
 }
 
 }  // namespace rainbow

@@ -12,6 +12,9 @@ void MainWindow::run_view(View point_view, View parallel_view, Point centre) {
     scene_.drop.centre = centre;
     scene_.source_y = c.source_y;
     view(c, scene_.drop, Picture1.surface());
+    // kept: the next view draws its axes in the pen the picture has, black after a
+    // construction (test_constructions, DrawWithTheWindowsDropAndReturnTheConesHalfAngle).
+    Picture1.surface().set_pen({});
 }
 
 void MainWindow::Command1_Click() {

@@ -32,10 +32,11 @@ SceneResult trace_parallel_beam(const SceneChoice& choice, const Drop& drop, Sur
     const double entry_y = centre_y + R * std::sin(theta);
 
     // The normal at the central ray's entry, from the centre out to twice the radius.
-    picture.draw_style = LineStyle::dashed;
-    picture.line(float(centre_x), float(centre_y), float(centre_x - 2 * R * std::cos(theta)),
-                 float(centre_y + 2 * R * std::sin(theta)));
-    picture.draw_style = LineStyle::solid;
+    {
+        const ScopedPen dashed(picture, LineStyle::dashed);
+        picture.line(float(centre_x), float(centre_y), float(centre_x - 2 * R * std::cos(theta)),
+                     float(centre_y + 2 * R * std::sin(theta)));
+    }
 
     const int k = choice.reflections;
     const int M = choice.rays - 1;
@@ -57,9 +58,8 @@ SceneResult trace_parallel_beam(const SceneChoice& choice, const Drop& drop, Sur
 
     // The beam's own ray that meets the drop at the rainbow incidence.
     if (k > 0) {
-        picture.draw_style = LineStyle::dotted;
+        const ScopedPen dotted(picture, LineStyle::dotted);
         draw_polyline(picture, beam_rainbow_ray_course(choice.angle, start_x, {1, 0}, drop, k));
-        picture.draw_style = LineStyle::solid;
     }
     // The central ray always meets the drop, at the chosen angle of incidence.
     return {.central_incidence = theta};

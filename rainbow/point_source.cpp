@@ -106,9 +106,8 @@ SceneResult trace_point_source(const SceneChoice& choice, const Drop& drop, Surf
         result.central_incidence = trace_ray(source, central_entry, drop, 0).incidence;
     }
 
-    picture.draw_style = LineStyle::dotted;
+    const ScopedPen dotted(picture, LineStyle::dotted);
     draw_polyline(picture, rainbow_ray_course(choice.angle, source, drop, k));
-    picture.draw_style = LineStyle::solid;
     return result;
 }
 

@@ -401,6 +401,8 @@ TEST(PointViews, SourceInsideOrOnTheDropDrawsNoRays) {
             Program p;
             Surface& s = picture(p);
             s.cls();
+            const Pen before{rgb(1, 2, 3), 1, LineStyle::solid};
+            s.set_pen(before);
             view(p.arxiki().choice(), Drop{{row.xc, row.yc}, R, 1.343}, s);
             ASSERT_NE(first_scale(s), nullptr);
             std::size_t rays = 0;
@@ -414,7 +416,7 @@ TEST(PointViews, SourceInsideOrOnTheDropDrawsNoRays) {
             std::size_t outlines = 0;
             for (const CircleItem& c : items_of<CircleItem>(s, drop_blue)) outlines += c.r == R;
             EXPECT_EQ(outlines, 2u);
-            EXPECT_EQ(s.fore_color, black);
+            EXPECT_EQ(s.pen(), before);  // the view leaves the pen it found
         }
     }
 }

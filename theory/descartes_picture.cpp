@@ -66,9 +66,10 @@ void draw_descartes_picture(Surface& surface, std::optional<double> central_inci
     surface.fore_color = rgb(128, 0, 128);
     if (central_incidence_deg) {
         const double i = std::abs(*central_incidence_deg);
-        surface.draw_style = LineStyle::dotted;
-        surface.line(float(i), float(frame.bottom), float(i), float(frame.top));
-        surface.draw_style = LineStyle::solid;
+        {
+            const ScopedPen dotted(surface, LineStyle::dotted);
+            surface.line(float(i), float(frame.bottom), float(i), float(frame.top));
+        }
         surface.current_x = i + 1;
         surface.current_y = frame.top - 6;
         surface.print("i = " + format_number(i, "0.0") + "°");
