@@ -41,7 +41,7 @@ void draw_descartes_picture(Surface& surface, std::optional<double> central_inci
                             const TheoryWords& words) {
     surface.cls();
     const PlotFrame frame{0, 90, 120, 370};
-    draw_plot_axes(surface, frame, 10, 30, "i (°)", "D (°)");
+    draw_plot_axes(surface, frame, {10, 30}, "i (°)", "D (°)");
     std::vector<Material> materials;
     for (const SpectralColour& c : water_spectrum)
         materials.push_back({c.index, c.color, false, words.water});
