@@ -13,6 +13,8 @@ double sign_of(double v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
 // The line of each colour pass is printed on its own line of the picture.
 double deviation_text_y(double n) {
+    // kept: the row chosen by comparing n exactly with water's indices (golden
+    // main_point_source).
     if (n == 1.33) return 95;
     if (n == 1.333) return 110;
     return 80;

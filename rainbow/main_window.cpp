@@ -166,6 +166,8 @@ void MainWindow::goniatheta_Change() {
 }
 
 void MainWindow::Ycthesi_Change() {
+    // kept: "Yc=" here, "Yc =" from the layout that the redraw runs next (test_main_scene,
+    // Handlers.LabelsAndRedraws).
     Label5.caption = "Yc=" + whole(Ycthesi.value());
     redraw();
 }

@@ -66,6 +66,7 @@ SceneResult trace_point_source(const SceneChoice& choice, const Drop& drop, Surf
     const Point source{source_x, choice.source_y};
     picture.scale(-135, 135, 135, -135);
     draw_axes(picture, 135);
+    // kept: the drop's circle drawn twice, blue under cyan (golden main_point_source).
     picture.circle(float(centre.x), float(centre.y), float(R), rgb(0, 0, 255));
     picture.circle(float(centre.x), float(centre.y), float(R), rgb(0, 255, 255));
     draw_focal_points(picture, drop);

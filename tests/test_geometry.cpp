@@ -33,13 +33,6 @@ TEST(PointDistance, PairsFirstWithThirdArgument) {
     EXPECT_EQ(point_distance(1, 7, 1, 7), 0);
 }
 
-TEST(ArcsineOfCosine, IsRightAngleMinusTheAngleBetween) {
-    EXPECT_NEAR(arcsine_of_cosine(1, 0, 0, 1).value_or(0), 0, 1e-15);
-    EXPECT_NEAR(arcsine_of_cosine(1, 0, 1, 0).value_or(0), pi / 2, 1e-15);
-    EXPECT_NEAR(arcsine_of_cosine(1, 0, -1, 0).value_or(0), -pi / 2, 1e-15);
-    EXPECT_FALSE(arcsine_of_cosine(0, 0, 1, 0).has_value());
-}
-
 TEST(RainbowIncidence, LeastDeviationAngles) {
     EXPECT_NEAR(rainbow_incidence(1.33, 1).value() * 180 / pi, 59.58, 0.005);
     EXPECT_NEAR(rainbow_incidence(1.33, 2).value(), 1.2556, 1e-4);
