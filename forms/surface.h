@@ -115,6 +115,9 @@ public:
     double height_twips() const { return height_twips_; }
 
     void cls();
+    // Takes back the whole of an earlier copy (items, scale, pen, text position) as a change
+    // of its own: a cached raster of either is rebuilt.
+    void restore(const Surface& earlier);
     void scale(double x1, double y1, double x2, double y2);
     void line(float x1, float y1, float x2, float y2);
     void line(float x1, float y1, float x2, float y2, Rgb color);
