@@ -455,6 +455,18 @@
     </message>
 </context>
 <context>
+    <name>rainbow::ProgramView</name>
+    <message>
+        <source>The step failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be done: %2
+The windows are as they were before it, and the lesson does not keep it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>theoria</name>
     <message>
         <source>Descartes&apos; curves</source>
