@@ -74,7 +74,7 @@ void draw_descartes_picture(Surface& surface, std::optional<double> central_inci
         surface.current_y = frame.top - 6;
         surface.print("i = " + format_number(i, "0.0") + "°");
     } else {
-        surface.current_x = 2;
+        surface.current_x = 12;  // clear of the axis caption
         surface.current_y = frame.top - 6;
         surface.print(words.central_ray_misses);
     }
