@@ -66,10 +66,23 @@ CutRaysWindow& Program::cut_rays() { return static_cast<CutRaysWindow&>(window("
 CausticsWindow& Program::kafstikh() { return static_cast<CausticsWindow&>(window("kafstikh")); }
 TheoryWindow& Program::theoria() { return static_cast<TheoryWindow&>(window("theoria")); }
 
-void Program::shared_settings_changed() {
+void Program::main_scene_changed() {
     for (const auto& window : windows_) {
-        if (window) window->shared_settings_changed();
+        if (window) window->main_scene_changed();
     }
+}
+
+SharedScene Program::main_scene() { return arxiki().shared_scene(); }
+
+Settings Program::settings() {
+    const SharedScene scene = main_scene();
+    return {.drop_radius = scene.drop.radius,
+            .refractive_index = scene.drop.index,
+            .angle_theta = scene.angle_deg,
+            .drop_xc = scene.drop.centre.x,
+            .drop_yc = scene.drop.centre.y,
+            .source_y = scene.source_y,
+            .cut_rays_built = has_cut_rays() && cut_rays().built()};
 }
 
 std::unique_ptr<BackgroundWork> Program::background_work() {

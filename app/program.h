@@ -22,7 +22,7 @@ class TheoryWindow;
 inline constexpr int smallest_screen_pixels = 100;
 inline constexpr int largest_screen_pixels = 20000;
 
-// The program: owns the shared settings and its windows, and starts as the desktop program
+// The program: owns its windows, and starts as the desktop program
 // does (the first window is opened: the main window is loaded and its first scene drawn).
 // Every other window is created on first use.
 class Program : public WindowHost {
@@ -32,8 +32,10 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    Settings settings;
-    Settings& shared_settings() override { return settings; }
+    // The state's settings: a snapshot of the main window's scene and of the ray-crossing
+    // window, taken now.
+    Settings settings();
+    SharedScene main_scene() override;
     const Screen& screen() const override { return screen_; }
     void set_screen(Screen screen) { screen_ = screen; }
 
@@ -75,7 +77,7 @@ public:
     // handlers make are not steps.
     const std::vector<Step>& steps() const { return steps_; }
     void record(const Step& step) { steps_.push_back(step); }
-    void shared_settings_changed() override;
+    void main_scene_changed() override;
 
     // Where windows run their long computations: the desktop program hands a factory of
     // runners on its thread pool; without one, jobs run at once to the end.

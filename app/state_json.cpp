@@ -10,7 +10,7 @@ void write_state_json(Program& program, std::ostream& out, const Translate& tran
     JsonOut json(out);
     json.open('{');
     json.line(0);
-    write_settings_json(json, program.settings);
+    write_settings_json(json, program.settings());
     json.line(0);
     json.key("forms").open('{');
     for (Form* form : program.forms()) write_form_json(json, *form, translate);

@@ -91,14 +91,18 @@ void take_step(Program& program, const Step& step) {
     if (program.ended()) throw BadStep(describe(step) + ": the program has ended");
     Form& form = shown_form(program, step.form);
     if (step.action == Step::Action::close) {
+        if (&form == program.forms().front()) {
+            program.end();
+        } else {
+            form.shown = false;
+        }
         program.record(step);
-        if (&form == program.forms().front()) return program.end();
-        form.shown = false;
         return;
     }
     const Event action = checked_step(form, step);
-    program.record(step);
     action();
+    // Only a step whose handlers ran to the end is the user's step.
+    program.record(step);
 }
 
 }  // namespace rainbow

@@ -39,9 +39,10 @@ Event checked_step(Form& form, const Step& step);
 
 // Takes the step as the user's action does: the window must be open and shown, the control
 // visible and of a kind that takes the action, and a scroll bar's value inside its range.
-// The step is recorded in the program's steps, then the control's event fires. Closing the
-// main window ends the program; closing another only puts it away. Throws
-// BadStep, before anything changes, when the step cannot be taken.
+// The control's event fires, then the step is recorded in the program's steps: a step whose
+// handler throws is not recorded, and the exception passes on (see WindowsSnapshot for putting
+// the windows back). Closing the main window ends the program; closing another only puts it
+// away. Throws BadStep, before anything changes, when the step cannot be taken.
 void take_step(Program& program, const Step& step);
 
 }  // namespace rainbow

@@ -91,9 +91,15 @@ std::optional<double> CausticsWindow::chosen_index() const {
     return std::nullopt;
 }
 
+double CausticsWindow::refractive_index() const {
+    // kept: the options choose the index only once the refraction is drawn; the wave fronts
+    // drawn first take the main window's (golden wave_fronts).
+    return refraction_index_ ? *refraction_index_ : host_.main_scene().drop.index;
+}
+
 void CausticsWindow::draw_refraction_scene() {
-    rainbow::draw_refraction_scene(eikona.surface(), host_.shared_settings(), sphere_radius(),
-                                   chosen_index());
+    if (const std::optional<double> chosen = chosen_index()) refraction_index_ = chosen;
+    rainbow::draw_refraction_scene(eikona.surface(), sphere_radius(), refractive_index());
 }
 
 void CausticsWindow::AKTIN_Change() {
@@ -110,17 +116,16 @@ void CausticsWindow::timhv_Change() {
 
 void CausticsWindow::Command1_Click() { draw_refraction_scene(); }
 
-// Drawn over the picture that is there, with the index stored last.
+// Drawn over the picture that is there.
 void CausticsWindow::Command2_Click() {
-    draw_reflected_beam(eikona.surface(), sphere_radius(),
-                        host_.shared_settings().refractive_index);
+    draw_reflected_beam(eikona.surface(), sphere_radius(), refractive_index());
 }
 
 void CausticsWindow::Command3_Click() { host_.end(); }
 
 void CausticsWindow::Command4_Click() {
     eikona.surface().cls();
-    draw_wave_fronts(eikona.surface(), host_.shared_settings(), sphere_radius(), wavelength(timhv));
+    draw_wave_fronts(eikona.surface(), sphere_radius(), refractive_index(), wavelength(timhv));
 }
 
 void CausticsWindow::Option1_Click() {

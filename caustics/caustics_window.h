@@ -23,6 +23,9 @@ public:
 
     // The index of the chosen option: 1.33, 1.5 or 1.7; none when no option is chosen.
     std::optional<double> chosen_index() const;
+    // The index the pictures are drawn with: the one the refraction picture was last drawn
+    // with (its chosen option's), or before that the main window's drop's, asked of it now.
+    double refractive_index() const;
     // Radius of the sphere in picture units.
     double sphere_radius() const { return AKTIN.value(); }
     // Clears eikona and draws the refraction picture with the chosen index.
@@ -31,6 +34,7 @@ public:
 private:
     WindowHost& host_;
     Form form_;
+    std::optional<double> refraction_index_;  // of the last refraction picture
 
 public:
     PictureBox& eikona;

@@ -50,7 +50,7 @@ void draw_least_deviation_ray(Surface& eikona, double R, double n) {
     const double incidence = rainbow_incidence(n).value_or(0);
     const ReflectedRay ray = reflected_ray(incidence, R, n);
     const double y_left = height_at_far_left(ray);
-    eikona.draw_width = 3;
+    const ScopedPen wide(eikona, 3);
     eikona.line(float(far_left), float(ray.entry.y), float(ray.entry.x), float(ray.entry.y),
                 rainbow_green);
     eikona.line(float(ray.entry.x), float(ray.entry.y), float(ray.reflection.x),
@@ -90,7 +90,6 @@ std::optional<Point> reflected_caustic_envelope(double a, double R, double n) {
 
 std::optional<Point> reflected_caustic_point(Surface& eikona, double a, double R, double n) {
     const ReflectedRay ray = reflected_ray(a, R, n);
-    eikona.draw_width = 1;
     eikona.pset(float(ray.entry.x), float(ray.entry.y), entry_blue);
     eikona.pset(float(ray.reflection.x), float(ray.reflection.y), point_magenta);
     eikona.pset(float(ray.exit.x), float(ray.exit.y), point_magenta);
@@ -115,18 +114,17 @@ int draw_reflected_beam(Surface& eikona, double R, double n) {
         const std::optional<Point> p = reflected_caustic_point(eikona, a, R, n);
         drawn_rays = true;
         if (!p) continue;
-        eikona.draw_width = 4;
+        const ScopedPen wide(eikona, 4);
         eikona.pset(float(p->x), float(p->y), rainbow_green);
         caustic.push_back({float(p->x), float(p->y)});
     }
     // The rainbow ray is the same for every ray of the beam: it is drawn once, over the rays.
     if (drawn_rays) draw_least_deviation_ray(eikona, R, n);
     // The yellow line starts at the second point: the first stands alone.
-    eikona.draw_width = 4;
+    const ScopedPen wide(eikona, 4);
     for (std::size_t j = 1; j + 1 < caustic.size(); ++j) {
         eikona.line(caustic[j].x, caustic[j].y, caustic[j + 1].x, caustic[j + 1].y, caustic_yellow);
     }
-    eikona.draw_width = 1;
     return int(caustic.size());
 }
 

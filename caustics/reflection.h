@@ -17,8 +17,8 @@ class Surface;
 std::optional<Point> reflected_caustic_envelope(double a, double R, double n);
 
 // Draws the ray a (blue entry dot, magenta reflection and exit dots, the outgoing line in the
-// surface's colour out to x = -200) and returns the caustic point of the ray. Leaves the pen
-// one pixel wide.
+// surface's colour out to x = -200) in the surface's pen and returns the caustic point of the
+// ray.
 std::optional<Point> reflected_caustic_point(Surface& eikona, double a, double R, double n);
 
 // The reflected beam over the picture that is there: the rays whose incidence lies outside the

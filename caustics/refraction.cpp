@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "forms/settings.h"
 #include "forms/surface.h"
 #include "geometry/angles.h"
 
@@ -106,11 +105,8 @@ std::optional<Point> outer_caustic_point(double a, double R, double n) {
     return Point{x, R * std::sin(v) - (x - R * std::cos(v)) * T2};
 }
 
-void draw_refraction_scene(Surface& eikona, Settings& settings, double R,
-                           std::optional<double> chosen_index) {
+void draw_refraction_scene(Surface& eikona, double R, double n) {
     eikona.cls();
-    if (chosen_index) settings.refractive_index = *chosen_index;
-    const double n = settings.refractive_index;
     eikona.circle(0, 0, float(R));
     for_each_beam_angle(50, [&](double a) { draw_beam_ray(eikona, a, R, n); });
     draw_inner_caustic(eikona, R, n);
@@ -127,10 +123,8 @@ void draw_inner_caustic(Surface& eikona, double R, double n) {
             previous.reset();  // the caustic runs off to infinity: break the line
             return;
         }
-        eikona.draw_width = 1;
         eikona.pset(float(p->x), float(p->y));
         if (previous) eikona.line(float(previous->x), float(previous->y), float(p->x), float(p->y));
-        eikona.draw_width = 1;
         previous = p;
     });
 }
@@ -147,12 +141,11 @@ void draw_outer_caustic(Surface& eikona, double R, double n) {
             return;
         }
         const bool inside_cone = std::fabs(a) < rainbow_angle;
-        eikona.draw_width = inside_cone ? 1 : 2;
+        const ScopedPen pen(eikona, inside_cone ? 1 : 2);
         if (previous) {
             eikona.line(float(previous->x), float(previous->y), float(p->x), float(p->y),
                         inside_cone ? cone_blue : outside_grey);
         }
-        eikona.draw_width = 1;
         previous = p;
     });
 }

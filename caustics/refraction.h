@@ -7,7 +7,6 @@
 namespace rainbow {
 
 class Surface;
-struct Settings;
 
 // Refraction of a horizontal beam by a sphere of radius R about the origin of the picture, and
 // the two caustics of the refracted rays. A ray of incidence angle a (radians, a > 0 above the
@@ -33,11 +32,10 @@ std::optional<Point> outer_caustic_point(double a, double R, double n);
 // Both coordinates are finite once converted to single precision, as the surface takes them.
 bool drawable(const Point& p);
 
-// The whole refraction picture: clears the surface, stores the chosen index (1.33, 1.5 or 1.7;
-// none chosen keeps the stored one), draws the circle and 50 rays of the beam with their chords,
-// outgoing parts and continuations, then both caustics.
-void draw_refraction_scene(Surface& eikona, Settings& settings, double R,
-                           std::optional<double> chosen_index);
+// The whole refraction picture for a sphere of index n: clears the surface, draws the circle
+// and 50 rays of the beam with their chords, outgoing parts and continuations, then both
+// caustics.
+void draw_refraction_scene(Surface& eikona, double R, double n);
 
 // The circle again and the inner caustic: 450 points of the dense family, each marked and
 // joined to the one before, in the surface's pen.

@@ -10,7 +10,6 @@
 #include "caustics/wave_optics.h"
 #include "forms/format.h"
 #include "forms/polyline.h"
-#include "forms/settings.h"
 #include "forms/surface.h"
 #include "geometry/angles.h"
 #include "geometry/ray_path.h"
@@ -48,13 +47,11 @@ struct Box {
     double reach() const { return std::hypot(std::max(-left, right), std::max(-bottom, top)); }
 };
 
-// Draws the ray of incidence a from the left edge through the sphere and out, and leaves its
-// incidence in angle_theta.
-void trace_reflected_ray(Surface& eikona, Settings& settings, double R, double n, double a,
-                         double left) {
+// Draws the ray of incidence a from the left edge through the sphere and out.
+void trace_reflected_ray(Surface& eikona, double R, double n, double a, double left) {
     const double entry_y = R * std::sin(a);
-    draw_polyline(eikona, ray_course(left, entry_y, -R * std::cos(a), entry_y, 0, 0, R, n, 1));
-    settings.angle_theta = a * 180 / pi_value();
+    draw_polyline(eikona,
+                  ray_course({left, entry_y}, {-R * std::cos(a), entry_y}, {{0, 0}, R, n}, 1));
 }
 
 // The plane fronts of the incoming beam (upper half) up to the sphere, at optical path `path`
@@ -156,17 +153,25 @@ void draw_fronts(Surface& eikona, double R, double n, double V, const Box& box) 
     }
 }
 
+// The line a pair's direction is printed on, at the left edge: its colour, words and height.
+struct PairLine {
+    Rgb color;
+    std::string text;
+    double height;
+};
+
 // Draws the two rays of a pair, marks two points on the lower one and prints the direction
 // of the line through them; the text alone where there is no pair.
-void show_pair(Surface& eikona, Settings& settings, double R, double n,
-               const std::optional<RayPair>& pair, Rgb color, const std::string& text,
-               double height, double left) {
+void show_pair(Surface& eikona, const Drop& sphere, const std::optional<RayPair>& pair,
+               const PairLine& line, double left) {
+    const double R = sphere.radius, n = sphere.index;
+    const Rgb color = line.color;
     std::string number;
     if (pair) {
         eikona.fore_color = color;
         eikona.draw_width = 2;
-        trace_reflected_ray(eikona, settings, R, n, pair->lower.incidence, left);
-        trace_reflected_ray(eikona, settings, R, n, pair->upper.incidence, left);
+        trace_reflected_ray(eikona, R, n, pair->lower.incidence, left);
+        trace_reflected_ray(eikona, R, n, pair->upper.incidence, left);
         const Point& p = pair->lower.exit;
         const Point q{p.x + R * pair->lower.direction.x, p.y + R * pair->lower.direction.y};
         eikona.draw_width = 5;
@@ -178,18 +183,15 @@ void show_pair(Surface& eikona, Settings& settings, double R, double n,
     }
     eikona.fore_color = color;
     eikona.current_x = left;
-    eikona.current_y = height;
-    eikona.print(text + number);
+    eikona.current_y = line.height;
+    eikona.print(line.text + number);
 }
 
 }  // namespace
 
-void draw_wave_fronts(Surface& eikona, Settings& settings, double R, double V) {
-    const double n = settings.refractive_index;
+WaveFrontPairs draw_wave_fronts(Surface& eikona, double R, double n, double V) {
     const Box box(eikona);
-    const Rgb pen_color = eikona.fore_color;
-    const LineStyle pen_style = eikona.draw_style;
-    eikona.draw_style = LineStyle::solid;
+    const ScopedPen kept(eikona, LineStyle::solid);
     const bool drawable = R > 0 && R <= largest_radius && n > 0 && std::isfinite(n);
     std::optional<RayPair> dark_band;
     std::optional<RayPair> supernumerary;
@@ -200,27 +202,26 @@ void draw_wave_fronts(Surface& eikona, Settings& settings, double R, double V) {
         eikona.fore_color = fan_color;
         eikona.draw_width = 1;
         for (int k = 0; k <= fan_steps; ++k) {
-            trace_reflected_ray(eikona, settings, R, n, k * (pi_value() / 2) / fan_steps, box.left);
+            trace_reflected_ray(eikona, R, n, k * (pi_value() / 2) / fan_steps, box.left);
         }
         draw_fronts(eikona, R, n, V, box);
 
         if (const std::optional<double> rainbow = rainbow_incidence(n, 1)) {
             eikona.fore_color = rainbow_color;
             eikona.draw_width = 2;
-            trace_reflected_ray(eikona, settings, R, n, *rainbow, box.left);
+            trace_reflected_ray(eikona, R, n, *rainbow, box.left);
         }
         if (V > 0 && std::isfinite(V)) {
             dark_band = pair_with_path_difference(R, n, dark_band_difference * V);
             supernumerary = pair_with_path_difference(R, n, supernumerary_difference * V);
         }
     }
-    show_pair(eikona, settings, R, n, dark_band, dark_band_color,
-              "ANGLE FOR DESTRUCTIVE INTERFERENCE = ", 35, box.left);
-    show_pair(eikona, settings, R, n, supernumerary, supernumerary_color,
-              "ANGLE FOR CONSTRUCTIVE INTERFERENCE = ", 30, box.left);
-    eikona.fore_color = pen_color;
-    eikona.draw_style = pen_style;
-    eikona.draw_width = 1;
+    const Drop sphere{{0, 0}, R, n};
+    show_pair(eikona, sphere, dark_band,
+              {dark_band_color, "ANGLE FOR DESTRUCTIVE INTERFERENCE = ", 35}, box.left);
+    show_pair(eikona, sphere, supernumerary,
+              {supernumerary_color, "ANGLE FOR CONSTRUCTIVE INTERFERENCE = ", 30}, box.left);
+    return {dark_band, supernumerary};
 }
 
 }  // namespace rainbow

@@ -62,7 +62,7 @@ std::optional<double> rainbow_ray_incidence(double n) {
 WaveRay wave_ray(double R, double n, double incidence) {
     // The beam runs along +x; the ray is traced from a point one radius left of its entry.
     const Point entry{-R * std::cos(incidence), R * std::sin(incidence)};
-    const RayPath path = trace_ray(entry.x - R, entry.y, entry.x, entry.y, 0, 0, R, n, 1);
+    const RayPath path = trace_ray({entry.x - R, entry.y}, entry, {{0, 0}, R, n}, 1);
     WaveRay ray;
     ray.incidence = path.incidence;
     ray.refraction = path.refraction;

@@ -17,7 +17,7 @@ struct WaveRay {
     Point entry;
     Point reflection;
     Point exit;
-    Point direction;       // unit vector of the outgoing ray
+    Vector direction;      // unit vector of the outgoing ray
     double deviation = 0;  // angle of the outgoing ray below the horizontal: 4r - 2a
     double exit_path = 0;  // optical path from the plane front x = -R to the exit point
 

@@ -31,7 +31,6 @@ void convert_controls_to_user_units(Form& form) {
 void CutRaysWindow::build_cut_rays_window() {
     const Screen& screen = host_.screen();
     form_.set_geometry({0, 0, screen.width_twips, screen.height_twips});
-    host_.shared_settings().pi = pi_value();
 
     CutRaysValues& v = values_;
     v.client_width = float(form_.client_width_twips());

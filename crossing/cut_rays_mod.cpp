@@ -31,17 +31,16 @@ std::optional<double> entry_x(double y, double R) {
 }
 
 // A ray that misses the sphere: a plain line from its start towards (0, y).
-void draw_missing_ray(Surface& client, const CutRaysValues& v, double ys, double y, double length,
-                      Rgb color) {
-    const double run = 0 - v.start_x;
-    const double slope = run == 0 ? 0 : (y - ys) / run;
-    client.line(float(v.start_x), float(ys), float(v.start_x + length), float(ys + length * slope),
-                color);
+void draw_missing_ray(Surface& client, Point start, double y, double length, Rgb color) {
+    const double run = 0 - start.x;
+    const double slope = run == 0 ? 0 : (y - start.y) / run;
+    client.line(float(start.x), float(start.y), float(start.x + length),
+                float(start.y + length * slope), color);
 }
 
 // Signed angle of incidence of the ray from (sx, sy) entering the sphere at (px, py).
 double incidence_angle(double sx, double sy, double px, double py, double R) {
-    return trace_ray(sx, sy, px, py, 0, 0, R, 1, 0).incidence;
+    return trace_ray({sx, sy}, {px, py}, {{0, 0}, R, 1}, 0).incidence;
 }
 
 double degrees(double radians) { return 180 * radians / pi_value(); }
@@ -75,7 +74,7 @@ void draw_red_outline(Surface& client, double R) {
     }
 }
 
-struct Ray {
+struct ChosenRay {
     double start_y = 0;  // height at start_x
     double x = 0;        // entry point; x stays 0 when the ray misses the sphere
     double y = 0;
@@ -83,7 +82,9 @@ struct Ray {
 
 }  // namespace
 
-CrossingCaptions draw_ray_crossing(Surface& client, CutRaysValues& v, const RayChoice& choice) {
+CrossingCaptions draw_ray_crossing(Surface& client, const CutRaysValues& v,
+                                   const RayChoice& choice) {
+    const ScopedPen kept(client);
     CrossingCaptions captions;
     const double R = v.lens_radius;
 
@@ -101,14 +102,14 @@ CrossingCaptions draw_ray_crossing(Surface& client, CutRaysValues& v, const RayC
                  rainbow_angle_caption + format_number(degrees(t), "0.00"));
     }
 
-    Ray first;
+    ChosenRay first;
     first.y = choice.first_height / 10.0;
     first.start_y = v.parallel_rays ? first.y : 0;
     if (choice.special_ray && v.parallel_rays) {
         first.start_y = R * std::sin(t);
         first.y = first.start_y;
     }
-    Ray second;
+    ChosenRay second;
     second.y = choice.second_height / 10.0;
     second.start_y = v.parallel_rays ? second.y : 0;
     if (choice.special_ray && v.parallel_rays) {
@@ -120,16 +121,16 @@ CrossingCaptions draw_ray_crossing(Surface& client, CutRaysValues& v, const RayC
     if (const auto x = entry_x(first.y, R)) {
         first.x = *x;
     } else {
-        draw_missing_ray(client, v, first.start_y, first.y, first_miss_length, first_miss_color);
+        draw_missing_ray(client, {v.start_x, first.start_y}, first.y, first_miss_length,
+                         first_miss_color);
     }
     if (const auto x = entry_x(second.y, R)) {
         second.x = *x;
-        client.draw_width = 4;
+        const ScopedPen wide(client, 4);
         client.pset(float(first.x), float(first.y));
         client.pset(float(second.x), float(second.y));
-        client.draw_width = 1;
     } else {
-        draw_missing_ray(client, v, second.start_y, second.y, second_miss_length, blue);
+        draw_missing_ray(client, {v.start_x, second.start_y}, second.y, second_miss_length, blue);
     }
 
     captions.label1 =
@@ -150,18 +151,20 @@ CrossingCaptions draw_ray_crossing(Surface& client, CutRaysValues& v, const RayC
             first.y = p.y;
         }
         if (second.y < 0) first.y = -first.y;
-        client.draw_width = 4;
+        const ScopedPen wide(client, 4);
         client.pset(float(first.x), float(first.y), special_mark_color);
-        client.draw_width = 1;
     }
 
-    draw_refracted_ray(client, v, v.start_x, first.start_y, first.x, first.y, 0, 0, R, n);
-    const double s1 = v.chord_slope;
-    const double exit1_x = v.exit_x;
-    const double exit1_y = v.exit_y;
+    const Drop sphere{{0, 0}, R, n};
+    const RefractedRay ray1 = draw_refracted_ray(client, v.x_right, {v.start_x, first.start_y},
+                                                 {first.x, first.y}, sphere);
+    const double s1 = ray1.chord_slope;
+    const double exit1_x = ray1.exit.x;
+    const double exit1_y = ray1.exit.y;
     client.fore_color = blue;
-    draw_refracted_ray(client, v, v.start_x, second.start_y, second.x, second.y, 0, 0, R, n);
-    const double s2 = v.chord_slope;
+    const double s2 = draw_refracted_ray(client, v.x_right, {v.start_x, second.start_y},
+                                         {second.x, second.y}, sphere)
+                          .chord_slope;
     client.fore_color = black;
 
     // A slope of 0 means no chord to take: nothing about a crossing.
@@ -183,10 +186,9 @@ CrossingCaptions draw_ray_crossing(Surface& client, CutRaysValues& v, const RayC
              "x 1st ray ON CIRCLE = " + format_number(exit1_x, "0.000") +
                  "  y1st ray ON CIRCLE= " + format_number(exit1_y, "0.000"));
     client.fore_color = black;
-    client.draw_width = 4;
+    const ScopedPen wide(client, 4);
     client.pset(float(xc), float(yc), crossing_mark_color);
     client.pset(float(exit1_x), float(exit1_y), exit_mark_color);
-    client.draw_width = 1;
     return captions;
 }
 

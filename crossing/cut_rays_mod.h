@@ -27,7 +27,8 @@ struct CrossingCaptions {
 // The ray-crossing picture on the window's client area (user coordinates already set): the
 // sphere at the origin with its axes and red outline, the rainbow ("Belqor") angle of the
 // index, the two rays refracted through the sphere (first red, second blue), and where their
-// chords, taken as full lines, cut each other. Leaves the pen black.
-CrossingCaptions draw_ray_crossing(Surface& client, CutRaysValues& values, const RayChoice& choice);
+// chords, taken as full lines, cut each other. The surface's pen is as before afterwards.
+CrossingCaptions draw_ray_crossing(Surface& client, const CutRaysValues& values,
+                                   const RayChoice& choice);
 
 }  // namespace rainbow

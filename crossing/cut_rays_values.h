@@ -33,13 +33,6 @@ struct CutRaysValues {
     // client area, in user units, to keep clear of the window's controls.
     double angle_text_right = 0;
     double angle_text_down = 0;
-
-    // Left by the last refracted ray: the slope of its chord and its exit point. All three are
-    // 0 when the chord is vertical; the slope alone is 0 when the chord is horizontal within
-    // rounding.
-    double chord_slope = 0;
-    float exit_x = 0;
-    float exit_y = 0;
 };
 
 }  // namespace rainbow

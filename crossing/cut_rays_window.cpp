@@ -51,10 +51,9 @@ CutRaysWindow::CutRaysWindow(WindowHost& host)
 void CutRaysWindow::Form_Load() { values_.parallel_rays = true; }
 
 void CutRaysWindow::open() {
-    Settings& settings = host_.shared_settings();
-    if (!settings.cut_rays_built) {
+    if (!built_) {
         build_cut_rays_window();
-        settings.cut_rays_built = true;
+        built_ = true;
     } else {
         show_and_redraw();
     }

@@ -28,9 +28,10 @@ public:
     void build_cut_rays_window();
     // Later uses: shows the window again and redraws over the present picture.
     void show_and_redraw();
-    // Builds the window on its first opening (remembered in cut_rays_built), later shows it
-    // again and redraws.
+    // Builds the window on its first opening, later shows it again and redraws.
     void open() override;
+    // The window has been built by its first opening.
+    bool built() const { return built_; }
 
     // The picture from the controls as they stand, drawn over what is on the client area.
     void draw_ray_crossing();
@@ -39,6 +40,7 @@ private:
     WindowHost& host_;
     Form form_;
     CutRaysValues values_;
+    bool built_ = false;
 
     void lay_out_controls();
     void keep_angle_text_clear();

@@ -8,37 +8,35 @@
 
 namespace rainbow {
 
-void draw_refracted_ray(Surface& surface, CutRaysValues& values, double sx, double sy, double px,
-                        double py, double cx, double cy, double R, double n) {
-    values.chord_slope = 0;
-    values.exit_x = 0;
-    values.exit_y = 0;
-
-    surface.draw_style = LineStyle::dash_dot;
-    surface.line(float(cx), float(cy), float(px), float(py), black);
-    surface.draw_style = LineStyle::solid;
+RefractedRay draw_refracted_ray(Surface& surface, double x_right, Point source, Point entry,
+                                const Drop& sphere) {
+    const Point centre = sphere.centre;
+    {
+        const ScopedPen dash_dot(surface, LineStyle::dash_dot);
+        surface.line(float(centre.x), float(centre.y), float(entry.x), float(entry.y), black);
+    }
 
     // One chord, no reflection inside.
-    const RayPath path = trace_ray(sx, sy, px, py, cx, cy, R, n, 0);
-    const Point& entry = path.entry();
+    const RayPath path = trace_ray(source, entry, sphere, 0);
     const Point& exit = path.exit();
-    surface.line(float(sx), float(sy), float(entry.x), float(entry.y));
-    surface.line(float(entry.x), float(entry.y), float(exit.x), float(exit.y));
+    surface.line(float(source.x), float(source.y), float(path.entry().x), float(path.entry().y));
+    surface.line(float(path.entry().x), float(path.entry().y), float(exit.x), float(exit.y));
 
-    const double run = exit.x - entry.x;
-    if (!(std::fabs(run) >= vertical_chord_dx)) return;
+    const double run = exit.x - path.entry().x;
+    if (!(std::fabs(run) >= vertical_chord_dx)) return {};
 
-    const double slope = (exit.y - entry.y) / run;
-    values.chord_slope = std::fabs(slope) < flat_chord_slope ? 0 : slope;
-    values.exit_x = float(exit.x);
-    values.exit_y = float(exit.y);
-
-    surface.draw_style = LineStyle::dash_dot;
-    surface.line(float(exit.x), float(exit.y), float(exit.x + values.x_right),
-                 float(exit.y + slope * values.x_right));
-    surface.draw_style = LineStyle::solid;
+    const double slope = (exit.y - path.entry().y) / run;
+    {
+        const ScopedPen dash_dot(surface, LineStyle::dash_dot);
+        surface.line(float(exit.x), float(exit.y), float(exit.x + x_right),
+                     float(exit.y + slope * x_right));
+    }
     surface.line(float(exit.x), float(exit.y), float(exit.x + exit_length * path.exit_direction.x),
                  float(exit.y + exit_length * path.exit_direction.y));
+    // kept: the exit point in single precision, as the window once stored it (golden
+    // ray_crossing_source_on_axis).
+    return {.chord_slope = std::fabs(slope) < flat_chord_slope ? 0 : slope,
+            .exit = {double(float(exit.x)), double(float(exit.y))}};
 }
 
 entry_point special_entry_point(double px, double cx, double t, double R) {

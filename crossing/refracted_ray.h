@@ -2,6 +2,7 @@
 
 #include "crossing/cut_rays_values.h"
 #include "geometry/circle_cut.h"
+#include "geometry/drop.h"
 
 namespace rainbow {
 
@@ -13,13 +14,20 @@ inline constexpr double vertical_chord_dx = 1e-6;
 // rounding: its slope counts as 0.
 inline constexpr double flat_chord_slope = 1e-12;
 
-// Draws one ray from (sx, sy) that enters the sphere (centre (cx, cy), radius R, index n) at
-// (px, py), crosses it along one chord and leaves it: the normal at the entry (black,
-// dash-dot), the incident segment, the chord, and, unless the chord is vertical, the chord's
-// dash-dot extension and the outgoing ray, all in the surface's pen. Leaves the chord's slope
-// and the exit point in `values` (0 when not taken) and reads values.x_right for the extension.
-void draw_refracted_ray(Surface& surface, CutRaysValues& values, double sx, double sy, double px,
-                        double py, double cx, double cy, double R, double n);
+// What drawing a refracted ray found: the slope of its chord and its exit point. Both are 0
+// when the chord is vertical; the slope alone is 0 when the chord is horizontal within
+// rounding.
+struct RefractedRay {
+    double chord_slope = 0;
+    Point exit;  // kept in single precision, as the picture takes it
+};
+
+// Draws one ray from `source` that enters the sphere at `entry`, crosses it along one chord
+// and leaves it: the normal at the entry (black, dash-dot), the incident segment, the chord,
+// and, unless the chord is vertical, the chord's dash-dot extension out to x_right beyond the
+// exit and the outgoing ray, all in the surface's pen.
+RefractedRay draw_refracted_ray(Surface& surface, double x_right, Point source, Point entry,
+                                const Drop& sphere);
 
 using entry_point = Point;
 

@@ -8,6 +8,7 @@
 #include "forms/settings.h"
 #include "forms/surface.h"
 #include "forms/utf8.h"
+#include "geometry/angles.h"
 
 namespace rainbow {
 namespace {
@@ -174,7 +175,7 @@ void write_settings_json(JsonOut& json, const Settings& s) {
     json.key("drop_xc").value(s.drop_xc);
     json.key("drop_yc").value(s.drop_yc);
     json.key("source_y").value(s.source_y);
-    json.key("pi").value(s.pi);
+    json.key("pi").value(pi_value());
     json.key("cut_rays_built").value(s.cut_rays_built);
     json.close('}');
 }

@@ -78,6 +78,12 @@ void Surface::cls() {
     ++generation_;
 }
 
+void Surface::restore(const Surface& earlier) {
+    const std::uint64_t next = std::max(generation_, earlier.generation_) + 1;
+    *this = earlier;
+    generation_ = next;
+}
+
 void Surface::scale(double x1, double y1, double x2, double y2) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
         x1 == x2 || y1 == y2) {

@@ -11,12 +11,10 @@
 #include <vector>
 
 #include "forms/color.h"
+#include "forms/pen.h"
 #include "forms/scale.h"
 
 namespace rainbow {
-
-// Pen styles of a surface.
-enum class LineStyle : int { solid = 0, dashed = 1, dotted = 2, dash_dot = 3 };
 
 // The items of a display list: plain records of what was drawn, in user coordinates
 // (single precision, as drawn), with their colour and pen.
@@ -117,6 +115,9 @@ public:
     double height_twips() const { return height_twips_; }
 
     void cls();
+    // Takes back the whole of an earlier copy (items, scale, pen, text position) as a change
+    // of its own: a cached raster of either is rebuilt.
+    void restore(const Surface& earlier);
     void scale(double x1, double y1, double x2, double y2);
     void line(float x1, float y1, float x2, float y2);
     void line(float x1, float y1, float x2, float y2, Rgb color);
@@ -167,6 +168,12 @@ public:
     Rgb fore_color = black;
     int draw_width = 1;
     LineStyle draw_style = LineStyle::solid;
+    Pen pen() const { return {fore_color, draw_width, draw_style}; }
+    void set_pen(const Pen& pen) {
+        fore_color = pen.color;
+        draw_width = pen.width;
+        draw_style = pen.style;
+    }
     int fill_style = 1;  // 0 solid, 1 transparent
     Rgb fill_color = black;
     double current_x = 0;
@@ -193,6 +200,24 @@ private:
     std::uint64_t generation_ = 0;
     std::size_t baked_count_ = 0;
     std::shared_ptr<Underlay> underlay_;
+};
+
+// Keeps a surface's pen for a scope: the pen it had when the saver was made comes back when
+// the saver goes out of scope. Made with a width or a style, it draws with that meanwhile.
+class ScopedPen {
+public:
+    explicit ScopedPen(Surface& surface) : surface_(surface), kept_(surface.pen()) {}
+    ScopedPen(Surface& surface, int width) : ScopedPen(surface) { surface.draw_width = width; }
+    ScopedPen(Surface& surface, LineStyle style) : ScopedPen(surface) {
+        surface.draw_style = style;
+    }
+    ~ScopedPen() { surface_.set_pen(kept_); }
+    ScopedPen(const ScopedPen&) = delete;
+    ScopedPen& operator=(const ScopedPen&) = delete;
+
+private:
+    Surface& surface_;
+    Pen kept_;
 };
 
 }  // namespace rainbow

@@ -19,15 +19,17 @@ public:
     // Brought up by another window, or by start-up for the first window: builds it on first
     // use, shows it and draws.
     virtual void open() = 0;
-    // The shared settings have changed (another window has drawn with new ones).
-    virtual void shared_settings_changed() {}
+    // The main window has drawn its scene again: what it shares may have changed.
+    virtual void main_scene_changed() {}
 };
 
-// What a window reaches beyond itself: the shared settings, the screen, and the other windows
-// by name. The program implements it; a window never includes another window or the program.
+// What a window reaches beyond itself: what the main window shares, the screen, and the other
+// windows by name. The program implements it; a window never includes another window or the
+// program.
 class WindowHost {
 public:
-    virtual Settings& shared_settings() = 0;
+    // Asked of the main window each time: never a copy another window left behind.
+    virtual SharedScene main_scene() = 0;
     virtual const Screen& screen() const = 0;
     // END: every window closes and the program stops at once.
     virtual void end() = 0;
@@ -35,8 +37,8 @@ public:
     virtual void give_focus(std::string_view window) = 0;
     // The window of that name is created when it does not exist yet, then opened.
     virtual void open_window(std::string_view window) = 0;
-    // Tells every other window that exists that the shared settings have changed.
-    virtual void shared_settings_changed() {}
+    // Tells every window that exists that the main window has drawn its scene again.
+    virtual void main_scene_changed() {}
     // The user's language: a window's own new words (not its designed captions) pass through
     // it, with the window's name as the context. English by default.
     virtual const Translate& translate() const {

@@ -20,13 +20,6 @@ double point_distance(double x1, double y1, double x2, double y2) {
     return std::sqrt(std::pow(x2 - x1, 2) + std::pow(y2 - y1, 2));
 }
 
-std::optional<double> arcsine_of_cosine(double ax, double ay, double bx, double by) {
-    const double la = std::sqrt(ax * ax + ay * ay);
-    const double lb = std::sqrt(bx * bx + by * by);
-    if (la == 0 || lb == 0) return std::nullopt;
-    return safe_arcsine((ax * bx + ay * by) / (la * lb));
-}
-
 std::optional<double> rainbow_incidence(double n, int k) {
     const double m = k > 0 ? k + 1 : 2;
     return safe_arcsine(std::sqrt((m * m - n * n) / (m * m - 1)));

@@ -17,9 +17,6 @@ double arcsine_by_arctangent(double x);
 // Distance between the points (x1, y1) and (x2, y2).
 double point_distance(double x1, double y1, double x2, double y2);
 
-// safe_arcsine of the cosine of the angle between the vectors a and b: pi/2 - (the angle).
-std::optional<double> arcsine_of_cosine(double ax, double ay, double bx, double by);
-
 // The angle of incidence of the least-deviation ray after k internal reflections in a drop
 // of index n; k = 0 takes the angle of one reflection. No value where none exists.
 std::optional<double> rainbow_incidence(double n, int k = 1);

@@ -6,8 +6,10 @@
 
 namespace rainbow {
 
-circle_cut line_circle_cut(double xc, double yc, double r, double dx, double dy, double x0,
-                           double y0) {
+circle_cut line_circle_cut(Point centre, double r, const Ray& line) {
+    const double xc = centre.x, yc = centre.y;
+    const double dx = line.direction.x, dy = line.direction.y;
+    const double x0 = line.start.x, y0 = line.start.y;
     circle_cut cut;
     if (dx != 0) {
         const double m = dy / dx;
@@ -24,6 +26,8 @@ circle_cut line_circle_cut(double xc, double yc, double r, double dx, double dy,
             cut.y2 = m * cut.x2 + c;
             const double d1 = point_distance(cut.x1, cut.y1, xc, yc);
             const double d2 = point_distance(cut.x2, cut.y2, xc, yc);
+            // kept: two different tolerances for the two points, as the old program had them;
+            // rounding reaches neither in any golden view (all goldens pass with either).
             cut.cuts = !(d1 > r * 1.00005 || d2 > r * 1.000005);
         } else {
             cut.x1 = cut.x2 = x0;
@@ -48,9 +52,9 @@ circle_cut line_circle_cut(double xc, double yc, double r, double dx, double dy,
     return cut;
 }
 
-Point nearer_cut_point(const circle_cut& cut, double sx, double sy) {
-    const double d1 = point_distance(cut.x1, cut.y1, sx, sy);
-    const double d2 = point_distance(cut.x2, cut.y2, sx, sy);
+Point nearer_cut_point(const circle_cut& cut, Point from) {
+    const double d1 = point_distance(cut.x1, cut.y1, from.x, from.y);
+    const double d2 = point_distance(cut.x2, cut.y2, from.x, from.y);
     return d2 <= d1 ? Point{cut.x2, cut.y2} : Point{cut.x1, cut.y1};
 }
 

@@ -2,6 +2,9 @@
 
 #include <ostream>
 
+#include "geometry/point.h"
+#include "geometry/ray.h"
+
 namespace rainbow {
 
 // Where a line cuts a circle: two points and whether the cut holds.
@@ -18,17 +21,12 @@ struct circle_cut {
     }
 };
 
-// The cut of the line through (x0, y0) with direction (dx, dy) and the circle of centre
-// (xc, yc) and radius r. For a sloping line the first point has the larger x; for a vertical
-// line the first point is the upper one. A tangent line does not cut.
-circle_cut line_circle_cut(double xc, double yc, double r, double dx, double dy, double x0,
-                           double y0);
+// The cut of the line through line.start with direction line.direction and the circle of
+// centre `centre` and radius r. For a sloping line the first point has the larger x; for a
+// vertical line the first point is the upper one. A tangent line does not cut.
+circle_cut line_circle_cut(Point centre, double r, const Ray& line);
 
-// Of the two points of a cut, the one nearer to (sx, sy); on a tie the second.
-struct Point {
-    double x = 0;
-    double y = 0;
-};
-Point nearer_cut_point(const circle_cut& cut, double sx, double sy);
+// Of the two points of a cut, the one nearer to `from`; on a tie the second.
+Point nearer_cut_point(const circle_cut& cut, Point from);
 
 }  // namespace rainbow

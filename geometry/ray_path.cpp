@@ -6,18 +6,19 @@
 
 namespace rainbow {
 
-RayPath trace_ray(double sx, double sy, double px, double py, double xc, double yc, double r,
-                  double n, int k) {
+RayPath trace_ray(Point source, Point entry, const Drop& drop, int k) {
+    const double px = entry.x, py = entry.y;
+    const double xc = drop.centre.x, yc = drop.centre.y, r = drop.radius;
     RayPath path;
-    const double ux = sx - px;
-    const double uy = sy - py;
+    const double ux = source.x - px;
+    const double uy = source.y - py;
     const double wx = xc - px;
     const double wy = yc - py;
     const double length = std::sqrt(ux * ux + uy * uy);
     // Signed sine of the angle between the incoming ray and the radius at the entry point.
     const double sin_incidence = (wy * ux - wx * uy) / (length * r);
     path.incidence = safe_arcsine(sin_incidence).value_or(0);
-    path.refraction = safe_arcsine(std::sin(path.incidence) / n).value_or(0);
+    path.refraction = safe_arcsine(std::sin(path.incidence) / drop.index).value_or(0);
 
     const double alpha = pi_value() - 2 * path.refraction;
     const double ca = std::cos(alpha);
@@ -43,13 +44,12 @@ RayPath trace_ray(double sx, double sy, double px, double py, double xc, double 
     return path;
 }
 
-std::vector<Point> ray_course(double sx, double sy, double px, double py, double xc, double yc,
-                              double r, double n, int k) {
-    RayPath path = trace_ray(sx, sy, px, py, xc, yc, r, n, k);
+std::vector<Point> ray_course(Point source, Point entry, const Drop& drop, int k) {
+    RayPath path = trace_ray(source, entry, drop, k);
     const Point exit = path.exit();
     std::vector<Point> course;
     course.reserve(path.points.size() + 2);
-    course.push_back({sx, sy});
+    course.push_back(source);
     course.insert(course.end(), path.points.begin(), path.points.end());
     course.push_back({exit.x + exit_length * path.exit_direction.x,
                       exit.y + exit_length * path.exit_direction.y});
@@ -59,51 +59,49 @@ std::vector<Point> ray_course(double sx, double sy, double px, double py, double
 namespace {
 
 // The signed angle of incidence of the least-deviation ray of order k; negative when
-// angle_theta < 0, so that the ray passes the centre on that side.
-double signed_rainbow_incidence(double angle_theta, double n, int k) {
+// side < 0, so that the ray passes the centre on that side.
+double signed_rainbow_incidence(double side, double n, int k) {
     const double theta = rainbow_incidence(n, k).value_or(0);
-    return angle_theta < 0 ? -theta : theta;
+    return side < 0 ? -theta : theta;
 }
 
 // Where a horizontal ray coming from the left meets the drop at the angle of incidence theta,
 // with the whole picture turned by `turn` counter-clockwise about the centre.
-Point turned_entry(double theta, double turn, double xc, double yc, double r) {
+Point turned_entry(double theta, double turn, const Drop& drop) {
+    const double r = drop.radius;
     const double vx = -r * std::cos(theta);
     const double vy = r * std::sin(theta);
-    return {xc + std::cos(turn) * vx - std::sin(turn) * vy,
-            yc + std::cos(turn) * vy + std::sin(turn) * vx};
+    return {drop.centre.x + std::cos(turn) * vx - std::sin(turn) * vy,
+            drop.centre.y + std::cos(turn) * vy + std::sin(turn) * vx};
 }
 
 }  // namespace
 
-Point rainbow_entry_point(double angle_theta, double sx, double sy, double xc, double yc, double r,
-                          double n, int k) {
-    const double theta = signed_rainbow_incidence(angle_theta, n, k);
-    const double impact = r * std::sin(theta);
+Point rainbow_entry_point(double side, Point source, const Drop& drop, int k) {
+    const double sx = source.x, sy = source.y, xc = drop.centre.x, yc = drop.centre.y;
+    const double theta = signed_rainbow_incidence(side, drop.index, k);
+    const double impact = drop.radius * std::sin(theta);
     const double beta = std::atan((sy - yc) / (sx - xc));
     const double length = std::sqrt((sx - xc) * (sx - xc) + (sy - yc) * (sy - yc));
     const double gamma = safe_arcsine(impact / length).value_or(0);
-    return turned_entry(theta, gamma + beta, xc, yc, r);
+    return turned_entry(theta, gamma + beta, drop);
 }
 
-std::vector<Point> rainbow_ray_course(double angle_theta, double sx, double sy, double xc,
-                                      double yc, double r, double n, int k) {
-    const Point entry = rainbow_entry_point(angle_theta, sx, sy, xc, yc, r, n, k);
-    return ray_course(sx, sy, entry.x, entry.y, xc, yc, r, n, k);
+std::vector<Point> rainbow_ray_course(double side, Point source, const Drop& drop, int k) {
+    return ray_course(source, rainbow_entry_point(side, source, drop, k), drop, k);
 }
 
-BeamRay beam_rainbow_ray(double angle_theta, double sx, double ux, double uy, double xc, double yc,
-                         double r, double n, int k) {
-    const double theta = signed_rainbow_incidence(angle_theta, n, k);
-    const Point entry = turned_entry(theta, std::atan2(uy, ux), xc, yc, r);
+BeamRay beam_rainbow_ray(double side, double start_x, Vector direction, const Drop& drop, int k) {
+    const double theta = signed_rainbow_incidence(side, drop.index, k);
+    const Point entry = turned_entry(theta, std::atan2(direction.y, direction.x), drop);
     // Back along the beam's direction to its start line.
-    return {{sx, entry.y - (entry.x - sx) * uy / ux}, entry};
+    return {{start_x, entry.y - (entry.x - start_x) * direction.y / direction.x}, entry};
 }
 
-std::vector<Point> beam_rainbow_ray_course(double angle_theta, double sx, double ux, double uy,
-                                           double xc, double yc, double r, double n, int k) {
-    const BeamRay ray = beam_rainbow_ray(angle_theta, sx, ux, uy, xc, yc, r, n, k);
-    return ray_course(ray.start.x, ray.start.y, ray.entry.x, ray.entry.y, xc, yc, r, n, k);
+std::vector<Point> beam_rainbow_ray_course(double side, double start_x, Vector direction,
+                                           const Drop& drop, int k) {
+    const BeamRay ray = beam_rainbow_ray(side, start_x, direction, drop, k);
+    return ray_course(ray.start, ray.entry, drop, k);
 }
 
 }  // namespace rainbow

@@ -27,14 +27,13 @@ constexpr double largest_radius = 1e6;
 QColor to_qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 Qt::PenStyle pen_style(int style) {
-    switch (style) {
-        case 1: return Qt::DashLine;
-        case 2: return Qt::DotLine;
-        case 3: return Qt::DashDotLine;
-        case 4: return Qt::DashDotDotLine;
-        case 5: return Qt::NoPen;
-        default: return Qt::SolidLine;
+    switch (LineStyle(style)) {
+        case LineStyle::dashed: return Qt::DashLine;
+        case LineStyle::dotted: return Qt::DotLine;
+        case LineStyle::dash_dot: return Qt::DashDotLine;
+        case LineStyle::solid: break;
     }
+    return Qt::SolidLine;
 }
 
 // How wide a pen or a dot of the display list is drawn on one paint area.

@@ -1,8 +1,10 @@
 #include "qt/program_view.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <exception>
 
+#include "app/windows_snapshot.h"
 #include "forms/form.h"
 #include "qt/help_window.h"
 #include "qt/window_switcher.h"
@@ -52,12 +54,32 @@ void ProgramView::sync() {
 }
 
 void ProgramView::take_step(const Step& step) {
+    const WindowsSnapshot before(program_);
     try {
         rainbow::take_step(program_, step);
-    } catch (const std::exception& e) {
+    } catch (const BadStep& e) {
+        // Refused before anything changed: a control the user could not have reached.
         qWarning("%s: %s", describe(step).c_str(), e.what());
+    } catch (const std::exception& e) {
+        before.restore(program_);
+        sync();
+        show_failure(step, e.what());
+        return;
     }
     sync();
+}
+
+void ProgramView::show_failure(const Step& step, const std::string& what) {
+    FormView* view = view_of(step.form);
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, tr("The step failed"),
+        tr("%1 could not be done: %2\nThe windows are as they were before it, and the lesson "
+           "does not keep it.")
+            .arg(QString::fromStdString(describe(step)), QString::fromStdString(what)),
+        QMessageBox::Ok, view ? view->window() : nullptr);
+    box->setObjectName("failed_step");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void ProgramView::close_requested(Form& form) {

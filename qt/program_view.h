@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -32,6 +33,8 @@ public:
     // Brings every view up to date from the models and honours the program's requests.
     void sync();
 
+    // Takes a user's step. A step whose handler fails puts the windows back as they were
+    // before it, stays out of the program's steps, and the user is told in a message box.
     void take_step(const Step& step) override;
     // Adds an action to the context menu of every picture, now and in windows opened later,
     // after the menu's own actions; its shortcut works in every window (give it
@@ -47,6 +50,8 @@ signals:
     void ended();
 
 private:
+    void show_failure(const Step& step, const std::string& what);
+
     Program& program_;
     std::vector<std::unique_ptr<FormView>> views_;
     std::unique_ptr<WindowSwitcher> switcher_;

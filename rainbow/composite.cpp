@@ -3,7 +3,6 @@
 #include "rainbow/composite.h"
 
 #include "forms/polyline.h"
-#include "forms/settings.h"
 #include "forms/surface.h"
 #include "forms/water_dispersion.h"
 #include "geometry/ray_path.h"
@@ -20,22 +19,18 @@ constexpr Rgb drop_outline_color = rgb(0, 0, 255);
 
 }  // namespace
 
-void draw_composite_rainbow(int k, Settings& settings, Surface& surface) {
-    settings.drop_radius = column_drop_radius;
+void draw_composite_rainbow(int k, Surface& surface) {
     // Only the sign counts: with two reflections the rays pass below the drops' centres.
-    settings.angle_theta = k == 2 ? -1 : 1;
+    const double side = k == 2 ? -1 : 1;
     for (int i = 1; i <= drop_count; ++i) {
-        settings.drop_xc = column_x;
-        settings.drop_yc = column_top - i * (settings.drop_radius * 4);
-        const double sx = source_x;
-        const double sy = settings.drop_yc;
-        surface.circle(float(settings.drop_xc), float(settings.drop_yc),
-                       float(settings.drop_radius), drop_outline_color);
+        const Point centre{column_x, column_top - i * (column_drop_radius * 4)};
+        const Point source{source_x, centre.y};
+        surface.circle(float(centre.x), float(centre.y), float(column_drop_radius),
+                       drop_outline_color);
         for (const SpectralColour& ray : water_spectrum) {
             surface.fore_color = ray.color;
-            draw_polyline(surface,
-                          rainbow_ray_course(settings.angle_theta, sx, sy, settings.drop_xc,
-                                             settings.drop_yc, settings.drop_radius, ray.index, k));
+            const Drop drop{centre, column_drop_radius, ray.index};
+            draw_polyline(surface, rainbow_ray_course(side, source, drop, k));
         }
     }
 }

@@ -20,10 +20,8 @@ constexpr float start_circle_radius = 2;
 void enter_drop(ConstructionRay& ray, const circle_cut& cut, const Construction& c) {
     if (!cut.cuts) return;
     ray.cuts = true;
-    ray.entry = nearer_cut_point(cut, ray.start.x, ray.start.y);
-    ray.incidence =
-        trace_ray(ray.start.x, ray.start.y, ray.entry.x, ray.entry.y, c.xc, c.yc, c.R, c.n, 0)
-            .incidence;
+    ray.entry = nearer_cut_point(cut, ray.start);
+    ray.incidence = trace_ray(ray.start, ray.entry, c.drop, 0).incidence;
 }
 
 bool on_side(const ConstructionRay& ray, RaySide side, double rainbow_incidence) {
@@ -38,19 +36,21 @@ std::vector<ConstructionRay> cone_rays(const Construction& c, double psi, int st
     const Point s = c.source;
     const double step = psi / steps;
     // A source inside or on the drop sends no cone into it.
-    if (!(point_distance(s.x, s.y, c.xc, c.yc) > c.R) || !(step > 0) || !std::isfinite(step)) {
+    if (!(point_distance(s.x, s.y, c.drop.centre.x, c.drop.centre.y) > c.drop.radius) ||
+        !(step > 0) || !std::isfinite(step)) {
         return rays;
     }
-    const double axis = std::atan((c.yc - s.y) / (c.xc - s.x));
+    const double axis = std::atan((c.drop.centre.y - s.y) / (c.drop.centre.x - s.x));
     const double last = axis + psi - step / 2;
     int cutting = 0;
     for (double phi = axis - psi + step / 2; phi <= last;) {
         ConstructionRay ray;
         ray.start = s;
-        ray.miss_end = {s.x + cone_miss_length * c.R * std::cos(phi),
-                        s.y + cone_miss_length * c.R * std::sin(phi)};
-        enter_drop(ray, line_circle_cut(c.xc, c.yc, c.R, std::cos(phi), std::sin(phi), s.x, s.y),
-                   c);
+        ray.miss_end = {s.x + cone_miss_length * c.drop.radius * std::cos(phi),
+                        s.y + cone_miss_length * c.drop.radius * std::sin(phi)};
+        enter_drop(
+            ray, line_circle_cut(c.drop.centre, c.drop.radius, {s, {std::cos(phi), std::sin(phi)}}),
+            c);
         if (ray.cuts) ray.number = ++cutting;
         rays.push_back(ray);
         const double next = phi + step;
@@ -66,13 +66,15 @@ std::vector<ConstructionRay> beam_rays(const Construction& c) {
     for (int i = -beam_half_count; i <= beam_half_count; ++i) {
         ConstructionRay ray;
         ray.number = i;
-        ray.start = {s.x, s.y + i * (c.R / beam_half_count)};
-        ray.miss_end = {s.x + beam_miss_length * c.R, ray.start.y};
-        const double distance = point_distance(ray.start.x, ray.start.y, c.xc, c.yc);
+        ray.start = {s.x, s.y + i * (c.drop.radius / beam_half_count)};
+        ray.miss_end = {s.x + beam_miss_length * c.drop.radius, ray.start.y};
+        const double distance =
+            point_distance(ray.start.x, ray.start.y, c.drop.centre.x, c.drop.centre.y);
         if (distance > 0) {
-            const double ux = (c.xc - s.x) / distance;
-            const double uy = (c.yc - s.y) / distance;
-            enter_drop(ray, line_circle_cut(c.xc, c.yc, c.R, ux, uy, ray.start.x, ray.start.y), c);
+            const double ux = (c.drop.centre.x - s.x) / distance;
+            const double uy = (c.drop.centre.y - s.y) / distance;
+            enter_drop(ray, line_circle_cut(c.drop.centre, c.drop.radius, {ray.start, {ux, uy}}),
+                       c);
         }
         rays.push_back(ray);
     }
@@ -94,8 +96,7 @@ void draw_ray_pass(const Construction& c, const std::vector<ConstructionRay>& ra
         if (!on_side(ray, pass.side, c.rainbow_incidence)) continue;
         surface.fore_color = pass.color;
         if (ray.number % pass.thinning != 0) continue;
-        draw_polyline(surface, ray_course(ray.start.x, ray.start.y, ray.entry.x, ray.entry.y, c.xc,
-                                          c.yc, c.R, c.n, c.k));
+        draw_polyline(surface, ray_course(ray.start, ray.entry, c.drop, c.k));
     }
 }
 

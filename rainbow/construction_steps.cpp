@@ -15,65 +15,51 @@ constexpr Rgb drop_outline_color = rgb(0, 0, 255);
 constexpr Rgb rainbow_ray_color = rgb(0, 150, 0);
 
 void draw_drop_outline(const Construction& c) {
-    c.surface.circle(float(c.xc), float(c.yc), float(c.R), drop_outline_color);
+    c.surface.circle(float(c.drop.centre.x), float(c.drop.centre.y), float(c.drop.radius),
+                     drop_outline_color);
 }
 
 }  // namespace
 
-Construction open_construction(const SceneChoice& choice, Settings& settings, Surface& picture,
-                               double half_width, double n, double xc, double yc) {
-    settings.source_y = choice.source_y;
+Construction open_construction(const SceneChoice& choice, const Drop& drop, Surface& picture,
+                               double half_width) {
     Construction c{.surface = picture,
-                   .settings = settings,
-                   .n = n,
-                   .xc = xc,
-                   .yc = yc,
-                   .R = settings.drop_radius,
-                   .source = {source_x, settings.source_y},
+                   .drop = drop,
+                   .source = {source_x, choice.source_y},
                    .k = choice.reflections,
                    .rainbow_incidence = 0};
     c.surface.scale(-half_width, half_width, half_width, -half_width);
-    settings.pi = pi_value();
     draw_axes(c.surface, half_width);
     draw_drop_outline(c);
-    draw_focal_points(c.surface, xc, yc, c.R, n);
-    c.rainbow_incidence = rainbow_incidence(n, c.k).value_or(0);
+    draw_focal_points(c.surface, drop);
+    c.rainbow_incidence = rainbow_incidence(drop.index, c.k).value_or(0);
     return c;
 }
 
 double cone_half_angle(const Construction& c) {
-    const double distance = point_distance(c.source.x, c.source.y, c.xc, c.yc);
-    return safe_arcsine(c.R / distance).value_or(0);
+    const double distance =
+        point_distance(c.source.x, c.source.y, c.drop.centre.x, c.drop.centre.y);
+    return safe_arcsine(c.drop.radius / distance).value_or(0);
 }
 
 void draw_rainbow_rays(const Construction& c, double psi, Rays rays,
                        std::optional<LineStyle> style) {
-    double& angle_theta = c.settings.angle_theta;
     const Point s = c.source;
-    const auto draw = [&] {
+    // Only the sign counts: it chooses the side of the centre.
+    const auto draw = [&](double side) {
         if (rays == Rays::from_point) {
-            draw_polyline(c.surface,
-                          rainbow_ray_course(angle_theta, s.x, s.y, c.xc, c.yc, c.R, c.n, c.k));
+            draw_polyline(c.surface, rainbow_ray_course(side, s, c.drop, c.k));
         } else {
             draw_polyline(c.surface,
-                          beam_rainbow_ray_course(angle_theta, s.x, c.xc - s.x, c.yc - s.y, c.xc,
-                                                  c.yc, c.R, c.n, c.k));
+                          beam_rainbow_ray_course(side, s.x, c.drop.centre - s, c.drop, c.k));
         }
     };
-    c.surface.fore_color = rainbow_ray_color;
-    c.surface.draw_width = 2;
-    if (style) c.surface.draw_style = *style;
-    angle_theta = psi;
-    draw();
-    angle_theta = -psi;
-    draw();
-    if (style) c.surface.draw_style = LineStyle::solid;
+    const ScopedPen kept(c.surface);
+    c.surface.set_pen({rainbow_ray_color, 2, style.value_or(c.surface.draw_style)});
+    draw(psi);
+    draw(-psi);
 }
 
-void close_construction(const Construction& c) {
-    c.surface.draw_width = 1;
-    c.surface.fore_color = black;
-    draw_drop_outline(c);
-}
+void close_construction(const Construction& c) { draw_drop_outline(c); }
 
 }  // namespace rainbow

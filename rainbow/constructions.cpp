@@ -3,6 +3,7 @@
 // parallel beam, apart or together.
 #include "rainbow/constructions.h"
 
+#include "forms/surface.h"
 #include "rainbow/construction_rays.h"
 #include "rainbow/construction_steps.h"
 
@@ -24,7 +25,7 @@ constexpr Rgb full_external_point_color = rgb(155, 0, 0);
 constexpr Rgb full_external_beam_color = rgb(155, 0, 5);
 
 // One side of the cone from the point source, and the two rainbow rays from the source.
-void draw_point_side(const Construction& c, int steps, const RayPass& pass) {
+double draw_point_side(const Construction& c, int steps, const RayPass& pass) {
     const double psi = cone_half_angle(c);
     const std::vector<ConstructionRay> rays = cone_rays(c, psi, steps);
     if (!rays.empty()) {
@@ -32,46 +33,47 @@ void draw_point_side(const Construction& c, int steps, const RayPass& pass) {
         draw_rainbow_rays(c, psi, Rays::from_point);
     }
     close_construction(c);
+    return psi;
 }
 
 // One side of the parallel beam, and its two rainbow rays.
-void draw_beam_side(const Construction& c, const RayPass& pass) {
+double draw_beam_side(const Construction& c, const RayPass& pass) {
     const double psi = cone_half_angle(c);
     draw_ray_pass(c, beam_rays(c), pass);
     draw_rainbow_rays(c, psi, Rays::parallel_beam);
     close_construction(c);
+    return psi;
 }
 
 }  // namespace
 
-void draw_central_rays_point(const SceneChoice& choice, Settings& settings, Surface& picture,
-                             double n, double xc, double yc) {
-    draw_point_side(open_construction(choice, settings, picture, main_half_width, n, xc, yc),
-                    central_cone_steps, {RaySide::central, central_point_color});
+double draw_central_rays_point(const SceneChoice& choice, const Drop& drop, Surface& picture) {
+    const ScopedPen kept(picture);
+    return draw_point_side(open_construction(choice, drop, picture, main_half_width),
+                           central_cone_steps, {RaySide::central, central_point_color});
 }
 
-void draw_external_rays_point(const SceneChoice& choice, Settings& settings, Surface& picture,
-                              double n, double xc, double yc) {
-    draw_point_side(
-        open_construction(choice, settings, picture, external_point_half_width, n, xc, yc),
-        fine_cone_steps, {RaySide::external, external_color});
+double draw_external_rays_point(const SceneChoice& choice, const Drop& drop, Surface& picture) {
+    const ScopedPen kept(picture);
+    return draw_point_side(open_construction(choice, drop, picture, external_point_half_width),
+                           fine_cone_steps, {RaySide::external, external_color});
 }
 
-void draw_central_rays_parallel(const SceneChoice& choice, Settings& settings, Surface& picture,
-                                double n, double xc, double yc) {
-    draw_beam_side(open_construction(choice, settings, picture, main_half_width, n, xc, yc),
-                   {RaySide::central, central_beam_color, 1, true});
+double draw_central_rays_parallel(const SceneChoice& choice, const Drop& drop, Surface& picture) {
+    const ScopedPen kept(picture);
+    return draw_beam_side(open_construction(choice, drop, picture, main_half_width),
+                          {RaySide::central, central_beam_color, 1, true});
 }
 
-void draw_external_rays_parallel(const SceneChoice& choice, Settings& settings, Surface& picture,
-                                 double n, double xc, double yc) {
-    draw_beam_side(open_construction(choice, settings, picture, main_half_width, n, xc, yc),
-                   {RaySide::external, external_color});
+double draw_external_rays_parallel(const SceneChoice& choice, const Drop& drop, Surface& picture) {
+    const ScopedPen kept(picture);
+    return draw_beam_side(open_construction(choice, drop, picture, main_half_width),
+                          {RaySide::external, external_color});
 }
 
-void draw_full_construction_point(const SceneChoice& choice, Settings& settings, Surface& picture,
-                                  double n, double xc, double yc) {
-    const Construction c = open_construction(choice, settings, picture, main_half_width, n, xc, yc);
+double draw_full_construction_point(const SceneChoice& choice, const Drop& drop, Surface& picture) {
+    const ScopedPen kept(picture);
+    const Construction c = open_construction(choice, drop, picture, main_half_width);
     const double psi = cone_half_angle(c);
     const std::vector<ConstructionRay> rays = cone_rays(c, psi, fine_cone_steps);
     if (!rays.empty()) {
@@ -81,11 +83,13 @@ void draw_full_construction_point(const SceneChoice& choice, Settings& settings,
         draw_rainbow_rays(c, psi, Rays::from_point, LineStyle::dotted);
     }
     close_construction(c);
+    return psi;
 }
 
-void draw_full_construction_parallel(const SceneChoice& choice, Settings& settings,
-                                     Surface& picture, double n, double xc, double yc) {
-    const Construction c = open_construction(choice, settings, picture, main_half_width, n, xc, yc);
+double draw_full_construction_parallel(const SceneChoice& choice, const Drop& drop,
+                                       Surface& picture) {
+    const ScopedPen kept(picture);
+    const Construction c = open_construction(choice, drop, picture, main_half_width);
     const double psi = cone_half_angle(c);
     const std::vector<ConstructionRay> rays = beam_rays(c);
     draw_ray_pass(c, rays,
@@ -93,6 +97,7 @@ void draw_full_construction_parallel(const SceneChoice& choice, Settings& settin
     draw_ray_pass(c, rays, {RaySide::external, full_external_beam_color});
     draw_rainbow_rays(c, psi, Rays::parallel_beam);
     close_construction(c);
+    return psi;
 }
 
 }  // namespace rainbow

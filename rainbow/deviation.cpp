@@ -13,6 +13,8 @@ double sign_of(double v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
 // The line of each colour pass is printed on its own line of the picture.
 double deviation_text_y(double n) {
+    // kept: the row chosen by comparing n exactly with water's indices (golden
+    // main_point_source).
     if (n == 1.33) return 95;
     if (n == 1.333) return 110;
     return 80;
@@ -20,11 +22,12 @@ double deviation_text_y(double n) {
 
 }  // namespace
 
-void show_deviation(Surface& picture, double sx, double sy, double ex, double ey, double cx,
-                    double cy, double R, double n, int k) {
+double show_deviation(Surface& picture, Point source, Point entry, const Drop& drop, int k) {
     const double pi = pi_value();
+    const double sx = source.x, sy = source.y, ex = entry.x, ey = entry.y;
+    const double R = drop.radius, n = drop.index;
 
-    const RayPath path = trace_ray(sx, sy, ex, ey, cx, cy, R, n, k);
+    const RayPath path = trace_ray(source, entry, drop, k);
     const Point exit = path.exit();
     const Point far{exit.x + 10 * R * path.exit_direction.x,
                     exit.y + 10 * R * path.exit_direction.y};
@@ -57,10 +60,8 @@ void show_deviation(Surface& picture, double sx, double sy, double ex, double ey
             picture.line(float(sx), float(sy), float(sx + 2 * (K.x - sx)),
                          float(sy + 2 * (K.y - sy)));
             picture.line(float(far.x), float(far.y), float(K.x), float(K.y));
-            picture.draw_width = 1;
             picture.pset(float(K.x), float(K.y), rgb(0, 255, 255));
             picture.pset(float(ex), float(ey), rgb(255, 0, 255));
-            picture.draw_width = 1;
         }
 
         // An arc of radius 15 around K from the incoming direction through the deviation, in
@@ -79,6 +80,7 @@ void show_deviation(Surface& picture, double sx, double sy, double ex, double ey
     picture.current_y = deviation_text_y(n);
     picture.print("DEVIATION ANGLE γωνία απόκλισης= " +
                   format_number(deviation * 180 / pi, "0.00"));
+    return deviation;
 }
 
 }  // namespace rainbow

@@ -1,6 +1,7 @@
 #include "rainbow/drop_drawing.h"
 
 #include "forms/surface.h"
+#include "geometry/drop.h"
 
 namespace rainbow {
 
@@ -10,12 +11,12 @@ void draw_axes(Surface& surface, double half_width) {
     surface.line(0, -s, 0, s);
 }
 
-void draw_focal_points(Surface& surface, double xc, double yc, double R, double n) {
-    const double f = R * n / (2 * (n - 1));
-    surface.draw_width = 2;
+void draw_focal_points(Surface& surface, const Drop& drop) {
+    const double xc = drop.centre.x, yc = drop.centre.y;
+    const double f = drop.radius * drop.index / (2 * (drop.index - 1));
+    const ScopedPen wide(surface, 2);
     surface.circle(float(xc + f), float(yc), 2);
     surface.circle(float(xc - f), float(yc), 2);
-    surface.draw_width = 1;
 }
 
 }  // namespace rainbow

@@ -1,6 +1,7 @@
 #include "rainbow/main_window.h"
 
 #include "forms/format.h"
+#include "geometry/angles.h"
 #include "rainbow/main_window_texts.h"
 
 namespace rainbow {
@@ -111,11 +112,29 @@ SceneChoice MainWindow::choice() const {
 }
 
 void MainWindow::Form_Load() {
-    host_.shared_settings().angle_theta = goniatheta.value();
-    Label1.caption = label1_start + whole(host_.shared_settings().angle_theta);
+    Label1.caption = label1_start + whole(goniatheta.value());
     Label2.caption = label2_text + whole(arithanak.value());
     Label3.caption = "every 4th ray in central cone";
     Label4.caption = label4_text + whole(arithaktinon.value());
+}
+
+SharedScene MainWindow::shared_scene() const {
+    SharedScene shared = scene_;
+    shared.angle_deg = goniatheta.value();
+    return shared;
+}
+
+void MainWindow::draw_scene() {
+    const SceneChoice c = choice();
+    const SceneResult result = draw_main_scene(c, Picture1.surface());
+    scene_.drop = main_scene_drop(c, main_scene_index(c).value_or(scene_.drop.index));
+    scene_.source_y = c.source_y;
+    scene_.central_incidence_deg.reset();
+    if (result.central_incidence) {
+        scene_.central_incidence_deg = *result.central_incidence * 180 / pi_value();
+    }
+    // The theory window marks the central ray's incidence on its Descartes curve.
+    host_.main_scene_changed();
 }
 
 void MainWindow::redraw() {
@@ -141,13 +160,14 @@ void MainWindow::arithanak_Change() {
 
 void MainWindow::goniatheta_Change() {
     hide_ray_selector();
-    host_.shared_settings().angle_theta = goniatheta.value();
-    Label1.caption = (parallel.value() ? label1_parallel : label1_point) +
-                     whole(host_.shared_settings().angle_theta);
+    Label1.caption =
+        (parallel.value() ? label1_parallel : label1_point) + whole(goniatheta.value());
     redraw();
 }
 
 void MainWindow::Ycthesi_Change() {
+    // kept: "Yc=" here, "Yc =" from the layout that the redraw runs next (test_main_scene,
+    // Handlers.LabelsAndRedraws).
     Label5.caption = "Yc=" + whole(Ycthesi.value());
     redraw();
 }
@@ -158,19 +178,16 @@ void MainWindow::Option1_Click() { redraw(); }
 
 void MainWindow::Option2_Click() { redraw(); }
 
-// The label shows the angle the scene is drawn with: the scroll bar's, since other views
-// leave angle_theta at angles of their own.
+// The label shows the angle the scene is drawn with: the scroll bar's.
 void MainWindow::parallel_Click() {
     Picture1.surface().cls();
-    host_.shared_settings().angle_theta = goniatheta.value();
-    Label1.caption = label1_parallel + whole(host_.shared_settings().angle_theta);
+    Label1.caption = label1_parallel + whole(goniatheta.value());
     Main(*this);
 }
 
 void MainWindow::pointsource_Click() {
     Picture1.surface().cls();
-    host_.shared_settings().angle_theta = goniatheta.value();
-    Label1.caption = label1_point + whole(host_.shared_settings().angle_theta);
+    Label1.caption = label1_point + whole(goniatheta.value());
     Main(*this);
 }
 

@@ -10,7 +10,8 @@ namespace rainbow {
 
 // The main window "arxiki": the picture Picture1 and the controls that choose the angle, the
 // number of rays and reflections, the drop's and the source's heights, the material and the
-// kind of beam. Its handlers write labels and settings, clear the picture and call a view.
+// kind of beam. Its handlers write labels, clear the picture and call a view with the drop the
+// window keeps; what a view computes comes back as a value.
 class MainWindow : public Window {
 public:
     explicit MainWindow(WindowHost& host);
@@ -21,7 +22,7 @@ public:
     // Start-up: the window is loaded, laid out and shown, and the first scene drawn.
     void open() override;
 
-    // Runs when the window is first referenced: seeds angle_theta and the labels.
+    // Runs when the window is first referenced: seeds the labels.
     void Form_Load();
 
     // What the controls choose, as the drawing procedures take it.
@@ -31,16 +32,25 @@ public:
     bool point_source_chosen() const { return pointsource.value(); }
     // Picture1.Cls and the main scene again.
     void redraw();
+    // Draws the main scene the controls choose over the picture, keeps its drop and the
+    // incidence of its central ray, and tells the other windows.
+    void draw_scene();
+    // What the window shares: its drop, the source's height its last picture was drawn with,
+    // its angle and its scene's central incidence.
+    SharedScene shared_scene() const;
     // HScroll1 and Label3 hidden.
     void hide_ray_selector();
 
 private:
     using View = ConstructionView;
-    // Runs the view for the chosen beam with the drop's settings.
-    void run_view(View point_view, View parallel_view);
+    // Runs the view for the chosen beam with the window's drop, its centre moved to `centre`.
+    void run_view(View point_view, View parallel_view, Point centre);
 
     WindowHost& host_;
     Form form_;
+    // The drop and source height the pictures were last drawn with, and the scene's central
+    // incidence (degrees).
+    SharedScene scene_;
 
 public:
     PictureBox& Picture1;

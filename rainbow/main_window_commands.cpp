@@ -6,57 +6,50 @@
 
 namespace rainbow {
 
-void MainWindow::run_view(View point_view, View parallel_view) {
-    Settings& s = host_.shared_settings();
+void MainWindow::run_view(View point_view, View parallel_view, Point centre) {
     const View view = point_source_chosen() ? point_view : parallel_view;
-    view(choice(), s, Picture1.surface(), s.refractive_index, s.drop_xc, s.drop_yc);
+    const SceneChoice c = choice();
+    scene_.drop.centre = centre;
+    scene_.source_y = c.source_y;
+    view(c, scene_.drop, Picture1.surface());
+    // kept: the next view draws its axes in the pen the picture has, black after a
+    // construction (test_constructions, DrawWithTheWindowsDropAndReturnTheConesHalfAngle).
+    Picture1.surface().set_pen({});
 }
 
 void MainWindow::Command1_Click() {
-    Settings& s = host_.shared_settings();
-    s.drop_radius = 30;
     HScroll1.visible = true;
     Label3.visible = true;
     Picture1.surface().cls();
-    s.drop_xc = 10;
-    s.drop_yc = Ycthesi.value();
-    run_view(draw_full_construction_point, draw_full_construction_parallel);
+    run_view(draw_full_construction_point, draw_full_construction_parallel,
+             {10, double(Ycthesi.value())});
 }
 
 void MainWindow::Command2_Click() {
-    Settings& s = host_.shared_settings();
-    s.drop_radius = 30;
     hide_ray_selector();
     Picture1.surface().cls();
-    s.drop_xc = 10;
-    s.drop_yc = Ycthesi.value();
-    run_view(draw_central_rays_point, draw_central_rays_parallel);
+    run_view(draw_central_rays_point, draw_central_rays_parallel, {10, double(Ycthesi.value())});
 }
 
 void MainWindow::Command3_Click() {
-    Settings& s = host_.shared_settings();
-    s.drop_radius = 30;
     hide_ray_selector();
     Picture1.surface().cls();
-    // With a point source the drop stays where the previous drawing left it.
-    if (!point_source_chosen()) {
-        s.drop_xc = 10;
-        s.drop_yc = Ycthesi.value();
-    }
-    run_view(draw_external_rays_point, draw_external_rays_parallel);
+    // kept: with a point source the drop stays where the previous drawing left it
+    // (test_constructions: PointSourceKeepsTheDropWhereTheLastDrawingLeftIt).
+    const Point centre =
+        point_source_chosen() ? scene_.drop.centre : Point{10, double(Ycthesi.value())};
+    run_view(draw_external_rays_point, draw_external_rays_parallel, centre);
 }
 
 void MainWindow::HScroll1_Change() {
-    Settings& s = host_.shared_settings();
     switch (HScroll1.value()) {
         case 1: Label3.caption = "Every 4th ray in central cone"; break;
         case 2: Label3.caption = "Every 2th ray in central cone"; break;
         default: Label3.caption = "Every ray in central cone"; break;
     }
     Picture1.surface().cls();
-    s.drop_xc = 30;
-    s.drop_yc = Ycthesi.value();
-    run_view(draw_full_construction_point, draw_full_construction_parallel);
+    run_view(draw_full_construction_point, draw_full_construction_parallel,
+             {30, double(Ycthesi.value())});
 }
 
 void MainWindow::Command4_Click() {
@@ -66,14 +59,12 @@ void MainWindow::Command4_Click() {
     for (int run = 0; run < 2; ++run) {
         picture.cls();
         parallel.set_value(true);
-        draw_composite_rainbow(arithanak.value(), host_.shared_settings(), picture);
+        draw_composite_rainbow(arithanak.value(), picture);
     }
 }
 
 void MainWindow::Command5_Click() {
-    Settings& s = host_.shared_settings();
-    s.drop_xc = 10;
-    s.drop_yc = Ycthesi.value();
+    scene_.drop.centre = {10, double(Ycthesi.value())};
     host_.open_window("cut_rays");
 }
 

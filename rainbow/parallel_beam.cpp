@@ -1,7 +1,6 @@
 #include <cmath>
 
 #include "forms/polyline.h"
-#include "forms/settings.h"
 #include "forms/surface.h"
 #include "geometry/angles.h"
 #include "geometry/circle_cut.h"
@@ -10,55 +9,60 @@
 #include "rainbow/scene.h"
 
 namespace rainbow {
+namespace {
 
-void trace_parallel_beam(const SceneChoice& choice, Settings& s, Surface& picture, double start_x,
-                         double& beam_y, double centre_x, double centre_y, double n) {
-    const double R = s.drop_radius;
+constexpr double start_x = -90;
+
+}  // namespace
+
+SceneResult trace_parallel_beam(const SceneChoice& choice, const Drop& drop, Surface& picture) {
+    const double R = drop.radius;
+    const double centre_x = drop.centre.x;
+    const double centre_y = drop.centre.y;
 
     picture.scale(-135, 135, 135, -135);
-    s.pi = pi_value();
     draw_axes(picture, 135);
     picture.circle(float(centre_x), float(centre_y), float(R), rgb(0, 0, 255));
-    draw_focal_points(picture, centre_x, centre_y, R, n);
+    draw_focal_points(picture, drop);
 
     // The central ray meets the drop at the angle of incidence theta.
-    const double theta = s.angle_theta * s.pi / 180;
+    const double theta = choice.angle * pi_value() / 180;
     const double y0 = centre_y + R * std::sin(theta);
     const double entry_x = centre_x - R * std::cos(theta);
     const double entry_y = centre_y + R * std::sin(theta);
 
     // The normal at the central ray's entry, from the centre out to twice the radius.
-    picture.draw_style = LineStyle::dashed;
-    picture.line(float(centre_x), float(centre_y), float(centre_x - 2 * R * std::cos(theta)),
-                 float(centre_y + 2 * R * std::sin(theta)));
-    picture.draw_style = LineStyle::solid;
+    {
+        const ScopedPen dashed(picture, LineStyle::dashed);
+        picture.line(float(centre_x), float(centre_y), float(centre_x - 2 * R * std::cos(theta)),
+                     float(centre_y + 2 * R * std::sin(theta)));
+    }
 
     const int k = choice.reflections;
     const int M = choice.rays - 1;
     // Rays every half step from -M to M: neighbours R / 120 apart.
     for (int half_steps = -2 * M; half_steps <= 2 * M; ++half_steps) {
-        beam_y = y0 + (half_steps / 2.0) * (R / 60);
-        const circle_cut cut = line_circle_cut(centre_x, centre_y, R, 1, 0, start_x, beam_y);
+        const double beam_y = y0 + (half_steps / 2.0) * (R / 60);
+        const Point start{start_x, beam_y};
+        const circle_cut cut = line_circle_cut(drop.centre, R, {start, {1, 0}});
         if (cut.cuts) {
-            const Point entry = nearer_cut_point(cut, start_x, beam_y);
-            draw_polyline(picture, ray_course(start_x, beam_y, entry.x, entry.y, centre_x, centre_y,
-                                              R, n, k));
+            const Point entry = nearer_cut_point(cut, start);
+            draw_polyline(picture, ray_course(start, entry, drop, k));
         } else {
             picture.line(float(start_x), float(beam_y), float(start_x + 10 * R), float(beam_y),
                          rgb(255, 240, 240));
         }
     }
 
-    beam_y = y0;
-    show_deviation(picture, start_x, beam_y, entry_x, entry_y, centre_x, centre_y, R, n, k);
+    show_deviation(picture, {start_x, y0}, {entry_x, entry_y}, drop, k);
 
     // The beam's own ray that meets the drop at the rainbow incidence.
     if (k > 0) {
-        picture.draw_style = LineStyle::dotted;
-        draw_polyline(picture, beam_rainbow_ray_course(s.angle_theta, start_x, 1, 0, centre_x,
-                                                       centre_y, R, n, k));
-        picture.draw_style = LineStyle::solid;
+        const ScopedPen dotted(picture, LineStyle::dotted);
+        draw_polyline(picture, beam_rainbow_ray_course(choice.angle, start_x, {1, 0}, drop, k));
     }
+    // The central ray always meets the drop, at the chosen angle of incidence.
+    return {.central_incidence = theta};
 }
 
 }  // namespace rainbow

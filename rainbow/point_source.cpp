@@ -4,7 +4,6 @@
 
 #include "forms/format.h"
 #include "forms/polyline.h"
-#include "forms/settings.h"
 #include "forms/surface.h"
 #include "geometry/angles.h"
 #include "geometry/circle_cut.h"
@@ -59,18 +58,18 @@ void show_first_incidence(Surface& picture, Point source, Point centre, double R
 
 }  // namespace
 
-void trace_point_source(const SceneChoice& choice, Settings& s, Surface& picture, double n) {
-    const double R = s.drop_radius;
-    const Point centre{s.drop_xc, s.drop_yc};
+SceneResult trace_point_source(const SceneChoice& choice, const Drop& drop, Surface& picture) {
+    const double R = drop.radius;
+    const Point centre = drop.centre;
+    const double pi = pi_value();
 
-    s.source_y = choice.source_y;
-    const Point source{source_x, s.source_y};
+    const Point source{source_x, choice.source_y};
     picture.scale(-135, 135, 135, -135);
-    s.pi = pi_value();
     draw_axes(picture, 135);
+    // kept: the drop's circle drawn twice, blue under cyan (golden main_point_source).
     picture.circle(float(centre.x), float(centre.y), float(R), rgb(0, 0, 255));
     picture.circle(float(centre.x), float(centre.y), float(R), rgb(0, 255, 255));
-    draw_focal_points(picture, centre.x, centre.y, R, n);
+    draw_focal_points(picture, drop);
 
     const int k = choice.reflections;
     const int N = choice.rays;
@@ -84,37 +83,33 @@ void trace_point_source(const SceneChoice& choice, Settings& s, Surface& picture
     double central_offset = 0;
     // The fan runs up to offset 0, the offsets accumulated by repeated addition.
     for (double offset = first_offset; offset <= 0; offset += step) {
-        const double phi = (offset + s.angle_theta) * s.pi / 180;
-        const circle_cut cut = line_circle_cut(centre.x, centre.y, R, std::cos(phi), std::sin(phi),
-                                               source.x, source.y);
+        const double phi = (offset + choice.angle) * pi / 180;
+        const circle_cut cut = line_circle_cut(centre, R, {source, {std::cos(phi), std::sin(phi)}});
         if (cut.cuts) {
             ++hits;
-            const Point entry = nearer_cut_point(cut, source.x, source.y);
+            const Point entry = nearer_cut_point(cut, source);
             if (hits == 1) first_entry = entry;
             if (hits == 1 || std::fabs(offset) <= std::fabs(central_offset)) {
                 central_entry = entry;
                 central_offset = offset;
             }
-            draw_polyline(picture, ray_course(source.x, source.y, entry.x, entry.y, centre.x,
-                                              centre.y, R, n, k));
+            draw_polyline(picture, ray_course(source, entry, drop, k));
         } else {
             picture.line(float(source.x), float(source.y), float(source.x + 5 * R * std::cos(phi)),
                          float(source.y + 5 * R * std::sin(phi)), rgb(250, 240, 240));
         }
     }
 
+    SceneResult result;
     if (hits > 0) {
-        show_deviation(picture, source.x, source.y, central_entry.x, central_entry.y, centre.x,
-                       centre.y, R, n, k);
-        if (choice.point_source) {
-            show_first_incidence(picture, source, centre, R, first_entry);
-        }
+        show_deviation(picture, source, central_entry, drop, k);
+        show_first_incidence(picture, source, centre, R, first_entry);
+        result.central_incidence = trace_ray(source, central_entry, drop, 0).incidence;
     }
 
-    picture.draw_style = LineStyle::dotted;
-    draw_polyline(picture, rainbow_ray_course(s.angle_theta, source.x, source.y, centre.x, centre.y,
-                                              R, n, k));
-    picture.draw_style = LineStyle::solid;
+    const ScopedPen dotted(picture, LineStyle::dotted);
+    draw_polyline(picture, rainbow_ray_course(choice.angle, source, drop, k));
+    return result;
 }
 
 }  // namespace rainbow

@@ -94,7 +94,7 @@ std::vector<std::string> label_disagreements(Program& program) {
     std::vector<std::string> problems;
     for (Form* form : program.forms()) {
         if (form->name() == "arxiki") main_window_labels(*form, problems);
-        if (form->name() == "cut_rays" && program.settings.cut_rays_built) {
+        if (form->name() == "cut_rays" && program.settings().cut_rays_built) {
             crossing_labels(*form, problems);
         }
         if (form->name() == "kafstikh" && form->shown) caustics_labels(*form, problems);

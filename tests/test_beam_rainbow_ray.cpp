@@ -158,7 +158,7 @@ TEST(BeamRainbowRay, ConstructionRaysAreTheBeamsOwnRays) {
                 w.psipigi.set_value(h.source);
                 w.parallel.click();
                 row.click(w);
-                const double n = p.settings.refractive_index;
+                const double n = p.settings().refractive_index;
                 const auto rays = drawn_rays(w.Picture1.surface(), rgb(0, 150, 0), row.style, k);
                 ASSERT_EQ(rays.size(), 2u);
                 const double ux = row.xc + 80;

@@ -10,6 +10,7 @@
 #include "display_list.h"
 #include "forms/surface.h"
 #include "geometry/angles.h"
+#include "geometry/ray.h"
 #include "geometry/ray_path.h"
 
 namespace rainbow {
@@ -41,29 +42,25 @@ TEST(CausticRates, MatchFiniteDifferences) {
     }
 }
 
-// A line through a point with a direction.
-struct Ray {
-    Point through;
-    Point direction;
-};
-
+// Where the lines of two rays cross.
 Point crossing(const Ray& p, const Ray& q) {
     const double det = p.direction.x * q.direction.y - p.direction.y * q.direction.x;
-    const double dx = q.through.x - p.through.x;
-    const double dy = q.through.y - p.through.y;
+    const double dx = q.start.x - p.start.x;
+    const double dy = q.start.y - p.start.y;
     const double t = (dx * q.direction.y - dy * q.direction.x) / det;
-    return {p.through.x + t * p.direction.x, p.through.y + t * p.direction.y};
+    return {p.start.x + t * p.direction.x, p.start.y + t * p.direction.y};
 }
 
 // The ray of the horizontal beam at incidence a, followed through the sphere with k
 // reflections by the ray tracer of the main window.
 RayPath traced(double a, double R, double n, int k) {
-    return trace_ray(-100, R * std::sin(a), -R * std::cos(a), R * std::sin(a), 0, 0, R, n, k);
+    return trace_ray({-100, R * std::sin(a)}, {-R * std::cos(a), R * std::sin(a)}, {{0, 0}, R, n},
+                     k);
 }
 
 Ray chord(double a, double R, double n) {
     const RayPath path = traced(a, R, n, 0);
-    return {path.entry(), {path.exit().x - path.entry().x, path.exit().y - path.entry().y}};
+    return {path.entry(), path.exit() - path.entry()};
 }
 
 Ray outgoing(double a, double R, double n, int k) {

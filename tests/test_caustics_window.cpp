@@ -80,7 +80,7 @@ TEST(CausticsWindow, RefractionPictureHasItsRaysAndBothCaustics) {
     CausticsWindow& w = opened(p);
     w.Command1.click();
     const Surface& s = picture(w);
-    EXPECT_EQ(p.settings.refractive_index, 1.5);
+    EXPECT_EQ(w.refractive_index(), 1.5);
 
     const auto reds = items_of<LineItem>(s, red);
     ASSERT_EQ(reds.size(), 150u);  // incident ray, chord and outgoing part of 50 rays
@@ -153,7 +153,7 @@ TEST(CausticsWindow, ReflectedBeamMarksAndJoinsItsCausticForEachIndex) {
         CausticsWindow& w = opened(p);
         w.form().get<OptionButton>(row.option).click();
         w.Command1.click();
-        EXPECT_EQ(p.settings.refractive_index, row.n);
+        EXPECT_EQ(w.refractive_index(), row.n);
         const std::size_t refraction_items = picture(w).items().size();
         w.Command2.click();
         const Surface& s = picture(w);
@@ -208,10 +208,10 @@ TEST(CausticsWindow, HandlersWriteTheirLabels) {
     EXPECT_EQ(w.Label2.caption, "V =1.30");
     w.Option1.click();
     EXPECT_EQ(w.Label2.caption, "V =1.30");
-    EXPECT_EQ(p.settings.refractive_index, 1.33);
+    EXPECT_EQ(w.refractive_index(), 1.33);
     w.Option3.click();
     EXPECT_EQ(w.Label2.caption, "V= 1.30");
-    EXPECT_EQ(p.settings.refractive_index, 1.7);
+    EXPECT_EQ(w.refractive_index(), 1.7);
     EXPECT_EQ(items_of<LineItem>(picture(w), purple).size(), 50u);
     EXPECT_EQ(w.Label1.caption, "AKTINA = 30");
 }

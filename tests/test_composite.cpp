@@ -78,9 +78,8 @@ TEST(CompositeRainbow, ButtonLeavesTheColumnAloneWithParallelChosen) {
         EXPECT_EQ(items_of<LineItem>(s).size(), 3 * 25 * std::size_t(k + 3));
 
         // Each ray starts at x = -80 level with its drop and enters it on the side the
-        // sign of angle_theta chooses: above the centre, below it with two reflections.
+        // number of reflections chooses: above the centre, below it with two reflections.
         const double side = k == 2 ? -1 : 1;
-        EXPECT_EQ(p.settings.angle_theta, side);
         for (Rgb color : {red, green, blue}) {
             const auto rays = rays_of(s, color, k);
             for (std::size_t i = 0; i < rays.size(); ++i) {
@@ -93,10 +92,13 @@ TEST(CompositeRainbow, ButtonLeavesTheColumnAloneWithParallelChosen) {
             }
         }
 
-        EXPECT_EQ(p.settings.drop_radius, 3.5);
-        EXPECT_EQ(p.settings.drop_xc, 125);
-        EXPECT_EQ(p.settings.drop_yc, -205);
-        EXPECT_EQ(p.settings.refractive_index, 1.343);
+        // The state's settings stay the main window's drop and angle, not the column's.
+        const Settings settings = p.settings();
+        EXPECT_EQ(settings.drop_radius, 30);
+        EXPECT_EQ(settings.drop_xc, 10);
+        EXPECT_EQ(settings.drop_yc, 0);
+        EXPECT_EQ(settings.refractive_index, 1.343);
+        EXPECT_EQ(settings.angle_theta, 15);
         EXPECT_EQ(s.fore_color, blue);
     }
 }
@@ -135,7 +137,7 @@ TEST(CompositeRainbow, ButtonChoosesTheParallelBeamAndLeavesTheColumnAlone) {
     EXPECT_EQ(s.current_scale(), (Scale{-135, 135, 135, -135}));
 
     const auto before = s.items().size();
-    draw_composite_rainbow(w.arithanak.value(), p.settings, s);
+    draw_composite_rainbow(w.arithanak.value(), s);
     EXPECT_EQ(s.items().size(), before + 25 + 3 * 25 * 4);
 }
 

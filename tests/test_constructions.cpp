@@ -90,7 +90,7 @@ TEST(SplitViews, EachDrawsOneSideOfTheRainbowRayInItsColour) {
         if (row.parallel) w.parallel.click();
         (row.button == 2 ? w.Command2 : w.Command3).click();
         const Surface& s = picture(p);
-        const double n = p.settings.refractive_index;
+        const double n = p.settings().refractive_index;
         ASSERT_EQ(n, 1.343);
 
         const ScaleItem* scale = first_scale(s);
@@ -191,7 +191,7 @@ TEST(ParallelViews, SlopingBeamKeepsHorizontalMisses) {
             EXPECT_EQ(l.y1, l.y2);
         }
     }
-    EXPECT_EQ(p.settings.source_y, 40);
+    EXPECT_EQ(p.settings().source_y, 40);
 }
 
 // The number of a cone ray, 1 for the first ray of the cone, from its direction: the cone
@@ -240,9 +240,9 @@ TEST(FullConstruction, PointSourceThinsCentralRaysByTheirRunningNumber) {
         EXPECT_TRUE(w.HScroll1.visible);
         EXPECT_TRUE(w.Label3.visible);
         EXPECT_EQ(w.Label3.caption, row.label);
-        EXPECT_EQ(p.settings.drop_xc, row.xc);
+        EXPECT_EQ(p.settings().drop_xc, row.xc);
         const Surface& s = picture(p);
-        const double n = p.settings.refractive_index;
+        const double n = p.settings().refractive_index;
 
         const auto central = incoming_segments(s, pale_magenta, 1);
         EXPECT_EQ(central.size(), row.central);
@@ -326,23 +326,32 @@ TEST(ExternalView, PointSourceKeepsTheDropWhereTheLastDrawingLeftIt) {
     }
 }
 
-// Every view leaves the source's height, angle_theta at -psi (the cone's half-angle seen
-// from (-80, source_y)) and a plain black pen.
-TEST(Views, LeaveSettingsAndPenAsTheyDocument) {
+// Every view is drawn with the main window's drop and the source's height as the controls
+// stand, which the state's settings then show (the angle stays the scroll bar's), returns
+// psi, the cone's half-angle seen from (-80, source_y), and leaves a plain black pen.
+TEST(Views, DrawWithTheWindowsDropAndReturnTheConesHalfAngle) {
     struct Row {
         const char* name;
         bool parallel;
         std::function<void(MainWindow&)> act;
         double xc;
+        ConstructionView view;
     };
     const Row rows[] = {
-        {"point central", false, [](MainWindow& w) { w.Command2.click(); }, 10},
-        {"point external", false, [](MainWindow& w) { w.Command3.click(); }, 10},
-        {"point full", false, [](MainWindow& w) { w.Command1.click(); }, 10},
-        {"point full at 30", false, [](MainWindow& w) { w.HScroll1.set_value(3); }, 30},
-        {"parallel central", true, [](MainWindow& w) { w.Command2.click(); }, 10},
-        {"parallel external", true, [](MainWindow& w) { w.Command3.click(); }, 10},
-        {"parallel full", true, [](MainWindow& w) { w.Command1.click(); }, 10},
+        {"point central", false, [](MainWindow& w) { w.Command2.click(); }, 10,
+         draw_central_rays_point},
+        {"point external", false, [](MainWindow& w) { w.Command3.click(); }, 10,
+         draw_external_rays_point},
+        {"point full", false, [](MainWindow& w) { w.Command1.click(); }, 10,
+         draw_full_construction_point},
+        {"point full at 30", false, [](MainWindow& w) { w.HScroll1.set_value(3); }, 30,
+         draw_full_construction_point},
+        {"parallel central", true, [](MainWindow& w) { w.Command2.click(); }, 10,
+         draw_central_rays_parallel},
+        {"parallel external", true, [](MainWindow& w) { w.Command3.click(); }, 10,
+         draw_external_rays_parallel},
+        {"parallel full", true, [](MainWindow& w) { w.Command1.click(); }, 10,
+         draw_full_construction_parallel},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -352,14 +361,15 @@ TEST(Views, LeaveSettingsAndPenAsTheyDocument) {
         w.psipigi.set_value(20);
         if (row.parallel) w.parallel.click();
         row.act(w);
-        const Settings& st = p.settings;
+        const Settings st = p.settings();
         EXPECT_EQ(st.source_y, 20);
         EXPECT_EQ(st.drop_radius, 30);
         EXPECT_EQ(st.drop_xc, row.xc);
         EXPECT_EQ(st.drop_yc, -20);
-        EXPECT_EQ(st.pi, 4 * std::atan(1.0));
+        EXPECT_EQ(st.angle_theta, 15);
         const double psi = std::asin(R / std::hypot(row.xc - source_x, -20 - 20.0));
-        EXPECT_NEAR(st.angle_theta, -psi, 1e-12);
+        Surface bare(3000, 3000);
+        EXPECT_NEAR(row.view(w.choice(), p.main_scene().drop, bare), psi, 1e-12);
         const Surface& s = picture(p);
         EXPECT_EQ(s.fore_color, black);
         EXPECT_EQ(s.draw_width, 1);
@@ -389,10 +399,11 @@ TEST(PointViews, SourceInsideOrOnTheDropDrawsNoRays) {
         for (View view : views) {
             SCOPED_TRACE(row.name);
             Program p;
-            p.settings.drop_radius = R;
             Surface& s = picture(p);
             s.cls();
-            view(p.arxiki().choice(), p.settings, s, 1.343, row.xc, row.yc);
+            const Pen before{rgb(1, 2, 3), 1, LineStyle::solid};
+            s.set_pen(before);
+            view(p.arxiki().choice(), Drop{{row.xc, row.yc}, R, 1.343}, s);
             ASSERT_NE(first_scale(s), nullptr);
             std::size_t rays = 0;
             for (Rgb color : ray_colors) {
@@ -405,7 +416,7 @@ TEST(PointViews, SourceInsideOrOnTheDropDrawsNoRays) {
             std::size_t outlines = 0;
             for (const CircleItem& c : items_of<CircleItem>(s, drop_blue)) outlines += c.r == R;
             EXPECT_EQ(outlines, 2u);
-            EXPECT_EQ(s.fore_color, black);
+            EXPECT_EQ(s.pen(), before);  // the view leaves the pen it found
         }
     }
 }

@@ -106,21 +106,19 @@ TEST(DrawRefractedRay, VerticalAndAxialChordsLeaveNoSlope) {
     {
         SCOPED_TRACE("a missing ray taken as (0, y): vertical chord through the centre");
         Surface s = scaled_surface();
-        CutRaysValues v = frame();
-        v.chord_slope = 3;
-        draw_refracted_ray(s, v, -75, 30, 0, 30, 0, 0, 20, 1.33);
-        EXPECT_EQ(v.chord_slope, 0);
-        EXPECT_EQ(v.exit_x, 0);
-        EXPECT_EQ(v.exit_y, 0);
+        const RefractedRay ray =
+            draw_refracted_ray(s, frame().x_right, {-75, 30}, {0, 30}, {{0, 0}, 20, 1.33});
+        EXPECT_EQ(ray.chord_slope, 0);
+        EXPECT_EQ(ray.exit, (Point{0, 0}));
         EXPECT_EQ(items_of<LineItem>(s).size(), 3u);
     }
     {
         SCOPED_TRACE("a ray along the axis: the diameter, flat but for rounding");
         Surface s = scaled_surface();
-        CutRaysValues v = frame();
-        draw_refracted_ray(s, v, -75, 0, -20, 0, 0, 0, 20, 1.33);
-        EXPECT_EQ(v.chord_slope, 0);
-        EXPECT_NEAR(v.exit_x, 20, 1e-6);
+        const RefractedRay ray =
+            draw_refracted_ray(s, frame().x_right, {-75, 0}, {-20, 0}, {{0, 0}, 20, 1.33});
+        EXPECT_EQ(ray.chord_slope, 0);
+        EXPECT_TRUE(are_near(ray.exit, {20, 0}, 1e-6)) << ray.exit;
         EXPECT_EQ(items_of<LineItem>(s).size(), 5u);
     }
 }

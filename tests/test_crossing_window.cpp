@@ -40,7 +40,7 @@ protected:
 TEST_F(CutRaysWindowTest, FirstUseBuildsAFullScreenWindowWithTheStartPicture) {
     CutRaysWindow& w = window();
     const Form& form = w.form();
-    EXPECT_TRUE(program.settings.cut_rays_built);
+    EXPECT_TRUE(program.settings().cut_rays_built);
     EXPECT_TRUE(form.shown);
     EXPECT_EQ(form.caption, "Where a ray is cut by the other rays");
     EXPECT_EQ(form.geometry(),

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 
 #include "display_list.h"
 #include "forms/polyline.h"
 #include "forms/surface.h"
 #include "geometry/angles.h"
 #include "geometry/circle_cut.h"
+#include "geometry/drop.h"
+#include "geometry/ray.h"
 #include "geometry/ray_path.h"
 
 namespace rainbow {
@@ -28,13 +31,6 @@ TEST(PointDistance, PairsFirstWithThirdArgument) {
     EXPECT_EQ(point_distance(0, 0, 3, 4), 5);
     EXPECT_EQ(point_distance(3, 4, 0, 0), 5);
     EXPECT_EQ(point_distance(1, 7, 1, 7), 0);
-}
-
-TEST(ArcsineOfCosine, IsRightAngleMinusTheAngleBetween) {
-    EXPECT_NEAR(arcsine_of_cosine(1, 0, 0, 1).value_or(0), 0, 1e-15);
-    EXPECT_NEAR(arcsine_of_cosine(1, 0, 1, 0).value_or(0), pi / 2, 1e-15);
-    EXPECT_NEAR(arcsine_of_cosine(1, 0, -1, 0).value_or(0), -pi / 2, 1e-15);
-    EXPECT_FALSE(arcsine_of_cosine(0, 0, 1, 0).has_value());
 }
 
 TEST(RainbowIncidence, LeastDeviationAngles) {
@@ -70,7 +66,7 @@ TEST(LineCircleCut, TableOfLines) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const circle_cut c = line_circle_cut(0, 0, 30, row.dx, row.dy, row.x0, row.y0);
+        const circle_cut c = line_circle_cut({0, 0}, 30, {{row.x0, row.y0}, {row.dx, row.dy}});
         EXPECT_EQ(c.cuts, row.expected.cuts) << c;
         EXPECT_NEAR(c.x1, row.expected.x1, 1e-12) << c;
         EXPECT_NEAR(c.y1, row.expected.y1, 1e-12) << c;
@@ -82,7 +78,7 @@ TEST(LineCircleCut, TableOfLines) {
 TEST(LineCircleCut, SlopingCutPointsLieOnTheCircleLargerXFirst) {
     for (double slope : {-2.0, -0.3, 0.1, 0.7, 5.0}) {
         SCOPED_TRACE(slope);
-        const circle_cut c = line_circle_cut(10, -5, 30, 1, slope, 0, 0);
+        const circle_cut c = line_circle_cut({10, -5}, 30, {{0, 0}, {1, slope}});
         ASSERT_TRUE(c.cuts);
         EXPECT_GT(c.x1, c.x2);
         EXPECT_NEAR(std::hypot(c.x1 - 10, c.y1 + 5), 30, 1e-9);
@@ -92,9 +88,9 @@ TEST(LineCircleCut, SlopingCutPointsLieOnTheCircleLargerXFirst) {
 
 TEST(NearerCutPoint, TakesThePointNearerTheSourceSecondOnATie) {
     const circle_cut c{30, 0, -30, 0, true};
-    EXPECT_EQ(nearer_cut_point(c, -90, 0).x, -30);
-    EXPECT_EQ(nearer_cut_point(c, 90, 0).x, 30);
-    EXPECT_EQ(nearer_cut_point(c, 0, 40).x, -30);
+    EXPECT_EQ(nearer_cut_point(c, {-90, 0}).x, -30);
+    EXPECT_EQ(nearer_cut_point(c, {90, 0}).x, 30);
+    EXPECT_EQ(nearer_cut_point(c, {0, 40}).x, -30);
 }
 
 // Snell's law at the entry, every point on the drop, equal chords.
@@ -113,7 +109,7 @@ void expect_physical(const RayPath& path, double xc, double yc, double r, double
 
 TEST(TraceRay, OneReflectionDeviatesAbout161Degrees) {
     const double entry_x = -std::sqrt(800.0);
-    const RayPath path = trace_ray(-100, 10, entry_x, 10, 0, 0, 30, 1.33, 1);
+    const RayPath path = trace_ray({-100, 10}, {entry_x, 10}, {{0, 0}, 30, 1.33}, 1);
     expect_physical(path, 0, 0, 30, 1.33);
     EXPECT_NEAR(path.incidence, std::asin(1.0 / 3), 1e-12);
     ASSERT_EQ(path.points.size(), 3u);
@@ -131,8 +127,8 @@ TEST(TraceRay, MirroredRayMirrorsThePath) {
     const double entry_x = -std::sqrt(800.0);
     for (int k = 0; k <= 2; ++k) {
         SCOPED_TRACE(k);
-        const RayPath up = trace_ray(-100, 10, entry_x, 10, 0, 0, 30, 1.333, k);
-        const RayPath down = trace_ray(-100, -10, entry_x, -10, 0, 0, 30, 1.333, k);
+        const RayPath up = trace_ray({-100, 10}, {entry_x, 10}, {{0, 0}, 30, 1.333}, k);
+        const RayPath down = trace_ray({-100, -10}, {entry_x, -10}, {{0, 0}, 30, 1.333}, k);
         ASSERT_EQ(up.points.size(), std::size_t(k + 2));
         expect_physical(up, 0, 0, 30, 1.333);
         for (std::size_t i = 0; i < up.points.size(); ++i) {
@@ -144,11 +140,11 @@ TEST(TraceRay, MirroredRayMirrorsThePath) {
 }
 
 TEST(TraceRay, RayThroughTheCentreRunsAlongTheDiameter) {
-    const RayPath straight = trace_ray(-90, 0, -30, 0, 0, 0, 30, 1.33, 0);
+    const RayPath straight = trace_ray({-90, 0}, {-30, 0}, {{0, 0}, 30, 1.33}, 0);
     EXPECT_EQ(straight.incidence, 0);
     EXPECT_NEAR(straight.exit().x, 30, 1e-9);
     EXPECT_NEAR(straight.exit_direction.x, 1, 1e-12);
-    const RayPath back = trace_ray(-90, 0, -30, 0, 0, 0, 30, 1.33, 1);
+    const RayPath back = trace_ray({-90, 0}, {-30, 0}, {{0, 0}, 30, 1.33}, 1);
     EXPECT_NEAR(back.exit().x, -30, 1e-9);
     EXPECT_NEAR(back.exit_direction.x, -1, 1e-12);
 }
@@ -157,7 +153,7 @@ TEST(TraceRay, RayThroughTheCentreRunsAlongTheDiameter) {
 // outgoing segment of exit_length; drawn as one line per step with the surface's pen.
 TEST(RayCourse, RunsFromTheSourceThroughThePathAndOutOfTheDrop) {
     const double entry_x = -std::sqrt(800.0);
-    const auto course = ray_course(-80, 0, entry_x, 10, 0, 0, 30, 1.33, 2);
+    const auto course = ray_course({-80, 0}, {entry_x, 10}, {{0, 0}, 30, 1.33}, 2);
     ASSERT_EQ(course.size(), 6u);  // source, entry, two reflections, exit, far end
     EXPECT_EQ(course[0].x, -80);
     EXPECT_EQ(course[1].x, entry_x);
@@ -196,11 +192,46 @@ TEST(RainbowRay, EntersAtTheLeastDeviationIncidence) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const Point e = rainbow_entry_point(row.theta_sign, row.sx, row.sy, 10, 0, 30, 1.33, row.k);
+        const Point e =
+            rainbow_entry_point(row.theta_sign, {row.sx, row.sy}, {{10, 0}, 30, 1.33}, row.k);
         EXPECT_NEAR(std::hypot(e.x - 10, e.y), 30, 1e-9);
-        const RayPath path = trace_ray(row.sx, row.sy, e.x, e.y, 10, 0, 30, 1.33, row.k);
+        const RayPath path = trace_ray({row.sx, row.sy}, e, {{10, 0}, 30, 1.33}, row.k);
         EXPECT_NEAR(path.incidence, row.theta_sign * rainbow_incidence(1.33, row.k).value(), 1e-9);
     }
+}
+
+// The value types compare exactly with ==, within a tolerance with are_near (each coordinate,
+// the bound included), and print themselves for test messages.
+TEST(ValueTypes, CompareExactlyOrNearAndPrint) {
+    struct Row {
+        const char* name;
+        Point a, b;
+        double eps;
+        bool near;
+    };
+    const Row rows[] = {
+        {"same point", {1, 2}, {1, 2}, 0, true},
+        {"x off by the bound", {1, 2}, {1.5, 2}, 0.5, true},
+        {"y off beyond the bound", {1, 2}, {1, 2.6}, 0.5, false},
+        {"not a number is never near", {std::nan(""), 0}, {std::nan(""), 0}, 1, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(are_near(row.a, row.b, row.eps), row.near) << row.a << " " << row.b;
+        const Drop d1{row.a, 30, 1.33}, d2{row.b, 30, 1.33};
+        EXPECT_EQ(are_near(d1, d2, row.eps), row.near);
+        const Ray r1{row.a, {1, 0}}, r2{row.b, {1, 0}};
+        EXPECT_EQ(are_near(r1, r2, row.eps), row.near);
+    }
+    EXPECT_FALSE((Drop{{0, 0}, 30, 1.33} == Drop{{0, 0}, 30, 1.333}));
+    EXPECT_FALSE(are_near(Drop{{0, 0}, 30, 1.33}, Drop{{0, 0}, 30, 1.333}, 1e-4));
+    EXPECT_EQ((Point{3, 4} - Point{1, 1}), (Vector{2, 3}));
+    EXPECT_EQ((Point{1, 1} + 2 * Vector{2, 3}), (Point{5, 7}));
+    EXPECT_EQ(length(Vector{3, 4}), 5);
+
+    std::ostringstream text;
+    text << Drop{{10, -5}, 30, 1.5} << " " << Ray{{-80, 0}, {1, 0}};
+    EXPECT_EQ(text.str(), "{centre (10, -5), R 30, n 1.5} {from (-80, 0) towards <1, 0>}");
 }
 
 }  // namespace

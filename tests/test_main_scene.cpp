@@ -44,11 +44,10 @@ TEST(StartState, LabelsSettingsAndThreeWaterPasses) {
     EXPECT_EQ(w.Label5.caption, "Yc =0");
     EXPECT_EQ(w.Label6.caption, "Ysource = 0");
 
-    EXPECT_EQ(p.settings.refractive_index, 1.343);
-    EXPECT_EQ(p.settings.drop_radius, 30);
-    EXPECT_EQ(p.settings.drop_xc, 10);
-    EXPECT_EQ(p.settings.angle_theta, 15);
-    EXPECT_EQ(p.settings.pi, pi);
+    EXPECT_EQ(p.settings().refractive_index, 1.343);
+    EXPECT_EQ(p.settings().drop_radius, 30);
+    EXPECT_EQ(p.settings().drop_xc, 10);
+    EXPECT_EQ(p.settings().angle_theta, 15);
 
     const auto deviations = texts_starting_with(picture(p), deviation_prefix);
     ASSERT_EQ(deviations.size(), 3u);
@@ -107,7 +106,7 @@ TEST(Handlers, LabelsAndRedraws) {
 
     w.goniatheta.set_value(30);
     EXPECT_EQ(w.Label1.caption, "ANGLE OR RAY γωνία που κάνει η ακτίνα με οριζόντιο=30");
-    EXPECT_EQ(p.settings.angle_theta, 30);
+    EXPECT_EQ(p.settings().angle_theta, 30);
 
     w.parallel.click();
     EXPECT_EQ(w.Label1.caption, "INCIDENCE ANGLE γωνία ΠΡΟΣΠΤΩΣΗΣ=30");
@@ -124,7 +123,7 @@ TEST(Handlers, LabelsAndRedraws) {
     w.Ycthesi.set_value(-40);
     // The handler writes "Yc=", then the redraw's layout writes "Yc =" over it.
     EXPECT_EQ(w.Label5.caption, "Yc =-40");
-    EXPECT_EQ(p.settings.drop_yc, -40);
+    EXPECT_EQ(p.settings().drop_yc, -40);
 }
 
 TEST(Handlers, SourceHeightWaitsForTheNextRedraw) {
@@ -136,12 +135,12 @@ TEST(Handlers, SourceHeightWaitsForTheNextRedraw) {
     EXPECT_EQ(w.Label6.caption, "Ysource = 30");
     EXPECT_EQ(w.Picture1.surface().items().size(), before);
     EXPECT_EQ(w.Picture1.surface().generation(), generation);
-    EXPECT_EQ(p.settings.source_y, 0);
+    EXPECT_EQ(p.settings().source_y, 0);
     w.Option1.click();  // already chosen: nothing happens
-    EXPECT_EQ(p.settings.source_y, 0);
+    EXPECT_EQ(p.settings().source_y, 0);
     w.Option2.click();
-    EXPECT_EQ(p.settings.source_y, 30);
-    EXPECT_EQ(p.settings.refractive_index, 1.5);
+    EXPECT_EQ(p.settings().source_y, 30);
+    EXPECT_EQ(p.settings().refractive_index, 1.5);
 }
 
 TEST(Handlers, AngleOrReflectionsHideTheRaySelector) {
@@ -313,11 +312,11 @@ TEST(Main, DrawsWithTheScrollBarAngleWhateverAViewLeft) {
     MainWindow& w = p.arxiki();
     const auto reference = picture(p).items().size();
     const std::string text = texts_starting_with(picture(p), deviation_prefix)[0].text;
-    p.settings.angle_theta = 0.34;  // as a construction view leaves it
+    w.Command1.click();  // a construction draws rays at angles of its own
     w.Picture1.surface().cls();
     w.pointsource.set_value(false);
     w.pointsource.click();
-    EXPECT_EQ(p.settings.angle_theta, 15);
+    EXPECT_EQ(p.settings().angle_theta, 15);
     EXPECT_EQ(w.Label1.caption, "ANGLE OR RAY γωνία που κάνει η ακτίνα με οριζόντιο=15");
     EXPECT_EQ(picture(p).items().size(), reference);
     EXPECT_EQ(texts_starting_with(picture(p), deviation_prefix)[0].text, text);
@@ -331,7 +330,7 @@ TEST(Main, ParallelGlassIsDrawnInRed) {
     const auto axes = items_of<LineItem>(picture(p));
     ASSERT_GE(axes.size(), 2u);
     EXPECT_EQ(axes[0].color, rgb(255, 0, 0));
-    EXPECT_EQ(p.settings.refractive_index, 1.5);
+    EXPECT_EQ(p.settings().refractive_index, 1.5);
 }
 
 TEST(Main, NothingDrawnIsNotFinite) {
@@ -373,12 +372,13 @@ TEST(PointSource, PrintedIncidenceIsTheAngleBetweenRayAndNormal) {
         const auto texts = texts_starting_with(picture(p), "INCIDENCE  =");
         ASSERT_EQ(texts.size(), 1u);
         const double phi = row.theta * pi / 180;
+        const Point source{-80, double(row.source)};
         const circle_cut cut =
-            line_circle_cut(10, row.yc, 30, std::cos(phi), std::sin(phi), -80, row.source);
+            line_circle_cut({10, double(row.yc)}, 30, {source, {std::cos(phi), std::sin(phi)}});
         ASSERT_TRUE(cut.cuts);
-        const Point entry = nearer_cut_point(cut, -80, row.source);
+        const Point entry = nearer_cut_point(cut, source);
         const double incidence =
-            trace_ray(-80, row.source, entry.x, entry.y, 10, row.yc, 30, 1.5, 1).incidence;
+            trace_ray(source, entry, {{10, double(row.yc)}, 30, 1.5}, 1).incidence;
         EXPECT_NEAR(printed_number(texts[0], "INCIDENCE  ="), std::fabs(incidence) * 180 / pi,
                     0.006);
         // The arc spans the same angle, around the entry point.
@@ -398,7 +398,7 @@ TEST(Main, NoBeamChosenDrawsNothing) {
     w.pointsource.set_value(false);
     w.Option2.click();
     EXPECT_TRUE(picture(p).items().empty());
-    EXPECT_EQ(p.settings.refractive_index, 1.5);
+    EXPECT_EQ(p.settings().refractive_index, 1.5);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // drawing procedures working from plain inputs alone.
 #include <gtest/gtest.h>
 
+#include <numbers>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -44,7 +45,7 @@ TEST(ProgramWindows, WindowsReachEachOtherByName) {
     Program p;
     WindowHost& host = p;
     host.open_window("cut_rays");
-    EXPECT_TRUE(p.settings.cut_rays_built);
+    EXPECT_TRUE(p.settings().cut_rays_built);
     Form& crossing = p.window("cut_rays").form();
     EXPECT_TRUE(crossing.shown);
     const std::size_t drawn = crossing.client_surface()->items().size();
@@ -62,8 +63,9 @@ TEST(ProgramWindows, WindowsReachEachOtherByName) {
     for (Form* f : p.forms()) EXPECT_FALSE(f->shown) << f->name();
 }
 
-// A handler's SceneChoice, the settings and a bare surface are all the main scene needs: it
-// draws the same items as the window does, for either beam and material.
+// A handler's SceneChoice and a bare surface are all the main scene needs: it draws the same
+// items as the window does, for either beam and material, and returns the central incidence
+// the window shares.
 TEST(PlainInputs, MainSceneFromTheChoiceAloneDrawsWhatTheWindowDraws) {
     struct Row {
         const char* name;
@@ -86,27 +88,31 @@ TEST(PlainInputs, MainSceneFromTheChoiceAloneDrawsWhatTheWindowDraws) {
         w.arithanak.set_value(row.reflections);
         const Surface& shown = w.Picture1.surface();
 
-        Settings settings;
         Surface bare(shown.width_twips(), shown.height_twips());
-        draw_main_scene(w.choice(), settings, bare);
+        const SceneResult result = draw_main_scene(w.choice(), bare);
         ASSERT_GT(shown.items().size(), 20u);
         EXPECT_TRUE(bare.items() == shown.items());
-        EXPECT_EQ(settings.refractive_index, p.settings.refractive_index);
-        EXPECT_EQ(settings.drop_yc, p.settings.drop_yc);
+        ASSERT_TRUE(result.central_incidence);
+        EXPECT_NEAR(*result.central_incidence * 180 / std::numbers::pi,
+                    p.main_scene().central_incidence_deg.value(), 1e-12);
+        EXPECT_EQ(p.main_scene().drop.index, row.glass ? 1.5 : 1.343);
     }
 }
 
 // The composite rainbow never touches a control: the button chooses the beam, the column
-// draws only from k, the settings and the surface it is given.
+// draws only from k and the surface it is given.
 TEST(PlainInputs, CompositeColumnNeedsNoWindow) {
-    Settings settings;
     Surface bare(3000, 3000);
     bare.scale(-135, 135, 135, -135);
-    draw_composite_rainbow(2, settings, bare);
+    draw_composite_rainbow(2, bare);
     // The scale, 25 drops, and three rays a drop of k + 3 lines each.
     EXPECT_EQ(bare.items().size(), 1u + 25 + 3 * 25 * 5);
-    EXPECT_EQ(settings.angle_theta, -1);  // two reflections pass below the centres
-    EXPECT_EQ(settings.drop_radius, 3.5);
+    for (const auto& item : bare.items()) {
+        const auto* drop = std::get_if<CircleItem>(&item);
+        if (drop) {
+            EXPECT_EQ(drop->r, 3.5f);
+        }
+    }
 }
 
 }  // namespace

@@ -14,6 +14,8 @@
 #include "caustics/caustics_window.h"
 #include "crossing/cut_rays_window.h"
 #include "forms/form.h"
+#include "forms/json_writer.h"
+#include "forms/settings.h"
 #include "json_reader.h"
 #include "rainbow/main_window.h"
 
@@ -40,9 +42,9 @@ TEST(StateJson, FreshProgramHasEverySettingAndOnlyTheMainWindow) {
     }
     EXPECT_FALSE(settings["cut_rays_built"].boolean());
     EXPECT_EQ(settings["angle_theta"].num(), 15);
-    // Doubles read back exactly.
-    EXPECT_EQ(settings["refractive_index"].num(), p.settings.refractive_index);
-    EXPECT_EQ(settings["pi"].num(), p.settings.pi);
+    // Doubles read back exactly; pi is the constant, not a stored setting.
+    EXPECT_EQ(settings["refractive_index"].num(), 1.343);
+    EXPECT_EQ(settings["pi"].num(), 4 * std::atan(1.0));
 
     ASSERT_EQ(state["forms"].obj().size(), 1u);
     const Json& arxiki = state["forms"]["arxiki"];
@@ -140,14 +142,22 @@ TEST(StateJson, EveryItemKindWithItsFields) {
 }
 
 TEST(StateJson, NonFiniteValuesAndStrayBytesKeepTheDocumentValid) {
+    Settings bad;
+    bad.drop_radius = std::nan("");
+    bad.refractive_index = 1.0 / 0.0;
+    std::ostringstream settings_text;
+    JsonOut json(settings_text);
+    json.open('{');
+    write_settings_json(json, bad);
+    json.close('}');
+    const Json settings = JsonReader(settings_text.str()).document()["settings"];
+    EXPECT_TRUE(settings["drop_radius"].is_null());
+    EXPECT_TRUE(settings["refractive_index"].is_null());
+
     Program p;
-    p.settings.drop_radius = std::nan("");
-    p.settings.pi = 1.0 / 0.0;
     p.arxiki().Label5.caption = "bad \xff byte";
     p.arxiki().Label6.set_left(std::nan(""));
     const Json state = state_of(p);
-    EXPECT_TRUE(state["settings"]["drop_radius"].is_null());
-    EXPECT_TRUE(state["settings"]["pi"].is_null());
     const Json& controls = state["forms"]["arxiki"]["controls"];
     EXPECT_EQ(controls["Label5"]["caption"].str(), "bad \xef\xbf\xbd byte");
     EXPECT_TRUE(controls["Label6"]["left"].is_null());

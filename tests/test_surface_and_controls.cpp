@@ -230,5 +230,25 @@ TEST(Form, ControlsOfAScaledClientAreaConvertToTwips) {
     EXPECT_DOUBLE_EQ(back.height, g.height);
 }
 
+TEST(ScopedPen, DrawsWithItsWidthOrStyleAndGivesThePenBack) {
+    Surface s(1000, 1000);
+    const Pen before{rgb(10, 20, 30), 3, LineStyle::dashed};
+    s.set_pen(before);
+    {
+        const ScopedPen dotted(s, LineStyle::dotted);
+        s.fore_color = rgb(1, 1, 1);  // changes inside the scope go too
+        s.line(0, 0, 1, 1);
+        const ScopedPen wide(s, 5);
+        s.line(0, 0, 1, 1);
+    }
+    EXPECT_EQ(s.pen(), before);
+    const auto& first = std::get<LineItem>(s.items()[0]);
+    const auto& second = std::get<LineItem>(s.items()[1]);
+    EXPECT_EQ(first.style, int(LineStyle::dotted));
+    EXPECT_EQ(first.width, 3);
+    EXPECT_EQ(second.width, 5);
+    EXPECT_EQ(second.style, int(LineStyle::dotted));
+}
+
 }  // namespace
 }  // namespace rainbow

@@ -136,18 +136,6 @@ TEST(TheoryWindow, ItsOwnWordsComeThroughTheProgramsTranslator) {
     EXPECT_EQ(w.form().caption, "Theory · Θεωρία");
 }
 
-TEST(TheoryWindow, MarkerFollowsTheMainWindowsCentralRay) {
-    Program p;
-    TheoryWindow& w = opened(p);
-    for (const int angle : {10, 40, -25}) {
-        SCOPED_TRACE(angle);
-        p.arxiki().goniatheta.set_value(angle);
-        const auto marker = texts_starting_with(w.descartes.surface(), "i = ");
-        ASSERT_EQ(marker.size(), 1u);
-        EXPECT_EQ(marker[0].text, "i = " + std::to_string(std::abs(angle)) + ".0°");
-    }
-}
-
 TEST(TheoryWindow, RadiusScrollBarIsLogarithmicFromFiveMicrometresToTwoMillimetres) {
     Program p;
     TheoryWindow& w = opened(p);

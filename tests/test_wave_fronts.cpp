@@ -49,13 +49,11 @@ std::optional<double> number_after(const std::string& text, const std::string& p
 
 struct Picture {
     Surface surface{4000, 4000};
-    Settings settings;
+    WaveFrontPairs pairs;
 
     Picture(double n, double R, double V) {
         surface.scale(-40, 40, 40, -40);
-        settings.refractive_index = n;
-        settings.angle_theta = -1;
-        draw_wave_fronts(surface, settings, R, V);
+        pairs = draw_wave_fronts(surface, R, n, V);
     }
     // The one text that starts with the prefix; an empty item where there is none or more.
     TextItem text(const std::string& prefix) const {
@@ -203,8 +201,9 @@ TEST(Interference, NoPairWhereTheFanCannotReachThePathDifference) {
         const Picture picture(n, R, V);
         EXPECT_EQ(picture.text(dark_text).text, dark_text);
         EXPECT_EQ(picture.text(bright_text).text, bright_text);
-        // The last ray traced is then the rainbow ray.
-        EXPECT_NEAR(picture.settings.angle_theta, degrees(rainbow_incidence(n, 1).value()), 1e-9);
+        // Neither pair exists, and none is returned.
+        EXPECT_FALSE(picture.pairs.dark_band);
+        EXPECT_FALSE(picture.pairs.supernumerary);
     }
     // With a sphere of radius 5 the first dark band of water still shows, its bow does not.
     const Picture water(1.33, 5, 1.3);
@@ -212,7 +211,7 @@ TEST(Interference, NoPairWhereTheFanCannotReachThePathDifference) {
     EXPECT_EQ(water.text(bright_text).text, bright_text);
 }
 
-TEST(WaveFrontsPicture, PrintsTheReferenceAnglesAndLeavesTheLastRay) {
+TEST(WaveFrontsPicture, PrintsTheReferenceAnglesAndReturnsThePairs) {
     const Picture picture(1.33, 20, 0.5);
     const TextItem dark = picture.text(dark_text);
     const TextItem bright = picture.text(bright_text);
@@ -222,9 +221,13 @@ TEST(WaveFrontsPicture, PrintsTheReferenceAnglesAndLeavesTheLastRay) {
     EXPECT_EQ(dark.y, 35);
     EXPECT_EQ(bright.x, -40);
     EXPECT_EQ(bright.y, 30);
-    // The last ray traced is the upper ray of the supernumerary pair.
+    // The pairs it printed are returned: the supernumerary pair is the one of that path
+    // difference.
     const RayPair pair = pair_with_path_difference(20, 1.33, 1.25 * 0.5).value();
-    EXPECT_NEAR(picture.settings.angle_theta, degrees(pair.upper.incidence), 1e-9);
+    ASSERT_TRUE(picture.pairs.supernumerary);
+    EXPECT_EQ(picture.pairs.supernumerary->upper.incidence, pair.upper.incidence);
+    EXPECT_EQ(picture.pairs.supernumerary->lower.incidence, pair.lower.incidence);
+    ASSERT_TRUE(picture.pairs.dark_band);
     EXPECT_EQ(picture.surface.draw_width, 1);
     EXPECT_EQ(items_of<CircleItem>(picture.surface).front().r, 20);
 }
@@ -314,7 +317,7 @@ TEST(WaveFrontsPicture, WaveFrontsButtonOfTheCausticsWindow) {
     const std::vector<TextItem> bright = texts_starting_with(eikona, bright_text);
     ASSERT_EQ(dark.size(), 1u);
     ASSERT_EQ(bright.size(), 1u);
-    const double rainbow = degrees(rainbow_deviation(p.settings.refractive_index));
+    const double rainbow = degrees(rainbow_deviation(w.refractive_index()));
     const double dark_angle = number_after(dark[0].text, dark_text).value();
     const double bright_angle = number_after(bright[0].text, bright_text).value();
     EXPECT_LT(dark_angle, rainbow);

@@ -45,8 +45,16 @@ std::vector<sc::Amplitudes> amplitudes_in_parallel(const sc::PartialWaves& waves
     return result;
 }
 
+// How a curve is drawn: its colour, and dashed or not.
+struct CurveLook {
+    Rgb colour;
+    bool dashed = false;
+};
+
 void plot(Surface& surface, const std::vector<double>& angles, const std::vector<double>& values,
-          double top, Rgb colour, bool dashed) {
+          double top, CurveLook look) {
+    const Rgb colour = look.colour;
+    const bool dashed = look.dashed;
     std::vector<double> clipped(values.size());
     std::transform(values.begin(), values.end(), clipped.begin(),
                    [top](double v) { return std::min(v, top); });
@@ -54,12 +62,18 @@ void plot(Surface& surface, const std::vector<double>& angles, const std::vector
     draw_polyline(surface, angles, clipped, dashed);
 }
 
-// Short upright ticks at the angles, from `from` to `to` times the top of the plot.
+// Where the ticks of a curve's maxima run, as fractions of the top of the plot.
+struct TickSpan {
+    double from = 1.02;
+    double to = 0.97;
+};
+
+// Short upright ticks at the angles, over the span.
 void mark_maxima(Surface& surface, const std::vector<double>& maxima, double top, Rgb colour,
-                 double from = 1.02, double to = 0.97) {
+                 TickSpan span = {}) {
     surface.fore_color = colour;
     for (const double a : maxima)
-        surface.line(float(a), float(from * top), float(a), float(to * top));
+        surface.line(float(a), float(span.from * top), float(a), float(span.to * top));
 }
 
 // The main maximum of a bow: of those on the lit side, the one nearest the bow of rays.
@@ -157,7 +171,7 @@ void draw_bow_picture(Surface& surface, const BowCurves& c, const ShownTheories&
     top = top > 0 ? 1.15 * top : 1.0;
     const PlotFrame frame{c.angles_deg.front(), c.angles_deg.back(), 0.0, top};
     const int k = c.query.reflections;
-    draw_plot_axes(surface, frame, k == 1 ? 5.0 : 2.0, 0.0, "θ (°)",
+    draw_plot_axes(surface, frame, {k == 1 ? 5.0 : 2.0, 0.0}, "θ (°)",
                    k == 1 ? words.primary_bow : words.secondary_bow);
 
     // Where the bow of rays stands, and the maxima of the wave theories.
@@ -165,17 +179,17 @@ void draw_bow_picture(Surface& surface, const BowCurves& c, const ShownTheories&
     const auto& a = c.angles_deg;
     const auto airy_maxima = curve_maxima(a, c.airy);
     const auto exact_maxima = rippled_curve_maxima(a, c.exact, airy_maxima, bow, k);
-    if (shown.geometric) plot(surface, a, c.geometric, top, geometric_colour, true);
+    if (shown.geometric) plot(surface, a, c.geometric, top, {geometric_colour, true});
     if (shown.exact) {
-        plot(surface, a, c.exact, top, exact_colour, false);
-        mark_maxima(surface, exact_maxima, top, exact_colour, 0.95, 0.90);
+        plot(surface, a, c.exact, top, {exact_colour});
+        mark_maxima(surface, exact_maxima, top, exact_colour, {0.95, 0.90});
     }
     if (shown.debye) {
-        plot(surface, a, c.debye, top, debye_colour, false);
+        plot(surface, a, c.debye, top, {debye_colour});
         mark_maxima(surface, curve_maxima(a, c.debye), top, debye_colour);
     }
     if (shown.airy) {
-        plot(surface, a, c.airy, top, airy_colour, false);
+        plot(surface, a, c.airy, top, {airy_colour});
         mark_maxima(surface, airy_maxima, top, airy_colour);
     }
 

@@ -32,7 +32,7 @@ void draw_colour_band(Surface& surface, const scattering::ColourBand& band,
     surface.cls();
     if (band.angles_deg.size() < 2) return;
     const PlotFrame frame{band.angles_deg.front(), band.angles_deg.back(), 0.0, 1.0};
-    draw_plot_axes(surface, frame, 5.0, 0.0, words.from_antisolar_point,
+    draw_plot_axes(surface, frame, {5.0, 0.0}, words.from_antisolar_point,
                    "a = " + format_number(band.radius_um, "0") + " µm");
     const double step = band.angles_deg[1] - band.angles_deg[0];
     surface.draw_width = pen_for(surface, step, true);
@@ -51,7 +51,7 @@ void draw_lee_diagram(Surface& surface, const std::vector<scattering::ColourBand
     // A line of room above the rows, so that they do not cover the caption.
     const PlotFrame frame{settings.band.from_deg, settings.band.to_deg, bottom,
                           top + 0.1 * (top - bottom)};
-    draw_plot_axes(surface, frame, 5.0, 1.0, words.from_antisolar_point, "log10(a / µm)");
+    draw_plot_axes(surface, frame, {5.0, 1.0}, words.from_antisolar_point, "log10(a / µm)");
     for (const auto& row : rows) draw_lee_row(surface, row, settings);
     if (marked_radius_um) {
         const float y = float(std::log10(*marked_radius_um));

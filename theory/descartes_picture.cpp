@@ -13,7 +13,6 @@ namespace rainbow {
 namespace {
 
 constexpr double degree = std::numbers::pi / 180.0;
-constexpr double glass_index = 1.5;
 
 struct Material {
     double index;
@@ -42,7 +41,7 @@ void draw_descartes_picture(Surface& surface, std::optional<double> central_inci
                             const TheoryWords& words) {
     surface.cls();
     const PlotFrame frame{0, 90, 120, 370};
-    draw_plot_axes(surface, frame, 10, 30, "i (°)", "D (°)");
+    draw_plot_axes(surface, frame, {10, 30}, "i (°)", "D (°)");
     std::vector<Material> materials;
     for (const SpectralColour& c : water_spectrum)
         materials.push_back({c.index, c.color, false, words.water});
@@ -66,17 +65,20 @@ void draw_descartes_picture(Surface& surface, std::optional<double> central_inci
                       "°");
     }
 
+    surface.fore_color = rgb(128, 0, 128);
     if (central_incidence_deg) {
         const double i = std::abs(*central_incidence_deg);
-        if (i <= 90) {
-            surface.fore_color = rgb(128, 0, 128);
-            surface.draw_style = LineStyle::dotted;
+        {
+            const ScopedPen dotted(surface, LineStyle::dotted);
             surface.line(float(i), float(frame.bottom), float(i), float(frame.top));
-            surface.draw_style = LineStyle::solid;
-            surface.current_x = i + 1;
-            surface.current_y = frame.top - 6;
-            surface.print("i = " + format_number(i, "0.0") + "°");
         }
+        surface.current_x = i + 1;
+        surface.current_y = frame.top - 6;
+        surface.print("i = " + format_number(i, "0.0") + "°");
+    } else {
+        surface.current_x = 12;  // clear of the axis caption
+        surface.current_y = frame.top - 6;
+        surface.print(words.central_ray_misses);
     }
     surface.fore_color = black;
 }

@@ -7,8 +7,9 @@
 
 namespace rainbow {
 
-void draw_plot_axes(Surface& surface, const PlotFrame& f, double x_step, double y_step,
+void draw_plot_axes(Surface& surface, const PlotFrame& f, PlotTicks ticks,
                     const std::string& x_caption, const std::string& y_caption) {
+    const double x_step = ticks.x_step, y_step = ticks.y_step;
     const double width = f.right - f.left, height = f.top - f.bottom;
     // Room for a column of numbers at the left and two lines of text below, as wide and as
     // tall as the picture's text.

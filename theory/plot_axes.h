@@ -11,10 +11,15 @@ struct PlotFrame {
     double left, right, bottom, top;  // the plotted ranges in user units
 };
 
+// The spacing of the ticks along the bottom (x) and up the left side (y); none when 0.
+struct PlotTicks {
+    double x_step = 0;
+    double y_step = 0;
+};
+
 // Scales the surface so that the frame fills it with a margin for the numbers, then draws the
-// frame, ticks every x_step along the bottom and every y_step up the left side (none when 0),
-// with their numbers in degrees or plain, and the two captions.
-void draw_plot_axes(Surface& surface, const PlotFrame& frame, double x_step, double y_step,
+// frame, the ticks with their numbers in degrees or plain, and the two captions.
+void draw_plot_axes(Surface& surface, const PlotFrame& frame, PlotTicks ticks,
                     const std::string& x_caption, const std::string& y_caption);
 
 // A polyline through the points, drawn with the surface's pen; dashed draws every other run

@@ -95,6 +95,8 @@ TheoryWords theory_words(const Translate& translate) {
     w.lee_cancel = t(QT_TRANSLATE_NOOP("theoria", "Cancel"));
     w.water = t(QT_TRANSLATE_NOOP("theoria", "water"));
     w.glass = t(QT_TRANSLATE_NOOP("theoria", "glass"));
+    w.central_ray_misses =
+        t(QT_TRANSLATE_NOOP("theoria", "The main window's central ray misses the drop."));
     w.primary_bow = t(QT_TRANSLATE_NOOP("theoria", "|S|², primary bow"));
     w.secondary_bow = t(QT_TRANSLATE_NOOP("theoria", "|S|², secondary bow"));
     w.rays = t(QT_TRANSLATE_NOOP("theoria", "rays"));

@@ -17,6 +17,7 @@ struct TheoryWords {
     std::string theories, geometric, airy, exact, debye;  // the menu of theories
     std::string lee_start, lee_cancel;
     std::string water, glass;                // Descartes' curve
+    std::string central_ray_misses;          // in place of the central ray's marker
     std::string primary_bow, secondary_bow;  // the brightness curves' captions
     std::string rays;                        // where the bow of rays stands
     std::string from_antisolar_point;        // the angle axis of the colours

@@ -167,12 +167,12 @@ void TheoryWindow::open() {
     draw_lee();
 }
 
-void TheoryWindow::shared_settings_changed() {
+void TheoryWindow::main_scene_changed() {
     if (form_.shown) draw_descartes();
 }
 
 void TheoryWindow::draw_descartes() {
-    draw_descartes_picture(descartes.surface(), host_.shared_settings().angle_theta, words_);
+    draw_descartes_picture(descartes.surface(), host_.main_scene().central_incidence_deg, words_);
 }
 
 void TheoryWindow::update_labels() {

@@ -34,7 +34,7 @@ public:
     // Sizes the window to the screen, lays it out, shows it and draws every picture.
     void open() override;
     // Redraws the marker of the main window's central ray.
-    void shared_settings_changed() override;
+    void main_scene_changed() override;
 
     // The drop's radius in micrometres for a position of the radius scroll bar (log scale,
     // 5 um at 0 to 2 mm at the top).

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "app/step.h"
 #include "qt/picture_files.h"
 #include "rainbow/main_window.h"
 
@@ -36,8 +37,9 @@ rainbow::Screen screen_for_picture(int side) {
 
 // The program as a user leaves it after choosing a parallel beam and pressing "Belqor".
 void show_primary_bow(rainbow::Program& program) {
-    program.arxiki().parallel.click();
-    program.arxiki().Command1.click();
+    using rainbow::Step;
+    rainbow::take_step(program, {Step::Action::click, "arxiki", "parallel", 0});
+    rainbow::take_step(program, {Step::Action::click, "arxiki", "Command1", 0});
 }
 
 bool write_png_icon(const QString& dir, const QString& name, int side) {

@@ -509,6 +509,19 @@
     </message>
 </context>
 <context>
+    <name>rainbow::ProgramView</name>
+    <message>
+        <source>The step failed</source>
+        <translation>Το βήμα απέτυχε</translation>
+    </message>
+    <message>
+        <source>%1 could not be done: %2
+The windows are as they were before it, and the lesson does not keep it.</source>
+        <translation>Το «%1» δεν έγινε: %2
+Τα παράθυρα είναι όπως ήταν πριν από αυτό, και το μάθημα δεν το κρατά.</translation>
+    </message>
+</context>
+<context>
     <name>theoria</name>
     <message>
         <source>Descartes&apos; curves</source>
@@ -665,6 +678,10 @@
     <message>
         <source>glass</source>
         <translation>γυαλί</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s central ray misses the drop.</source>
+        <translation>Η κεντρική ακτίνα του κύριου παραθύρου δεν συναντά τη σταγόνα.</translation>
     </message>
     <message>
         <source>|S|², primary bow</source>

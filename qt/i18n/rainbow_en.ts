@@ -509,6 +509,18 @@
     </message>
 </context>
 <context>
+    <name>rainbow::ProgramView</name>
+    <message>
+        <source>The step failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be done: %2
+The windows are as they were before it, and the lesson does not keep it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>theoria</name>
     <message>
         <source>Descartes&apos; curves</source>
@@ -664,6 +676,10 @@
     </message>
     <message>
         <source>glass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The main window&apos;s central ray misses the drop.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

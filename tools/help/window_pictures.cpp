@@ -6,9 +6,9 @@
 #include <cstdio>
 
 #include "app/program.h"
+#include "app/step.h"
 #include "forms/form.h"
 #include "qt/program_view.h"
-#include "rainbow/main_window.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -19,15 +19,17 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     using rainbow::twips_per_pixel;
     rainbow::Program program(rainbow::Screen{1024 * twips_per_pixel, 768 * twips_per_pixel});
-    program.arxiki().arithaktinon.set_value(10);
-    program.arxiki().Command5.click();
-    program.arxiki().Command6.click();
-    program.arxiki().Command7.click();
-    for (rainbow::Form* form : program.forms()) {
-        if (form->name() != "kafstikh") continue;
-        form->get<rainbow::CommandButton>("Command1").click();
-        form->get<rainbow::CommandButton>("Command2").click();
-    }
+    // The user's steps, taken as a user takes them.
+    using rainbow::Step;
+    const Step steps[] = {
+        {Step::Action::set, "arxiki", "arithaktinon", 10},
+        {Step::Action::click, "arxiki", "Command5", 0},
+        {Step::Action::click, "arxiki", "Command6", 0},
+        {Step::Action::click, "arxiki", "Command7", 0},
+        {Step::Action::click, "kafstikh", "Command1", 0},
+        {Step::Action::click, "kafstikh", "Command2", 0},
+    };
+    for (const Step& step : steps) rainbow::take_step(program, step);
     rainbow::ProgramView view(program);
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     for (const auto& form_view : view.views()) {
