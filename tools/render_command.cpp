@@ -38,9 +38,8 @@ const char* const render_usage =
 
 namespace {
 
-// A picture of 10000 x 10000 pixels takes 400 MB while it is painted.
 constexpr int smallest_picture_side = 16;
-constexpr int largest_picture_side = 10000;
+constexpr int largest_picture_side = largest_picture_pixels;
 
 std::optional<int> whole_number(std::string_view text) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
@@ -136,7 +135,7 @@ Step parse_step(const std::string& option, const std::string& argument) {
     if (!click) {
         const auto value = whole_number(t.value);
         if (!value) {
-            throw BadInput(t.form + "." + t.name + ": " + in_quotes(t.value) +
+            throw BadInput(in_quotes(t.form + "." + t.name) + ": " + in_quotes(t.value) +
                            " is not a whole number");
         }
         step.value = *value;
@@ -222,19 +221,24 @@ void run_render(const RenderRequest& request, std::ostream& standard_output) {
     Lesson lesson{request.screen, {}};
     if (!request.lesson.empty()) {
         try {
-            lesson = read_lesson_file(request.lesson);
-            check_lesson(lesson);
+            lesson = open_lesson_file(request.lesson, request.screen_given
+                                                          ? std::optional<Screen>(request.screen)
+                                                          : std::nullopt);
         } catch (const BadLesson& e) {
             throw BadInput("lesson " + in_quotes(request.lesson) + ": " + e.what());
         }
-        if (request.screen_given) lesson.screen = request.screen;
     }
+    // The computations wait while the steps are taken: a burst of settings costs one or two.
+    DeferredWork work;
     Program program(lesson.screen);
     program.set_translate(translate_core);
+    program.set_background_work_factory([&work] { return work.runner(); });
+    std::vector<Step> steps = lesson.steps;
+    steps.insert(steps.end(), request.steps.begin(), request.steps.end());
     try {
-        replay(program, lesson);
-        for (const Step& step : request.steps) take_step(program, step);
+        take_steps_coalesced(program, steps, work);
     } catch (const BadStep& e) {
+        work.discard();  // what waits would never be seen
         throw BadInput(e.what());
     }
 

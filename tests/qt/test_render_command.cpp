@@ -116,6 +116,15 @@ private slots:
         QTest::newRow("size too large") << QStringList{"--size", "10001"} << "16 to 10000";
         QTest::newRow("pdf of a window not opened")
             << QStringList{"--pdf", "cut_rays.client=%1/crossing.pdf"} << "cut_rays";
+        // Every quoted input is escaped, wherever the message comes from.
+        QTest::newRow("a newline in a form clicked")
+            << QStringList{"--click", "arxiki\nX.Command1"} << "'arxiki\\nX'";
+        QTest::newRow("a newline in a control set")
+            << QStringList{"--set", "arxiki.gonia\ntheta=5"} << "'arxiki.gonia\\ntheta'";
+        QTest::newRow("ESC and a C1 control in a control")
+            << QStringList{"--click", "arxiki.a\x1B\u0085b"} << "'arxiki.a\\x1B\\u0085b'";
+        QTest::newRow("a screen beyond the limit of every picture")
+            << QStringList{"--screen", "20000x20000"} << "100 to 10000";
     }
 
     void badInputWritesNothingAndSaysWhy() {
@@ -370,6 +379,15 @@ private slots:
             << head +
                    R"("steps": [{"action": "click", "form": "cut_rays", "control": "Command1"}]})"
             << "cut_rays";
+        QTest::newRow("a number beyond a double")
+            << QByteArray(R"({"version": 1e400, "screen": {}, "steps": []})") << "overflow";
+        QTest::newRow("a screen beyond the limit of every picture")
+            << QByteArray(R"({"version": 1, "screen": {"width": 20000, "height": 20000},
+                              "steps": []})")
+            << "10000";
+        QTest::newRow("a newline in a form's name")
+            << head + R"("steps": [{"action": "click", "form": "a\nb", "control": "c"}]})"
+            << "'a\\nb'";
     }
 
     void malformedLessonWritesNothing() {
@@ -387,6 +405,22 @@ private slots:
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY2(run.err.contains(named.toUtf8()), run.err.constData());
         QCOMPARE(QDir(outputs.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
+    }
+
+    // Standard output that takes nothing (a full disk, a closed stream) is a failure.
+    void aStandardOutputThatCannotBeWrittenFails_data() {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("full") << R"("$R" --json - > /dev/full)";
+        QTest::newRow("closed") << R"("$R" --json - >&-)";
+    }
+
+    void aStandardOutputThatCannotBeWrittenFails() {
+        QFETCH(QString, script);
+        QTemporaryDir dir;
+        const Run run = render_from_shell(script, dir.path());
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY2(run.err.contains("standard output"), run.err.constData());
     }
 
     void helpIsNotAnError() {

@@ -1,10 +1,10 @@
 #pragma once
-// Background work that the soak steps through itself. A job waits in its runner's queue until
-// the soak lets the program's work settle, as a user who waits for the pictures would; its
-// steps and its ending then reach the program on the soak's thread, in the order the
-// interface's event loop delivers them. Nothing depends on timing, so a seed reproduces every
-// fault, and a burst of events between two settles costs one computation, as on the desktop,
-// where a window asks again only once the job under way has ended.
+// Background work stepped through by its owner (the soak, the render command). A job waits in
+// its runner's queue until the owner lets the program's work settle, as a user who waits for
+// the pictures would; its steps and its ending then reach the program on the owner's thread, in
+// the order the interface's event loop delivers them. Nothing depends on timing, so a seed
+// reproduces every fault, and a burst of events between two settles costs what it costs on the
+// desktop, where a window asks again only once the job under way has ended.
 #include <cstddef>
 #include <deque>
 #include <functional>

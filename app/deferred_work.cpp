@@ -1,4 +1,4 @@
-#include "soak/deferred_work.h"
+#include "app/deferred_work.h"
 
 #include <algorithm>
 #include <utility>
