@@ -8,6 +8,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "forms/controls.h"
 #include "forms/form.h"
@@ -42,9 +43,7 @@ void draw(Surface& surface, fuzz::Bytes& in) {
         case 0:
             surface.scale(coordinate(in), coordinate(in), coordinate(in), coordinate(in));
             break;
-        case 1:
-            surface.line(coordinate(in), coordinate(in), coordinate(in), coordinate(in));
-            break;
+        case 1: surface.line(coordinate(in), coordinate(in), coordinate(in), coordinate(in)); break;
         case 2: surface.circle(coordinate(in), coordinate(in), coordinate(in)); break;
         case 3: surface.pset(coordinate(in), coordinate(in)); break;
         case 4:
@@ -125,8 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Bytes in(data, size);
     Form form("f", in.text(32), Geometry{0, 0, 9000, 6000});
     auto& picture = form.add<PictureBox>("p", Geometry{0, 0, 6000, 4000});
-    for (int n = in.in_range(0, 200); n > 0 && !in.empty(); --n)
-        draw(picture.surface(), in);
+    for (int n = in.in_range(0, 200); n > 0 && !in.empty(); --n) draw(picture.surface(), in);
 
     std::ostringstream text;
     JsonOut out(text);
@@ -136,7 +134,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Json json = Json::parse(text.str());  // throws, and so fails, on a malformed text
     fuzz::require(json["f"]["caption"] == as_written(form.caption), "the caption");
     const Json& items = json["f"]["pictures"]["p"]["items"];
-    const auto& listed = picture.surface().items();
+    const Surface& surface = picture.surface();
+    std::vector<Item> listed = surface.items();
+    // A list cleared under a user scale starts with that scale.
+    const auto& base = surface.base_user_scale();
+    if (base && !listed.empty() && !std::holds_alternative<ScaleItem>(listed.front()))
+        listed.insert(listed.begin(), ScaleItem{float(base->x1), float(base->y1), float(base->x2),
+                                                float(base->y2)});
     fuzz::require(items.size() == listed.size(), "the number of items");
     for (std::size_t i = 0; i < listed.size(); ++i) same_item(items[i], listed[i]);
     return 0;

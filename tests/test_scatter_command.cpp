@@ -113,6 +113,8 @@ TEST(ScatterCommand, BadArgumentsGiveOneLineAndStatusTwo) {
         {"--m", "3.5", "--x", "100", "--theory", "airy", "--angles", "130:140:1"},
         {"--m", "1.33", "--x", "100", "--theory", "airy", "--angles", "178:180:1"},
         {"--m", "1.33", "--x", "100", "--theory", "airy", "--angles", "0:10:1"},
+        // Hankel functions beyond a double: found by fuzzing.
+        {"--m", "0.333", "--radius", "120", "--wavelength", "649", "--theory", "debye1"},
         // Controls in an argument stay on the one line.
         {"--m", "1.33\nfoo", "--x", "1"},
         {"--m", "1.5", "--x", "1", "--theory", "mie\r\x1B"},

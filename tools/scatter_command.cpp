@@ -48,7 +48,8 @@ const char* const help =
     "  --radius UM --wavelength NM   or the radius in micrometres and the wavelength in nm\n"
     "  --angles FROM:TO:STEP   scattering angles within 0:180, at most 20000 of them\n"
     "  --theory mie        the exact Lorenz-Mie series (the default)\n"
-    "           debye1     its Debye term of one internal reflection\n"
+    "           debye1     its Debye term of one internal reflection: m > 1, IM x up to\n"
+    "                      200\n"
     "           airy       Airy's theory of the primary bow: 1 < m < 2, no IM, angles from 1\n"
     "                      to 179 degrees\n"
     "           geometric  the rays of one internal reflection with Fresnel's factors: m > 1,\n"
@@ -121,8 +122,11 @@ void check_bounds(const ScatterRequest& request) {
                     "its 1/sin(angle) diverges and the theory does not apply");
         }
     }
-    // The Debye term follows waves that cross the drop: in a drop that absorbs strongly they
-    // fade below what a double can hold.
+    // The Debye term follows waves that cross the drop, by Hankel functions of m x up to
+    // about x terms: for m below 1 they grow past what a double holds (m = 0.333 at
+    // x = 1162), and in a drop that absorbs strongly they fade below it.
+    if (request.theory == Theory::debye1 && request.index.real() <= 1)
+        throw BadArgument("the Debye term of the bow needs --m above 1");
     if (request.theory == Theory::debye1 && request.index.imag() * x > 200)
         throw BadArgument("the Debye term needs IM times x up to 200");
 }
