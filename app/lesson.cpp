@@ -5,8 +5,10 @@
 #include <iterator>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <set>
 
 #include "forms/utf8.h"
+#include "theory/theory_window.h"
 
 namespace rainbow {
 namespace {
@@ -55,7 +57,7 @@ void only_fields(const Json& object, std::initializer_list<const char*> names,
     for (const auto& [key, value] : object.items()) {
         bool known = false;
         for (const char* name : names) known = known || key == name;
-        if (!known) throw BadLesson(where + ": unknown field \"" + key + "\"");
+        if (!known) throw BadLesson(where + ": unknown field " + in_quotes(key));
     }
 }
 
@@ -90,7 +92,7 @@ Step parse_step(const Json& json, std::size_t index) {
         step.action = Step::Action::set;
         step.value = whole_field(json, "value", where);
     } else {
-        throw BadLesson(where + ": unknown action \"" + action + "\" (set, click or close)");
+        throw BadLesson(where + ": unknown action " + in_quotes(action) + " (set, click or close)");
     }
     return step;
 }
@@ -113,6 +115,35 @@ Json pixels(double twips) {
     const double px = twips / twips_per_pixel;
     if (px == std::round(px)) return Json(static_cast<long long>(px));
     return Json(px);
+}
+
+// The whole text as one JSON value, each key once in its object. nlohmann-json takes a NUL
+// byte for the end of the text and lets a repeated key overwrite the first: both are refused
+// here. Every error of the parser (syntax, a number beyond a double) becomes a BadLesson.
+Json parse_json(std::string_view text) {
+    if (const auto nul = text.find('\0'); nul != std::string_view::npos) {
+        throw BadLesson("the file is not JSON (a NUL byte at byte " + std::to_string(nul + 1) +
+                        ")");
+    }
+    // The keys met so far in each object that is open.
+    std::vector<std::set<std::string>> keys;
+    const Json::parser_callback_t once = [&keys](int, Json::parse_event_t event, Json& parsed) {
+        if (event == Json::parse_event_t::object_start) keys.emplace_back();
+        if (event == Json::parse_event_t::object_end && !keys.empty()) keys.pop_back();
+        if (event == Json::parse_event_t::key && !keys.empty() &&
+            !keys.back().insert(parsed.get<std::string>()).second) {
+            throw BadLesson("the file is not a lesson: the key " +
+                            in_quotes(parsed.get<std::string>()) + " is given twice in one object");
+        }
+        return true;
+    };
+    try {
+        return Json::parse(text, once);
+    } catch (const Json::exception& e) {
+        std::string why = e.what();
+        if (const auto end = why.find("] "); end != std::string::npos) why.erase(0, end + 2);
+        throw BadLesson("the file is not JSON (" + escaped(why) + ")");
+    }
 }
 
 }  // namespace
@@ -141,14 +172,7 @@ Lesson parse_lesson(std::string_view text) {
     if (const auto bad = first_bad_utf8_byte(text); bad != std::string_view::npos) {
         throw BadLesson("the file is not UTF-8 text (byte " + std::to_string(bad + 1) + ")");
     }
-    Json json;
-    try {
-        json = Json::parse(text);
-    } catch (const Json::parse_error& e) {
-        std::string why = e.what();
-        if (const auto end = why.find("] "); end != std::string::npos) why.erase(0, end + 2);
-        throw BadLesson("the file is not JSON (" + why + ")");
-    }
+    const Json json = parse_json(text);
     if (!json.is_object()) throw BadLesson("the file is JSON but not a lesson (no object)");
     only_fields(json, {"version", "screen", "steps"}, "the lesson");
     const int version = whole_field(json, "version", "the lesson");
@@ -184,8 +208,25 @@ bool write_lesson_file(const Lesson& lesson, const std::string& path) {
     return bool(out.flush());
 }
 
+Lesson open_lesson_file(const std::string& path, std::optional<Screen> screen) {
+    Lesson lesson = read_lesson_file(path);
+    if (screen) lesson.screen = *screen;
+    check_lesson(lesson);
+    return lesson;
+}
+
 void replay(Program& program, const Lesson& lesson) {
     for (const Step& step : lesson.steps) take_step(program, step);
+}
+
+std::size_t take_steps_coalesced(Program& program, const std::vector<Step>& steps,
+                                 DeferredWork& work) {
+    std::size_t computations = 0;
+    for (const Step& step : steps) {
+        if (program.has_theoria() && program.theoria().lee_running()) computations += work.settle();
+        take_step(program, step);
+    }
+    return computations + work.settle();
 }
 
 void check_lesson(const Lesson& lesson) {

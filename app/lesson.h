@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/deferred_work.h"
 #include "app/program.h"
 #include "app/step.h"
 
@@ -52,7 +54,22 @@ bool write_lesson_file(const Lesson& lesson, const std::string& path);
 // naming the first step that cannot be taken.
 void check_lesson(const Lesson& lesson);
 
+// What opening a lesson file does, in the desktop program and the render command alike: reads
+// it, puts it on `screen` when one is given (the screen the windows are laid out for), and
+// checks every step on a scratch program. Throws BadLesson, with one line that names the first
+// thing wrong, every quoted input escaped.
+Lesson open_lesson_file(const std::string& path, std::optional<Screen> screen);
+
 // Takes the lesson's steps on `program` in order (BadStep from a step that cannot be taken).
 void replay(Program& program, const Lesson& lesson);
+
+// Takes the steps on `program`, whose runners come from `work`, as the render command does:
+// the long computations wait in `work` while the steps are taken, so that a burst of settings
+// costs what it costs on the desktop (the computation asked for first and the last one; those
+// between were never asked for, their window waiting for the first to end). They run at the
+// end, and before any step while the Lee diagram is being computed (it runs to its end before
+// the next step). Returns how many computations ran; BadStep as take_step.
+std::size_t take_steps_coalesced(Program& program, const std::vector<Step>& steps,
+                                 DeferredWork& work);
 
 }  // namespace rainbow

@@ -18,9 +18,10 @@ class CutRaysWindow;
 class CausticsWindow;
 class TheoryWindow;
 
-// The screens the program is laid out for, in pixels on each side.
+// The screens the program is laid out for, in pixels on each side; picture files are bounded
+// by the same limit.
 inline constexpr int smallest_screen_pixels = 100;
-inline constexpr int largest_screen_pixels = 20000;
+inline constexpr int largest_screen_pixels = largest_picture_pixels;
 
 // The program: owns its windows, and starts as the desktop program
 // does (the first window is opened: the main window is loaded and its first scene drawn).

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "forms/controls.h"
 #include "forms/form.h"
+#include "forms/utf8.h"
 
 namespace rainbow {
 namespace {
@@ -12,15 +13,15 @@ Form& shown_form(Program& program, const std::string& name) {
     if (form == nullptr) {
         std::string known;
         for (Form* f : program.forms()) known += (known.empty() ? "" : ", ") + f->name();
-        throw BadStep("unknown form '" + name + "' (the windows open now: " + known + ")");
+        throw BadStep("unknown form " + in_quotes(name) + " (the windows open now: " + known + ")");
     }
-    if (!form->shown) throw BadStep("the window '" + name + "' is not open");
+    if (!form->shown) throw BadStep("the window " + in_quotes(name) + " is not open");
     return *form;
 }
 
 Control& visible_control(Form& form, const std::string& name) {
     Control* control = form.find(name);
-    if (control == nullptr) throw BadStep("unknown control '" + form.name() + "." + name + "'");
+    if (control == nullptr) throw BadStep("unknown control " + in_quotes(form.name() + "." + name));
     if (!control->visible) {
         throw BadStep(form.name() + "." + name + " is hidden: a user cannot reach it now");
     }
@@ -81,8 +82,8 @@ Event checked_step(Form& form, const Step& step) {
 }
 
 std::string describe(const Step& step) {
-    if (step.action == Step::Action::close) return "close " + step.form;
-    const std::string target = step.form + "." + step.control;
+    if (step.action == Step::Action::close) return "close " + escaped(step.form);
+    const std::string target = escaped(step.form + "." + step.control);
     return step.action == Step::Action::click ? "click " + target
                                               : "set " + target + "=" + std::to_string(step.value);
 }

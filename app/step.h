@@ -29,7 +29,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// "set arxiki.goniatheta=30", "click arxiki.Command1", "close cut_rays".
+// "set arxiki.goniatheta=30", "click arxiki.Command1", "close cut_rays"; the names escaped
+// (forms/utf8.h) so that the text stays on one line.
 std::string describe(const Step& step);
 
 // Checks a step on the control of `form` it names: the control is visible and of a kind

@@ -1,5 +1,7 @@
 #include "forms/utf8.h"
 
+#include <cstdio>
+
 namespace rainbow {
 
 std::size_t utf8_length(std::string_view s, std::size_t i) {
@@ -29,6 +31,67 @@ std::size_t utf8_length(std::string_view s, std::size_t i) {
     const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
     if (overlong || surrogate || code > 0x10FFFF) return 0;
     return n;
+}
+
+namespace {
+
+void escape_into(std::string& out, std::string_view text, bool quote) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        char escape[8];
+        if (c >= 0x80) {
+            const std::size_t n = utf8_length(text, i);
+            if (n == 0) {  // a byte of a bad sequence
+                std::snprintf(escape, sizeof escape, "\\x%02X", c);
+                out += escape;
+                ++i;
+                continue;
+            }
+            // C1 controls (U+0080 to U+009F) and the separators U+2028 and U+2029.
+            const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+            unsigned code = 0;
+            if (n == 2 && c == 0xC2 && byte(i + 1) < 0xA0) code = byte(i + 1);
+            if (n == 3 && c == 0xE2 && byte(i + 1) == 0x80 && (byte(i + 2) | 1) == 0xA9)
+                code = 0x2000u + byte(i + 2) - 0x80u;
+            if (code != 0) {
+                std::snprintf(escape, sizeof escape, "\\u%04X", code);
+                out += escape;
+            } else {
+                out.append(text.substr(i, n));
+            }
+            i += n;
+            continue;
+        }
+        switch (c) {
+            case '\n': out += "\\n"; break;
+            case '\t': out += "\\t"; break;
+            case '\r': out += "\\r"; break;
+            case '\\': out += "\\\\"; break;
+            case '\'': out += quote ? "\\'" : "'"; break;
+            default:
+                if (c < 0x20 || c == 0x7F) {
+                    std::snprintf(escape, sizeof escape, "\\x%02X", c);
+                    out += escape;
+                } else {
+                    out += char(c);
+                }
+        }
+        ++i;
+    }
+}
+
+}  // namespace
+
+std::string escaped(std::string_view text) {
+    std::string out;
+    escape_into(out, text, false);
+    return out;
+}
+
+std::string in_quotes(std::string_view text) {
+    std::string out = "'";
+    escape_into(out, text, true);
+    return out + "'";
 }
 
 }  // namespace rainbow

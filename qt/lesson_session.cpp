@@ -68,10 +68,8 @@ bool LessonSession::save_lesson(const QString& file, QString* error) {
 bool LessonSession::open_lesson(const QString& file, QString* error) {
     Lesson lesson;
     try {
-        lesson = read_lesson_file(file.toStdString());
         // Replayed on the screen the windows are laid out for here.
-        lesson.screen = screen_;
-        check_lesson(lesson);
+        lesson = open_lesson_file(file.toStdString(), screen_);
     } catch (const BadLesson& e) {
         if (error) *error = QString::fromStdString(e.what());
         return false;

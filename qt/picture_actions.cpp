@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/screen.h"
 #include "qt/display_list_painter.h"
 #include "qt/fonts.h"
 #include "qt/picture_files.h"
@@ -26,7 +27,7 @@ namespace rainbow {
 namespace {
 
 constexpr int smallest_saved_width = 16;
-constexpr int largest_saved_width = 10000;
+constexpr int largest_saved_width = largest_picture_pixels;
 
 QAction* make_action(const QString& text, QKeySequence keys, QObject* parent, bool window) {
     auto* action = new QAction(text, parent);
@@ -39,17 +40,17 @@ QAction* make_action(const QString& text, QKeySequence keys, QObject* parent, bo
 
 QSize saved_pixels(QSize shown, SaveSize size) {
     if (shown.isEmpty()) return {};
+    double zoom = 1;
     switch (size.kind) {
-        case SaveSize::Kind::shown: return shown;
-        case SaveSize::Kind::twice: return shown * 2;
-        case SaveSize::Kind::four_times: return shown * 4;
-        case SaveSize::Kind::width: {
-            const int width = std::max(1, size.width);
-            const double height = double(shown.height()) * width / shown.width();
-            return QSize(width, std::max(1, int(std::lround(height))));
-        }
+        case SaveSize::Kind::shown: break;
+        case SaveSize::Kind::twice: zoom = 2; break;
+        case SaveSize::Kind::four_times: zoom = 4; break;
+        case SaveSize::Kind::width: zoom = double(std::max(1, size.width)) / shown.width(); break;
     }
-    return shown;
+    // No side beyond the limit of every picture file.
+    zoom = std::min(zoom, double(largest_picture_pixels) / std::max(shown.width(), shown.height()));
+    return QSize(std::max(1, int(std::lround(shown.width() * zoom))),
+                 std::max(1, int(std::lround(shown.height() * zoom))));
 }
 
 PictureActions::PictureActions(PictureWidget& picture, bool window_shortcuts)

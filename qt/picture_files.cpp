@@ -73,8 +73,9 @@ QSize default_file_size(const Surface& surface) {
     const QSizeF natural = natural_size(surface);
     if (natural.isEmpty()) return {};
     const double longer = std::max(natural.width(), natural.height());
-    return size_with_longer_side(surface,
-                                 int(std::lround(std::max<double>(longer, smallest_file_side))));
+    return size_with_longer_side(
+        surface,
+        int(std::lround(std::clamp<double>(longer, smallest_file_side, largest_picture_pixels))));
 }
 
 QImage render_image(const Surface& surface, QSize pixels, double min_text_pixels) {

@@ -41,7 +41,14 @@ std::vector<double> rays_leaving_at(double index, int reflections, double angle)
 double geometric_intensity(double index, double size_parameter, int reflections, double angle,
                            Polarisation polarisation) {
     const double sin_angle = std::sin(angle);
-    if (sin_angle <= 0) return 0;
+    if (sin_angle < 1e-6) {
+        // On the axis only the ray through the centre (i = 0) leaves, and sin i / sin(angle)
+        // tends to 1 / |D'(0)|: the light of a cone that has shrunk to the axis.
+        if (std::cos(deviation(0, index, reflections)) * std::cos(angle) <= 0) return 0;
+        const double slope = deviation_slope(0, index, reflections);
+        return size_parameter * size_parameter *
+               ray_transmission(0, index, reflections, polarisation) / (slope * slope);
+    }
     double total = 0;
     for (const double incidence : rays_leaving_at(index, reflections, angle)) {
         const double slope = std::abs(deviation_slope(incidence, index, reflections));

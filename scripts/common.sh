@@ -69,6 +69,8 @@ test_packages=(libgtest-dev googletest xvfb xauth clang-format desktop-file-util
                poppler-utils locales)
 test_locales=(el_GR.UTF-8 en_US.UTF-8)
 build_packages=("${program_packages[@]}" "${test_packages[@]}")
+# scripts/fuzz builds with clang and its libFuzzer and sanitizer runtimes.
+fuzz_packages=(clang libclang-rt-14-dev)
 
 # Configures a tree: configure_tree DIR CMAKE-OPTIONS...
 configure_tree() {

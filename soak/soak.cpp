@@ -4,16 +4,16 @@
 #include <ctime>
 #include <exception>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <random>
 #include <sstream>
 
+#include "app/deferred_work.h"
 #include "app/lesson.h"
 #include "app/program.h"
 #include "app/state_json.h"
 #include "forms/controls.h"
 #include "forms/form.h"
-#include "soak/deferred_work.h"
-#include "soak/json_members.h"
 #include "soak/soak_checks.h"
 
 namespace rainbow {
@@ -27,12 +27,16 @@ std::string state_of(Program& program) {
 
 // The state without what depends on when background results came rather than on the steps:
 // the theory window's pictures of computed results and the progress of its Lee diagram.
-std::string state_of_steps(Program& program) {
-    std::string state = state_of(program);
+nlohmann::json state_of_steps(Program& program) {
+    nlohmann::json state = nlohmann::json::parse(state_of(program));
+    nlohmann::json& forms = state["forms"];
+    if (!forms.contains("theoria")) return state;
+    nlohmann::json& theory = forms["theoria"];
     for (const char* picture : {"primary", "secondary", "band", "lee"}) {
-        blank_json_member(state, {"forms", "theoria", "pictures", picture});
+        if (theory["pictures"].contains(picture)) theory["pictures"][picture] = nullptr;
     }
-    blank_json_member(state, {"forms", "theoria", "controls", "lee_progress", "caption"});
+    if (theory["controls"].contains("lee_progress"))
+        theory["controls"]["lee_progress"]["caption"] = nullptr;
     return state;
 }
 

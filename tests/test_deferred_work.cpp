@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "app/deferred_work.h"
 #include "app/program.h"
 #include "app/step.h"
 #include "display_list.h"
-#include "soak/deferred_work.h"
 #include "theory/theory_window.h"
 
 namespace rainbow {

@@ -18,7 +18,7 @@ namespace rainbow {
 namespace {
 
 using testing::Json;
-using testing::JsonReader;
+using testing::read_json;
 
 struct View {
     std::string name;
@@ -74,30 +74,30 @@ void apply(Program& program, const std::string& option, const std::string& argum
 Json pictures_of(Program& program) {
     std::ostringstream text;
     write_state_json(program, text);
-    const Json state = JsonReader(text.str()).document();
-    Json::Object forms;
-    for (const auto& [form, body] : state["forms"].obj()) {
-        Json::Object pictures;
-        for (const auto& [picture, content] : body["pictures"].obj()) {
-            pictures.emplace(picture, content["items"]);
+    const Json state = read_json(text.str());
+    Json forms = Json::object();
+    for (const auto& [form, body] : state["forms"].items()) {
+        Json pictures = Json::object();
+        for (const auto& [picture, content] : body["pictures"].items()) {
+            pictures[picture] = content["items"];
         }
-        forms.emplace(form, Json{pictures});
+        forms[form] = pictures;
     }
-    return Json{forms};
+    return forms;
 }
 
 // Names the first picture and item where the two documents part.
 std::string first_difference(const Json& actual, const Json& golden) {
-    for (const auto& [form, pictures] : golden.obj()) {
-        if (!actual.has(form)) return "window " + form + " is missing";
-        for (const auto& [picture, items] : pictures.obj()) {
-            if (!actual[form].has(picture)) return form + "." + picture + " is missing";
-            const Json::Array& now = actual[form][picture].arr();
-            const Json::Array& then = items.arr();
+    for (const auto& [form, pictures] : golden.items()) {
+        if (!actual.contains(form)) return "window " + form + " is missing";
+        for (const auto& [picture, items] : pictures.items()) {
+            if (!actual[form].contains(picture)) return form + "." + picture + " is missing";
+            const Json& now = actual[form][picture];
+            const Json& then = items;
             for (std::size_t i = 0; i < std::min(now.size(), then.size()); ++i) {
                 if (!(now[i] == then[i])) {
                     return form + "." + picture + ": item " + std::to_string(i) + " (" +
-                           then[i]["op"].str() + ") differs";
+                           then[i]["op"].get<std::string>() + ") differs";
                 }
             }
             if (now.size() != then.size()) {
@@ -119,7 +119,7 @@ TEST(GoldenPictures, EveryViewDrawsItsGoldenItems) {
             apply(program, view.steps[i], view.steps[i + 1]);
         }
         const Json actual = pictures_of(program);
-        const Json golden = JsonReader(read_file(GOLDEN_DIR "/" + view.name + ".json")).document();
+        const Json golden = read_json(read_file(GOLDEN_DIR "/" + view.name + ".json"));
         EXPECT_TRUE(actual == golden) << first_difference(actual, golden);
     }
 }

@@ -134,6 +134,21 @@ TEST(Lessons, BadFilesAreRefusedWithOneLineSayingWhy) {
         {"too large", head + R"("steps": [)" + std::string(largest_lesson_bytes, ' ') + "]}",
          "too large"},
         {"nested without end", std::string(largest_lesson_bytes - 1, '['), "not JSON"},
+        {"a value beyond a double", head + R"("steps": [{"action": "set", "form": "arxiki",
+          "control": "goniatheta", "value": 1e400}]})",
+         "overflow"},
+        {"a version beyond a double", R"({"version": 1e400, "screen": {}, "steps": []})",
+         "overflow"},
+        {"text after a NUL byte", head + R"("steps": []})" + std::string(1, '\0') + "garbage",
+         "NUL"},
+        {"a key given twice", head + R"("steps": [{"action": "click", "form": "arxiki",
+          "control": "Command1"}], "steps": []})",
+         "'steps' is given twice"},
+        {"a key given twice in a step", head + R"("steps": [{"action": "click", "form": "arxiki",
+          "form": "cut_rays", "control": "Command1"}]})",
+         "'form' is given twice"},
+        {"a screen beyond the limit of every picture",
+         R"({"version": 1, "screen": {"width": 20000, "height": 1080}, "steps": []})", "10000"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -146,6 +161,62 @@ TEST(Lessons, BadFilesAreRefusedWithOneLineSayingWhy) {
             EXPECT_EQ(message.find('\n'), std::string::npos) << message;
         }
     }
+}
+
+// A name read from a lesson reaches the message with its control characters escaped, and
+// nothing after a NUL is lost.
+TEST(Lessons, NamesInMessagesAreEscapedOnOneLine) {
+    const std::string head =
+        R"({"version": 1, "screen": {"width": 1920, "height": 1080}, "steps": [)";
+    const struct {
+        const char* name;
+        std::string step;
+        const char* named;
+    } rows[] = {
+        {"newline in a form", R"({"action": "click", "form": "arx\niki", "control": "X"})",
+         "'arx\\niki'"},
+        {"CR in a control", R"({"action": "click", "form": "arxiki", "control": "Com\rmand"})",
+         "'arxiki.Com\\rmand'"},
+        {"ESC in an action", R"({"action": "cl\u001Bick", "form": "arxiki", "control": "X"})",
+         "'cl\\x1Bick'"},
+        {"NEL in a field's name", R"({"action": "close", "form": "arxiki", "a\u0085b": 1})",
+         "'a\\u0085b'"},
+        {"NUL in a form", R"({"action": "click", "form": "arxiki\u0000tail", "control": "X"})",
+         "'arxiki\\x00tail'"},
+        {"Greek stays readable", R"({"action": "click", "form": "αρχική", "control": "X"})",
+         "'αρχική'"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        try {
+            check_lesson(parse_lesson(head + row.step + "]}"));
+            ADD_FAILURE() << "the lesson was accepted";
+        } catch (const BadLesson& e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find(row.named), std::string::npos) << message;
+            for (const char c : message) EXPECT_FALSE(static_cast<unsigned char>(c) < 0x20);
+        }
+    }
+}
+
+// A burst of the theory window's settings costs the computation asked for first and the last
+// one, and leaves the state that taking each setting to its end leaves.
+TEST(Lessons, ABurstOfSettingsRunsTheFirstAndTheLastComputationOnly) {
+    std::vector<Step> steps = {click("arxiki", "Command7")};
+    for (int position = 0; position <= 100; position += 10)
+        steps.push_back(set("theoria", "radius", position));
+    steps.push_back(set("theoria", "wavelength", 500));
+    steps.push_back(click("theoria", "unpolarised"));
+
+    DeferredWork work;
+    Program coalesced;
+    coalesced.set_background_work_factory([&work] { return work.runner(); });
+    // Opening asks for the curves and the band at once; each is asked for again at the end.
+    EXPECT_EQ(take_steps_coalesced(coalesced, steps, work), 4u);
+
+    Program each_to_its_end;  // every computation runs at once
+    for (const Step& step : steps) take_step(each_to_its_end, step);
+    EXPECT_EQ(state_of(coalesced), state_of(each_to_its_end));
 }
 
 TEST(Lessons, WhoseStepsCannotBeTakenNameTheFirstSuchStep) {

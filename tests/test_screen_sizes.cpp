@@ -21,8 +21,8 @@ Screen screen_of(ScreenRow row) {
     return Screen{row.width * twips_per_pixel, row.height * twips_per_pixel};
 }
 
-// The extremes of 100 to 20000 pixels each way and a few screens between them.
-constexpr ScreenRow screens[] = {{100, 100},   {20000, 20000}, {20000, 100}, {100, 20000},
+// The extremes of 100 to 10000 pixels each way and a few screens between them.
+constexpr ScreenRow screens[] = {{100, 100},   {10000, 10000}, {10000, 100}, {100, 10000},
                                  {5120, 480},  {480, 5120},    {1000, 100},  {3000, 150},
                                  {1920, 1080}, {1024, 768},    {101, 137}};
 

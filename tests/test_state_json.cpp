@@ -23,12 +23,12 @@ namespace rainbow {
 namespace {
 
 using testing::Json;
-using testing::JsonReader;
+using testing::read_json;
 
 Json state_of(Program& p) {
     std::ostringstream out;
     write_state_json(p, out);
-    return JsonReader(out.str()).document();
+    return read_json(out.str());
 }
 
 TEST(StateJson, FreshProgramHasEverySettingAndOnlyTheMainWindow) {
@@ -38,20 +38,20 @@ TEST(StateJson, FreshProgramHasEverySettingAndOnlyTheMainWindow) {
     for (const char* name : {"drop_radius", "refractive_index", "angle_theta", "drop_xc", "drop_yc",
                              "source_y", "pi"}) {
         SCOPED_TRACE(name);
-        EXPECT_TRUE(std::holds_alternative<double>(settings[name].v));
+        EXPECT_TRUE(settings[name].is_number());
     }
-    EXPECT_FALSE(settings["cut_rays_built"].boolean());
-    EXPECT_EQ(settings["angle_theta"].num(), 15);
+    EXPECT_FALSE(settings["cut_rays_built"].get<bool>());
+    EXPECT_EQ(settings["angle_theta"].get<double>(), 15);
     // Doubles read back exactly; pi is the constant, not a stored setting.
-    EXPECT_EQ(settings["refractive_index"].num(), 1.343);
-    EXPECT_EQ(settings["pi"].num(), 4 * std::atan(1.0));
+    EXPECT_EQ(settings["refractive_index"].get<double>(), 1.343);
+    EXPECT_EQ(settings["pi"].get<double>(), 4 * std::atan(1.0));
 
-    ASSERT_EQ(state["forms"].obj().size(), 1u);
+    ASSERT_EQ(state["forms"].size(), 1u);
     const Json& arxiki = state["forms"]["arxiki"];
-    EXPECT_EQ(arxiki["caption"].str(), "OYΡANIO TAVREL            ");
-    EXPECT_TRUE(arxiki["pictures"].has("Picture1"));
-    EXPECT_FALSE(arxiki["pictures"].has("client"));
-    EXPECT_EQ(arxiki["controls"].obj().size(), p.arxiki().form().controls().size());
+    EXPECT_EQ(arxiki["caption"].get<std::string>(), "OYΡANIO TAVREL            ");
+    EXPECT_TRUE(arxiki["pictures"].contains("Picture1"));
+    EXPECT_FALSE(arxiki["pictures"].contains("client"));
+    EXPECT_EQ(arxiki["controls"].size(), p.arxiki().form().controls().size());
 }
 
 TEST(StateJson, ControlsCarryTheirKindsAndValues) {
@@ -69,20 +69,20 @@ TEST(StateJson, ControlsCarryTheirKindsAndValues) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const Json& c = controls[row.name];
-        EXPECT_EQ(c["kind"].str(), row.kind);
-        EXPECT_EQ(c["visible"].boolean(), row.visible);
+        EXPECT_EQ(c["kind"].get<std::string>(), row.kind);
+        EXPECT_EQ(c["visible"].get<bool>(), row.visible);
         for (const char* field : {"caption", "left", "top", "width", "height"}) {
-            EXPECT_TRUE(c.has(field)) << field;
+            EXPECT_TRUE(c.contains(field)) << field;
         }
     }
-    EXPECT_EQ(controls["arithaktinon"]["min"].num(), 80);
-    EXPECT_EQ(controls["arithaktinon"]["max"].num(), 1);
-    EXPECT_EQ(controls["goniatheta"]["value"].num(), 15);
-    EXPECT_TRUE(controls["Option1"]["checked"].boolean());
-    EXPECT_FALSE(controls["Option2"]["checked"].boolean());
-    EXPECT_FALSE(controls["Command1"].has("checked"));
-    EXPECT_EQ(controls["Label1"]["caption"].str(), p.arxiki().Label1.caption);
-    EXPECT_EQ(controls["Label2"]["caption"].str(), "# REFLECTIONS ΑΝΑΚΛΑΣΕΙΣ= 1");
+    EXPECT_EQ(controls["arithaktinon"]["min"].get<double>(), 80);
+    EXPECT_EQ(controls["arithaktinon"]["max"].get<double>(), 1);
+    EXPECT_EQ(controls["goniatheta"]["value"].get<double>(), 15);
+    EXPECT_TRUE(controls["Option1"]["checked"].get<bool>());
+    EXPECT_FALSE(controls["Option2"]["checked"].get<bool>());
+    EXPECT_FALSE(controls["Command1"].contains("checked"));
+    EXPECT_EQ(controls["Label1"]["caption"].get<std::string>(), p.arxiki().Label1.caption);
+    EXPECT_EQ(controls["Label2"]["caption"].get<std::string>(), "# REFLECTIONS ΑΝΑΚΛΑΣΕΙΣ= 1");
 }
 
 TEST(StateJson, EveryItemKindWithItsFields) {
@@ -106,39 +106,39 @@ TEST(StateJson, EveryItemKindWithItsFields) {
     s.print("θ = \"15\" \\ tab\there\n\x01");
 
     const Json items = state_of(p)["forms"]["arxiki"]["pictures"]["Picture1"]["items"];
-    ASSERT_EQ(items.arr().size(), 6u);
-    EXPECT_EQ(items[0]["op"].str(), "scale");
-    EXPECT_EQ(items[0]["y2"].num(), -135);
+    ASSERT_EQ(items.size(), 6u);
+    EXPECT_EQ(items[0]["op"].get<std::string>(), "scale");
+    EXPECT_EQ(items[0]["y2"].get<double>(), -135);
 
     const Json& line = items[1];
-    EXPECT_EQ(line["op"].str(), "line");
+    EXPECT_EQ(line["op"].get<std::string>(), "line");
     // Single-precision coordinates read back exactly.
-    EXPECT_EQ(float(line["x1"].num()), 0.1f);
-    EXPECT_EQ(float(line["x2"].num()), 3e-7f);
-    EXPECT_EQ(float(line["y2"].num()), 1e20f);
-    EXPECT_EQ(line["width"].num(), 2);
-    EXPECT_EQ(line["style"].num(), 2);
-    EXPECT_EQ(line["color"][0].num(), 255);
+    EXPECT_EQ(float(line["x1"].get<double>()), 0.1f);
+    EXPECT_EQ(float(line["x2"].get<double>()), 3e-7f);
+    EXPECT_EQ(float(line["y2"].get<double>()), 1e20f);
+    EXPECT_EQ(line["width"].get<double>(), 2);
+    EXPECT_EQ(line["style"].get<double>(), 2);
+    EXPECT_EQ(line["color"][0].get<double>(), 255);
 
     const Json& filled = items[2];
-    EXPECT_EQ(filled["op"].str(), "circle");
-    EXPECT_EQ(filled["fill"][2].num(), 3);
+    EXPECT_EQ(filled["op"].get<std::string>(), "circle");
+    EXPECT_EQ(filled["fill"][2].get<double>(), 3);
     EXPECT_TRUE(filled["start"].is_null());
     EXPECT_TRUE(filled["end"].is_null());
 
     const Json& arc = items[3];
     EXPECT_TRUE(arc["fill"].is_null());
-    EXPECT_EQ(float(arc["start"].num()), 0.25f);
-    EXPECT_EQ(float(arc["end"].num()), 3.5f);
+    EXPECT_EQ(float(arc["start"].get<double>()), 0.25f);
+    EXPECT_EQ(float(arc["end"].get<double>()), 3.5f);
 
-    EXPECT_EQ(items[4]["op"].str(), "pset");
-    EXPECT_EQ(items[4]["color"][1].num(), 255);
+    EXPECT_EQ(items[4]["op"].get<std::string>(), "pset");
+    EXPECT_EQ(items[4]["color"][1].get<double>(), 255);
 
     const Json& text = items[5];
-    EXPECT_EQ(text["op"].str(), "text");
-    EXPECT_EQ(text["text"].str(), "θ = \"15\" \\ tab\there\n\x01");
-    EXPECT_EQ(text["x"].num(), -100);
-    EXPECT_EQ(text["color"][0].num(), 9);
+    EXPECT_EQ(text["op"].get<std::string>(), "text");
+    EXPECT_EQ(text["text"].get<std::string>(), "θ = \"15\" \\ tab\there\n\x01");
+    EXPECT_EQ(text["x"].get<double>(), -100);
+    EXPECT_EQ(text["color"][0].get<double>(), 9);
 }
 
 TEST(StateJson, NonFiniteValuesAndStrayBytesKeepTheDocumentValid) {
@@ -150,7 +150,7 @@ TEST(StateJson, NonFiniteValuesAndStrayBytesKeepTheDocumentValid) {
     json.open('{');
     write_settings_json(json, bad);
     json.close('}');
-    const Json settings = JsonReader(settings_text.str()).document()["settings"];
+    const Json settings = read_json(settings_text.str())["settings"];
     EXPECT_TRUE(settings["drop_radius"].is_null());
     EXPECT_TRUE(settings["refractive_index"].is_null());
 
@@ -159,7 +159,7 @@ TEST(StateJson, NonFiniteValuesAndStrayBytesKeepTheDocumentValid) {
     p.arxiki().Label6.set_left(std::nan(""));
     const Json state = state_of(p);
     const Json& controls = state["forms"]["arxiki"]["controls"];
-    EXPECT_EQ(controls["Label5"]["caption"].str(), "bad \xef\xbf\xbd byte");
+    EXPECT_EQ(controls["Label5"]["caption"].get<std::string>(), "bad \xef\xbf\xbd byte");
     EXPECT_TRUE(controls["Label6"]["left"].is_null());
 }
 
@@ -168,11 +168,11 @@ TEST(StateJson, FormsAppearOnceCreatedWithTheirClientArea) {
     p.cut_rays().form().make_client_surface().line(0, 0, 10, 10);
     p.kafstikh();
     const Json forms = state_of(p)["forms"];
-    EXPECT_EQ(forms.obj().size(), 3u);
+    EXPECT_EQ(forms.size(), 3u);
     const Json& items = forms["cut_rays"]["pictures"]["client"]["items"];
-    ASSERT_FALSE(items.arr().empty());
-    EXPECT_EQ(items[items.arr().size() - 1]["op"].str(), "line");
-    EXPECT_TRUE(forms.has("kafstikh"));
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(items[items.size() - 1]["op"].get<std::string>(), "line");
+    EXPECT_TRUE(forms.contains("kafstikh"));
 }
 
 }  // namespace
@@ -185,14 +185,14 @@ TEST(StateJson, AListClearedUnderAUserScaleStartsWithThatScale) {
     Program p;
     Surface& s = p.arxiki().Picture1.surface();
     s.cls();  // the main scene left the picture scaled -135..135
-    EXPECT_TRUE(state_of(p)["forms"]["arxiki"]["pictures"]["Picture1"]["items"].arr().empty());
+    EXPECT_TRUE(state_of(p)["forms"]["arxiki"]["pictures"]["Picture1"]["items"].empty());
     s.line(0, 0, 10, 10);
     const Json items = state_of(p)["forms"]["arxiki"]["pictures"]["Picture1"]["items"];
-    ASSERT_EQ(items.arr().size(), 2u);
-    EXPECT_EQ(items[0]["op"].str(), "scale");
-    EXPECT_EQ(items[0]["x1"].num(), -135);
-    EXPECT_EQ(items[0]["y1"].num(), 135);
-    EXPECT_EQ(items[1]["op"].str(), "line");
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0]["op"].get<std::string>(), "scale");
+    EXPECT_EQ(items[0]["x1"].get<double>(), -135);
+    EXPECT_EQ(items[0]["y1"].get<double>(), 135);
+    EXPECT_EQ(items[1]["op"].get<std::string>(), "line");
 }
 
 }  // namespace

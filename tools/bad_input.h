@@ -2,7 +2,8 @@
 
 #include <stdexcept>
 #include <string>
-#include <string_view>
+
+#include "forms/utf8.h"  // in_quotes: every quoted input in a message is escaped
 
 namespace rainbow {
 
@@ -11,9 +12,5 @@ class BadInput : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// A user's text in single quotes, safe to print on one line: control characters, quotes,
-// backslashes and bytes that are not UTF-8 are written as escapes (\n, \t, \', \\, \xFF).
-std::string in_quotes(std::string_view text);
 
 }  // namespace rainbow

@@ -234,6 +234,8 @@ void OutputFiles::write(const std::vector<std::string>& contents,
     if (standard_output_content) {
         standard_output << *standard_output_content;
         standard_output.flush();
+        // A full disk, a closed stream: the failure is the command's, not silence.
+        if (!standard_output) refuse("-", "standard output cannot be written");
     }
 }
 

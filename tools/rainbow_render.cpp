@@ -1,5 +1,8 @@
 // rainbow-render: runs the rainbow program without a display, applies steps as a user
 // would, and writes pictures (PNG, SVG) and the whole state (JSON).
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <csignal>
 #include <cstdlib>
@@ -22,6 +25,8 @@ void quiet_messages(QtMsgType type, const QMessageLogContext&, const QString& me
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Standard output closed: no file opened later may take its place.
+    const bool standard_output_closed = ::fcntl(STDOUT_FILENO, F_GETFD) == -1;
     std::vector<std::string> args(argv + 1, argv + argc);
     rainbow::RenderRequest request;
     try {
@@ -33,6 +38,12 @@ int main(int argc, char** argv) {
     if (request.help) {
         std::cout << rainbow::render_help();
         return 0;
+    }
+    for (const auto& output : request.outputs) {
+        if (standard_output_closed && output.file == "-") {
+            std::cerr << "rainbow-render: cannot write '-': standard output is closed\n";
+            return 2;
+        }
     }
 
     // A reader that leaves a FIFO early makes a write fail with one line, not end the command.

@@ -2,14 +2,12 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <climits>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 
 namespace {
 
@@ -71,10 +69,15 @@ bool is_kind(const QString& path, mode_t kind) {
            (file.st_mode & S_IFMT) == kind;
 }
 
-QJsonObject state(const QStringList& steps) {
+using Json = nlohmann::json;
+
+// A JSON text as nlohmann-json reads it; a discarded value when it is not JSON.
+Json parsed(const QByteArray& text) { return Json::parse(text.toStdString(), nullptr, false); }
+
+Json state(const QStringList& steps) {
     const Run run = render(steps + QStringList{"--json", "-"});
     if (run.status != 0) qWarning("%s", run.err.constData());
-    return QJsonDocument::fromJson(run.out).object();
+    return parsed(run.out);
 }
 
 }  // namespace
@@ -116,6 +119,15 @@ private slots:
         QTest::newRow("size too large") << QStringList{"--size", "10001"} << "16 to 10000";
         QTest::newRow("pdf of a window not opened")
             << QStringList{"--pdf", "cut_rays.client=%1/crossing.pdf"} << "cut_rays";
+        // Every quoted input is escaped, wherever the message comes from.
+        QTest::newRow("a newline in a form clicked")
+            << QStringList{"--click", "arxiki\nX.Command1"} << "'arxiki\\nX'";
+        QTest::newRow("a newline in a control set")
+            << QStringList{"--set", "arxiki.gonia\ntheta=5"} << "'arxiki.gonia\\ntheta'";
+        QTest::newRow("ESC and a C1 control in a control")
+            << QStringList{"--click", "arxiki.a\x1B\u0085b"} << "'arxiki.a\\x1B\\u0085b'";
+        QTest::newRow("a screen beyond the limit of every picture")
+            << QStringList{"--screen", "20000x20000"} << "100 to 10000";
     }
 
     void badInputWritesNothingAndSaysWhy() {
@@ -199,8 +211,8 @@ private slots:
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), 0);
         QVERIFY(process.readAllStandardError().isEmpty());
-        QVERIFY(QJsonDocument::fromJson(through_fifo).isObject());
-        QVERIFY(QJsonDocument::fromJson(process.readAllStandardOutput()).isObject());
+        QVERIFY(parsed(through_fifo).is_object());
+        QVERIFY(parsed(process.readAllStandardOutput()).is_object());
         QVERIFY(is_kind(fifo, S_IFIFO));
         QCOMPARE(listing(dir.path()), before);
         QVERIFY(is_kind("/dev/null", S_IFCHR));
@@ -267,12 +279,12 @@ private slots:
     }
 
     void startStateHasTheCaptionAndTheLabels() {
-        const QJsonObject start = state({});
-        const QJsonObject main = start["forms"]["arxiki"].toObject();
-        QCOMPARE(main["caption"].toString(), QStringLiteral("OYΡANIO TAVREL            "));
-        QVERIFY(main["shown"].toBool());
-        QVERIFY(!start["forms"].toObject().contains("cut_rays"));
-        const QJsonObject controls = main["controls"].toObject();
+        const Json start = state({});
+        const Json& main = start["forms"]["arxiki"];
+        QVERIFY(main["caption"] == "OYΡANIO TAVREL            ");
+        QVERIFY(main["shown"] == true);
+        QVERIFY(!start["forms"].contains("cut_rays"));
+        const Json& controls = main["controls"];
         const std::pair<const char*, const char*> labels[] = {
             {"Label1", "γωνία που κάνει η ακτίνα με οριζόντιο=15"},
             {"Label2", "# REFLECTIONS ΑΝΑΚΛΑΣΕΙΣ= 1"},
@@ -281,24 +293,24 @@ private slots:
             {"Label5", "Yc =0"},
             {"Label6", "Ysource = 0"}};
         for (const auto& [name, caption] : labels) {
-            QCOMPARE(controls[name]["caption"].toString(), QString::fromUtf8(caption));
+            QCOMPARE(controls[name]["caption"].get<std::string>(), std::string(caption));
         }
-        QVERIFY(!controls["Label3"]["visible"].toBool());
-        QVERIFY(!main["pictures"]["Picture1"]["items"].toArray().isEmpty());
-        QCOMPARE(start["settings"]["cut_rays_built"].toBool(), false);
+        QVERIFY(controls["Label3"]["visible"] == false);
+        QVERIFY(!main["pictures"]["Picture1"]["items"].empty());
+        QVERIFY(start["settings"]["cut_rays_built"] == false);
     }
 
     void stepsApplyInOrderAndOpenWindows() {
-        const QJsonObject after = state({"--set", "arxiki.goniatheta=-30", "--set=arxiki.Option2=1",
-                                         "--click", "arxiki.Command5"});
-        const QJsonObject main = after["forms"]["arxiki"]["controls"].toObject();
-        QCOMPARE(main["goniatheta"]["value"].toInt(), -30);
-        QVERIFY(main["Label1"]["caption"].toString().endsWith("=-30"));
-        QVERIFY(main["Option2"]["checked"].toBool());
-        QVERIFY(!main["Option1"]["checked"].toBool());
-        QVERIFY(after["forms"].toObject().contains("cut_rays"));
-        QVERIFY(after["settings"]["cut_rays_built"].toBool());
-        QCOMPARE(after["settings"]["refractive_index"].toDouble(), 1.5);
+        const Json after = state({"--set", "arxiki.goniatheta=-30", "--set=arxiki.Option2=1",
+                                  "--click", "arxiki.Command5"});
+        const Json& main = after["forms"]["arxiki"]["controls"];
+        QCOMPARE(main["goniatheta"]["value"].get<int>(), -30);
+        QVERIFY(main["Label1"]["caption"].get<std::string>().ends_with("=-30"));
+        QVERIFY(main["Option2"]["checked"] == true);
+        QVERIFY(main["Option1"]["checked"] == false);
+        QVERIFY(after["forms"].contains("cut_rays"));
+        QVERIFY(after["settings"]["cut_rays_built"] == true);
+        QCOMPARE(after["settings"]["refractive_index"].get<double>(), 1.5);
     }
 
     void picturesAreWrittenAsPngAndSvg() {
@@ -338,21 +350,23 @@ private slots:
         QFile file(lesson);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QStringList args;
-        for (const QJsonValue step : QJsonDocument::fromJson(file.readAll())["steps"].toArray()) {
-            const QString target = step["form"].toString() + "." + step["control"].toString();
-            if (step["action"] == QStringLiteral("set")) {
-                args << "--set" << target + "=" + QString::number(step["value"].toInt());
+        const Json steps = parsed(file.readAll())["steps"];
+        for (const Json& step : steps) {
+            const QString target = QString::fromStdString(step["form"].get<std::string>() + "." +
+                                                          step["control"].get<std::string>());
+            if (step["action"] == "set") {
+                args << "--set" << target + "=" + QString::number(step["value"].get<int>());
             } else {
                 args << "--click" << target;
             }
         }
         QVERIFY(!args.isEmpty());
-        const QJsonObject replayed = state({"--lesson", lesson});
-        QVERIFY(!replayed.isEmpty());
-        QCOMPARE(replayed, state(args));
+        const Json replayed = state({"--lesson", lesson});
+        QVERIFY(replayed.is_object() && !replayed.empty());
+        QVERIFY(replayed == state(args));
         // Further steps follow the lesson, wherever --lesson stands.
         const QStringList more{"--set", "arxiki.psipigi=30"};
-        QCOMPARE(state(more + QStringList{"--lesson", lesson}), state(args + more));
+        QVERIFY(state(more + QStringList{"--lesson", lesson}) == state(args + more));
     }
 
     void malformedLessonWritesNothing_data() {
@@ -370,6 +384,15 @@ private slots:
             << head +
                    R"("steps": [{"action": "click", "form": "cut_rays", "control": "Command1"}]})"
             << "cut_rays";
+        QTest::newRow("a number beyond a double")
+            << QByteArray(R"({"version": 1e400, "screen": {}, "steps": []})") << "overflow";
+        QTest::newRow("a screen beyond the limit of every picture")
+            << QByteArray(R"({"version": 1, "screen": {"width": 20000, "height": 20000},
+                              "steps": []})")
+            << "10000";
+        QTest::newRow("a newline in a form's name")
+            << head + R"("steps": [{"action": "click", "form": "a\nb", "control": "c"}]})"
+            << "'a\\nb'";
     }
 
     void malformedLessonWritesNothing() {
@@ -387,6 +410,22 @@ private slots:
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY2(run.err.contains(named.toUtf8()), run.err.constData());
         QCOMPARE(QDir(outputs.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
+    }
+
+    // Standard output that takes nothing (a full disk, a closed stream) is a failure.
+    void aStandardOutputThatCannotBeWrittenFails_data() {
+        QTest::addColumn<QString>("script");
+        QTest::newRow("full") << R"("$R" --json - > /dev/full)";
+        QTest::newRow("closed") << R"("$R" --json - >&-)";
+    }
+
+    void aStandardOutputThatCannotBeWrittenFails() {
+        QFETCH(QString, script);
+        QTemporaryDir dir;
+        const Run run = render_from_shell(script, dir.path());
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY2(run.err.contains("standard output"), run.err.constData());
     }
 
     void helpIsNotAnError() {
