@@ -113,7 +113,10 @@ Efficiencies efficiencies(const PartialWaves& waves, double size_parameter) {
 
 MieResult mie(complex index, double size_parameter, std::span<const double> angles) {
     const PartialWaves waves = mie_partial_waves(index, size_parameter);
-    return {efficiencies(waves, size_parameter), amplitudes(waves, angles)};
+    Efficiencies q = efficiencies(waves, size_parameter);
+    // A sphere of real index absorbs nothing: Qabs is 0, not the rounding Qext - Qsca leaves.
+    if (index.imag() == 0) q.absorption = 0;
+    return {q, amplitudes(waves, angles)};
 }
 
 }  // namespace rainbow::scattering

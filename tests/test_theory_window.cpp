@@ -148,24 +148,28 @@ TEST(TheoryWindow, MarkerFollowsTheMainWindowsCentralRay) {
     }
 }
 
-TEST(TheoryWindow, RadiusScrollBarIsLogarithmicFromFiveMicrometresToTwoMillimetres) {
-    Program p;
-    TheoryWindow& w = opened(p);
+TEST(TheoryWindow, RadiusScrollBarIsLogarithmicFromFiveMicrometresToTwoMillimetresInThreeFigures) {
     struct Row {
         int position;
         double um;
-        const char* label;
+        const char* text;
     };
-    const Row rows[] = {{0, 5.0, "a = 5.0 µm"},
-                        {301, 10.0, "a = 10.0 µm"},
-                        {2000, 500.0, "a = 500 µm"},
-                        {w.radius.max(), 2000.0, "a = 2000 µm"}};
+    // The radius used is the one printed: three significant figures.
+    const Row rows[] = {
+        {0, 5.0, "5.00 µm"},       {1, 5.01, "5.01 µm"},      {301, 10.0, "10.0 µm"},
+        {1000, 50.0, "50.0 µm"},   {1302, 100.0, "100 µm"},   {2000, 500.0, "500 µm"},
+        {2301, 1000.0, "1.00 mm"}, {2400, 1260.0, "1.26 mm"}, {2602, 2000.0, "2.00 mm"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.position);
-        w.radius.set_value(row.position);
-        EXPECT_NEAR(w.radius_um(), row.um, row.um * 2e-3);
-        EXPECT_EQ(w.radius_label.caption, row.label);
+        EXPECT_EQ(TheoryWindow::radius_at(row.position), row.um);
+        EXPECT_EQ(radius_text(row.um), row.text);
     }
+    Program p;
+    TheoryWindow& w = p.theoria();
+    opened_with_queue(w);
+    EXPECT_EQ(w.radius.max(), 2602);
+    EXPECT_EQ(w.radius_label.caption, "a = 10.0 µm");
+    EXPECT_EQ(texts_starting_with(w.band.surface(), "a = 10.0 µm").size(), 1u);
 }
 
 TEST(TheoryWindow, ComputesInTheBackgroundAndReturnsToAKnownSettingAtOnce) {

@@ -33,7 +33,7 @@ void draw_colour_band(Surface& surface, const scattering::ColourBand& band,
     if (band.angles_deg.size() < 2) return;
     const PlotFrame frame{band.angles_deg.front(), band.angles_deg.back(), 0.0, 1.0};
     draw_plot_axes(surface, frame, 5.0, 0.0, words.from_antisolar_point,
-                   "a = " + format_number(band.radius_um, "0") + " µm");
+                   "a = " + radius_text(band.radius_um));
     const double step = band.angles_deg[1] - band.angles_deg[0];
     surface.draw_width = pen_for(surface, step, true);
     for (std::size_t c = 0; c < band.rgb.size(); ++c) {

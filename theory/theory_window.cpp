@@ -106,7 +106,16 @@ void TheoryWindow::set_background_work(std::unique_ptr<BackgroundWork> work) {
 }
 
 double TheoryWindow::radius_at(int position) {
-    return std::min(2000.0, 5.0 * std::pow(10.0, position / 1000.0));
+    const double radius = std::min(2000.0, 5.0 * std::pow(10.0, position / 1000.0));
+    // Three significant figures, divided or multiplied by a whole power of ten so that the
+    // printed 10.0 um is 10 um exactly.
+    const int exponent = int(std::floor(std::log10(radius))) - 2;
+    if (exponent >= 0) {
+        const double unit = std::pow(10.0, exponent);
+        return std::round(radius / unit) * unit;
+    }
+    const double per_unit = std::pow(10.0, -exponent);
+    return std::round(radius * per_unit) / per_unit;
 }
 
 const scattering::LeeSettings& TheoryWindow::lee_settings() {
@@ -177,8 +186,7 @@ void TheoryWindow::draw_descartes() {
 
 void TheoryWindow::update_labels() {
     const double a = radius_um();
-    radius_label.caption =
-        a < 100 ? "a = " + format_number(a, "0.0") + " µm" : "a = " + format_number(a, "0") + " µm";
+    radius_label.caption = "a = " + radius_text(a);
     wavelength_label.caption = "λ = " + format_number(wavelength_nm(), "0") + " nm";
 }
 

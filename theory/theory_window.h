@@ -37,7 +37,8 @@ public:
     void shared_settings_changed() override;
 
     // The drop's radius in micrometres for a position of the radius scroll bar (log scale,
-    // 5 um at 0 to 2 mm at the top).
+    // 5 um at 0 to 2 mm at the top), rounded to the three figures printed: 301 is 10.0 um,
+    // 2000 is 500 um and 2301 is 1.00 mm.
     static double radius_at(int position);
     double radius_um() const { return radius_at(radius.value()); }
     double wavelength_nm() const { return wavelength.value(); }
