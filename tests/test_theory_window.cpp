@@ -203,11 +203,39 @@ TEST(TheoryWindow, LeeDiagramGrowsRowByRowAndStopsWhenCancelled) {
     EXPECT_FALSE(w.lee_running());
     const std::size_t rows = w.lee_rows_done();
     EXPECT_GE(rows, 1u);  // the row under way when cancelled is kept
-    EXPECT_LT(rows, std::size_t(TheoryWindow::lee_settings().rows));
-    EXPECT_EQ(w.lee_progress.caption, std::to_string(rows) + " / 48");
-    // A cell of the Lee diagram per column of each row done.
-    const auto cells = items_of<LineItem>(w.lee.surface()).size();
-    EXPECT_GE(cells, rows * std::size_t(TheoryWindow::lee_settings().band.columns));
+    const auto& settings = w.lee_settings();
+    EXPECT_LT(rows, std::size_t(settings.rows));
+    EXPECT_EQ(w.lee_progress.caption, std::to_string(rows) + " / " + std::to_string(settings.rows));
+    // A row per pixel row of the plot, at least 200; a column per pixel column.
+    EXPECT_GE(settings.rows, 200);
+    EXPECT_GT(settings.band.columns, 400);
+    // One image of every row, the rows not computed yet showing the nearest computed, under
+    // the marker of the radius shown.
+    const auto images = items_of<ImageItem>(w.lee.surface());
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0].height, settings.rows);
+    EXPECT_EQ(images[0].width, settings.band.columns);
+    const auto& items = w.lee.surface().items();
+    const auto image_at = std::find_if(items.begin(), items.end(), [](const Item& item) {
+        return std::holds_alternative<ImageItem>(item);
+    });
+    const auto marker = std::find_if(items.begin(), items.end(), [](const Item& item) {
+        const auto* line = std::get_if<LineItem>(&item);
+        return line != nullptr && line->width == 2 && line->y1 == 1.0f;  // log10(10 um)
+    });
+    ASSERT_NE(marker, items.end());
+    EXPECT_LT(image_at, marker);
+    // The radius axis in micrometres and millimetres ("50" is also an angle).
+    for (const char* label : {"10 µm", "20", "50", "100", "200", "500 µm", "1 mm"}) {
+        SCOPED_TRACE(label);
+        EXPECT_GE(std::count_if(items.begin(), items.end(),
+                                [label](const Item& item) {
+                                    const auto* t = std::get_if<TextItem>(&item);
+                                    return t != nullptr && t->text == label;
+                                }),
+                  1);
+    }
+    EXPECT_TRUE(texts_starting_with(w.lee.surface(), "log10").empty());
 }
 
 TEST(TheoryWindow, ClosingWhileTheLeeDiagramRunsWaitsForItsJob) {

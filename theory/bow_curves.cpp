@@ -7,7 +7,6 @@
 #include <string>
 
 #include "forms/format.h"
-#include "forms/screen.h"
 #include "scattering/airy.h"
 #include "scattering/colour.h"
 #include "scattering/debye.h"
@@ -97,13 +96,6 @@ void mark_maxima(Surface& surface, const std::vector<double>& maxima, double top
 std::optional<double> main_maximum(const std::vector<double>& maxima, int reflections) {
     if (maxima.empty()) return std::nullopt;
     return reflections == 1 ? maxima.front() : maxima.back();
-}
-
-// How many pixel columns the plotted range spans on the surface at its own size.
-double plot_columns(const Surface& surface, const PlotFrame& frame) {
-    const double span = std::abs(surface.scale_width());
-    if (span <= 0 || surface.width_twips() <= 0) return 0;
-    return (frame.right - frame.left) / span * surface.width_twips() / twips_per_pixel;
 }
 
 }  // namespace
@@ -243,7 +235,7 @@ void draw_bow_picture(Surface& surface, const BowCurves& c, const ShownTheories&
     const int k = c.query.reflections;
     draw_plot_axes(surface, frame, k == 1 ? 5.0 : 2.0, 0.0, "θ (°)",
                    k == 1 ? words.primary_bow : words.secondary_bow);
-    const double columns = plot_columns(surface, frame);
+    const double columns = plot_pixels(surface, frame).columns;
 
     const double bow = sc::rainbow_ray(c.index, k).scattering_angle / degree;
     const auto& a = c.angles_deg;

@@ -625,6 +625,10 @@
         <translation>ακτίνες</translation>
     </message>
     <message>
+        <source>The bow lies outside this plot.</source>
+        <translation>Το τόξο βρίσκεται έξω από αυτό το διάγραμμα.</translation>
+    </message>
+    <message>
         <source>angle from the antisolar point (°)</source>
         <translation>γωνία από το αντιηλιακό σημείο (°)</translation>
     </message>

@@ -625,6 +625,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The bow lies outside this plot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>angle from the antisolar point (°)</source>
         <translation type="unfinished"></translation>
     </message>
