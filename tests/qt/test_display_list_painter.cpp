@@ -8,7 +8,9 @@
 #include "forms/surface.h"
 #include "qt/display_list_painter.h"
 #include "qt/fonts.h"
+#include "qt/pdf_picture.h"
 #include "qt/picture_files.h"
+#include "qt/svg_picture.h"
 
 using namespace rainbow;
 
@@ -112,6 +114,10 @@ private slots:
         for (int y = 2; y < 398; y += 7)
             for (int x = 2; x < 398; x += 7)
                 QCOMPARE(large.pixelColor(x, y), QColor(200, 200, 200));
+        // The vector exports carry it as an image, not as lines or cells.
+        const QByteArray svg = svg_picture(s, QSize(100, 100), "image", 96);
+        QVERIFY(svg.contains("<image"));
+        QVERIFY(!pdf_picture(s, QSize(100, 100), "image", 96).isEmpty());
     }
 
     void arcsRunCounterClockwiseFromTheRight() {
