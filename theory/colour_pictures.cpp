@@ -75,7 +75,8 @@ void draw_lee_axes(Surface& surface, const scattering::LeeSettings& settings,
         const double y = std::log10(tick.um);
         if (tick.um < settings.smallest_um * 0.999 || tick.um > settings.largest_um * 1.001)
             continue;
-        surface.line(float(frame.left), float(y), float(frame.left + 0.008 * width), float(y));
+        // Outward, so that the image of the rows does not cover it.
+        surface.line(float(frame.left - 0.008 * width), float(y), float(frame.left), float(y));
         // From the picture's left edge, as the plots' own numbers stand.
         surface.current_x = surface.scale_left() + 0.1 * (frame.left - surface.scale_left());
         surface.current_y = y + 0.5 * line;
