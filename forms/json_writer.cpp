@@ -5,6 +5,7 @@
 
 #include "forms/controls.h"
 #include "forms/form.h"
+#include "forms/png.h"
 #include "forms/settings.h"
 #include "forms/surface.h"
 #include "forms/utf8.h"
@@ -101,6 +102,13 @@ struct ItemWriter {
         json.key("text").value(t.text);
         json.key("color").value(t.color);
         if (t.backing) json.key("backing").value(*t.backing);
+    }
+    void operator()(const ImageItem& image) {
+        json.key("op").value("image");
+        write_corners(image.x1, image.y1, image.x2, image.y2);
+        json.key("width").value(image.width);
+        json.key("height").value(image.height);
+        json.key("png").value(base64(encode_png(image.width, image.height, image.rgb)));
     }
 };
 

@@ -133,6 +133,14 @@ void Surface::pset(float x, float y, Rgb color) {
     current_y = y;
 }
 
+void Surface::image(float x1, float y1, float x2, float y2, int width, int height,
+                    std::vector<std::uint8_t> rgb) {
+    if (!finite({x1, y1, x2, y2}) || width <= 0 || height <= 0 ||
+        rgb.size() != std::size_t(width) * std::size_t(height) * 3)
+        return;
+    record(ImageItem{x1, y1, x2, y2, width, height, std::move(rgb)});
+}
+
 void Surface::print(std::string_view text) {
     const float x = float(current_x);
     const float y = float(current_y);

@@ -52,7 +52,16 @@ struct TextItem {
     std::optional<Rgb> backing;  // a box of this colour behind the text, or none
     friend bool operator==(const TextItem&, const TextItem&) = default;
 };
-using Item = std::variant<ScaleItem, LineItem, CircleItem, PsetItem, TextItem>;
+// A raster placed with its corners at (x1, y1) and (x2, y2): `width` x `height` pixels,
+// their red, green and blue bytes row by row, the first row along y1 and the first column
+// along x1. For a computed colour map (the Lee diagram): no pen, no edges between pixels.
+struct ImageItem {
+    float x1, y1, x2, y2;
+    int width, height;
+    std::vector<std::uint8_t> rgb;
+    friend bool operator==(const ImageItem&, const ImageItem&) = default;
+};
+using Item = std::variant<ScaleItem, LineItem, CircleItem, PsetItem, TextItem, ImageItem>;
 
 class Surface;
 
@@ -127,6 +136,10 @@ public:
     void pset(float x, float y);
     void pset(float x, float y, Rgb color);
     void print(std::string_view text);
+    // Places a raster (see ImageItem); `rgb` holds 3 x width x height bytes, or nothing is
+    // recorded.
+    void image(float x1, float y1, float x2, float y2, int width, int height,
+               std::vector<std::uint8_t> rgb);
     // Lifts the texts drawn since item `first` above everything drawn after them, in their
     // order and each on a backing of `color`, so that no later line crosses them. A text
     // stays in its place (on its backing) where a later scale would change its meaning.

@@ -1,6 +1,7 @@
 #include "qt/display_list_painter.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -221,6 +222,24 @@ public:
         painter_.setPen(to_qcolor(t.color));
         pen_.reset();
         painter_.drawText(baseline, text);
+    }
+
+    void operator()(const ImageItem& image) {
+        const QRectF target = QRectF(map(image.x1, image.y1), map(image.x2, image.y2)).normalized();
+        if (!in_sight(target, 0)) return;
+        // The item's bytes, row by row: Qt reads them in place for the length of this call.
+        const QImage pixels(image.rgb.data(), image.width, image.height, image.width * 3,
+                            QImage::Format_RGB888);
+        // Flipped where the corners run against the picture's axes.
+        const bool flip_x = map(image.x1, image.y1).x() > map(image.x2, image.y2).x();
+        const bool flip_y = map(image.x1, image.y1).y() > map(image.x2, image.y2).y();
+        const QImage shown = flip_x || flip_y ? pixels.mirrored(flip_x, flip_y) : pixels;
+        painter_.save();
+        // Smoothly interpolated when painted larger than its pixels: a colour map has no
+        // edges between its pixels at any size.
+        painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter_.drawImage(target, shown);
+        painter_.restore();
     }
 
 private:

@@ -27,15 +27,35 @@ std::vector<double> drop_intensity(double radius_um, double wavelength_nm,
     return intensity;
 }
 
-// The weights of the sun's disc seen edge-on: the chord through the disc at each offset.
-std::vector<double> sun_weights(const BandSettings& settings, int half_width) {
-    std::vector<double> weights(static_cast<std::size_t>(2 * half_width + 1));
-    for (int k = -half_width; k <= half_width; ++k) {
-        const double offset = k * settings.sample_deg;
-        const double r = settings.sun_radius_deg;
-        weights[std::size_t(k + half_width)] = std::sqrt(std::max(0.0, r * r - offset * offset));
+// The band's intensity at one wavelength, averaged over the sun's disc seen edge-on: each
+// sample weighed by the chord through the disc at its offset from the column.
+std::vector<double> sun_smoothed(const ColourBand& band, double wavelength_nm,
+                                 const BandSettings& settings) {
+    const double r = settings.sun_radius_deg;
+    const double ripple_deg = wavelength_nm / 1000.0 / (2.0 * band.radius_um) / degree;
+    const double step =
+        std::min(settings.sample_deg, ripple_deg / std::max(1.0, settings.samples_per_ripple));
+    const double first = band.angles_deg.front() - r - step;
+    const auto count =
+        std::size_t(std::ceil((band.angles_deg.back() + r + step - first) / step)) + 1;
+    std::vector<double> samples(count);
+    for (std::size_t j = 0; j < count; ++j) samples[j] = first + double(j) * step;
+    const std::vector<double> intensity = drop_intensity(band.radius_um, wavelength_nm, samples);
+
+    std::vector<double> smoothed(band.angles_deg.size());
+    for (std::size_t c = 0; c < smoothed.size(); ++c) {
+        const double centre = band.angles_deg[c];
+        const auto low = std::size_t(std::max(0.0, std::floor((centre - r - first) / step)));
+        double sum = 0, weights = 0;
+        for (std::size_t j = low; j < count && samples[j] <= centre + r; ++j) {
+            const double offset = samples[j] - centre;
+            const double w = std::sqrt(std::max(0.0, r * r - offset * offset));
+            sum += w * intensity[j];
+            weights += w;
+        }
+        smoothed[c] = weights > 0 ? sum / weights : 0.0;
     }
-    return weights;
+    return smoothed;
 }
 
 }  // namespace
@@ -49,43 +69,21 @@ ColourBand colour_band(double radius_um, const BandSettings& settings,
         band.angles_deg.push_back(settings.from_deg +
                                   (settings.to_deg - settings.from_deg) * c / (columns - 1));
 
-    const int half_width =
-        std::max(1, int(std::ceil(settings.sun_radius_deg / settings.sample_deg)));
-    const double first_sample = settings.from_deg - half_width * settings.sample_deg;
-    const int sample_count =
-        int(std::ceil((settings.to_deg - settings.from_deg) / settings.sample_deg)) +
-        2 * half_width + 2;
-    std::vector<double> samples(static_cast<std::size_t>(sample_count));
-    for (int j = 0; j < sample_count; ++j)
-        samples[std::size_t(j)] = first_sample + j * settings.sample_deg;
-    const std::vector<double> weights = sun_weights(settings, half_width);
-    double weight_sum = 0;
-    for (const double w : weights) weight_sum += w;
-
     const int wavelengths =
         int(std::floor((settings.last_nm - settings.first_nm) / settings.step_nm + 1e-9)) + 1;
     std::vector<std::vector<std::array<double, 3>>> per_wavelength(
         static_cast<std::size_t>(wavelengths));
+    // The longest sums first, so that the two threads end together.
     parallel(std::size_t(wavelengths), [&](std::size_t w) {
         const double wavelength = settings.first_nm + double(w) * settings.step_nm;
-        const std::vector<double> intensity = drop_intensity(radius_um, wavelength, samples);
+        const std::vector<double> smoothed = sun_smoothed(band, wavelength, settings);
         const double light = blackbody(wavelength, settings.sun_temperature_k) * settings.step_nm;
         const auto matching = colour_matching(wavelength);
         auto& out = per_wavelength[w];
         out.resize(band.angles_deg.size());
-        for (std::size_t c = 0; c < band.angles_deg.size(); ++c) {
-            // Smooth with the sun's disc, centred on the sample nearest the column.
-            const double position = (band.angles_deg[c] - first_sample) / settings.sample_deg;
-            const int centre = int(std::lround(position));
-            double smoothed = 0;
-            for (int k = -half_width; k <= half_width; ++k) {
-                const int j = std::clamp(centre + k, 0, sample_count - 1);
-                smoothed += weights[std::size_t(k + half_width)] * intensity[std::size_t(j)];
-            }
-            smoothed *= light / weight_sum;
+        for (std::size_t c = 0; c < band.angles_deg.size(); ++c)
             for (int i = 0; i < 3; ++i)
-                out[c][std::size_t(i)] = smoothed * matching[std::size_t(i)];
-        }
+                out[c][std::size_t(i)] = smoothed[c] * light * matching[std::size_t(i)];
     });
 
     band.xyz.assign(band.angles_deg.size(), {0.0, 0.0, 0.0});
@@ -119,15 +117,66 @@ std::vector<double> lee_radii(const LeeSettings& settings) {
     return radii;
 }
 
-std::vector<ColourBand> lee_diagram(const LeeSettings& settings, const LeeProgress& progress,
-                                    const ParallelFor& parallel, std::size_t first_row) {
-    const std::vector<double> radii = lee_radii(settings);
-    std::vector<ColourBand> rows;
-    for (std::size_t r = first_row; r < radii.size(); ++r) {
-        rows.push_back(colour_band(radii[r], settings.band, parallel));
-        if (progress && !progress(rows.back(), r + 1, radii.size())) break;
+namespace {
+
+// One row of a Lee diagram. A small drop's light changes fast with its size (the narrow
+// resonances of a sphere a few hundred wavelengths round), so a row of small drops is the
+// mean of the drops across the row's own span of radius, evenly in log(radius): up to 8 for
+// 10 um drops, one from 200 um up, where the colours change slowly with the radius and each
+// band is dear.
+ColourBand lee_row(const std::vector<double>& radii, std::size_t r, const LeeSettings& settings,
+                   const ParallelFor& parallel) {
+    const double radius = radii[r];
+    const int count = std::clamp(int(std::ceil(200.0 / radius)), 1, 8);
+    if (count == 1 || radii.size() < 2) return colour_band(radius, settings.band, parallel);
+    const double span = std::log(radii[1] / radii[0]);  // one row, in log(radius)
+    ColourBand row;
+    for (int i = 0; i < count; ++i) {
+        const double offset = ((i + 0.5) / count - 0.5) * span;
+        ColourBand part = colour_band(radius * std::exp(offset), settings.band, parallel);
+        if (i == 0) {
+            row = std::move(part);
+            continue;
+        }
+        for (std::size_t c = 0; c < row.xyz.size(); ++c)
+            for (std::size_t k = 0; k < 3; ++k) row.xyz[c][k] += part.xyz[c][k];
     }
-    return rows;
+    row.radius_um = radius;
+    expose(row);
+    return row;
+}
+
+}  // namespace
+
+std::vector<std::size_t> lee_order(std::size_t rows) {
+    std::vector<std::size_t> order;
+    std::vector<bool> taken(rows, false);
+    const auto take = [&](std::size_t r) {
+        if (r < rows && !taken[r]) {
+            taken[r] = true;
+            order.push_back(r);
+        }
+    };
+    for (std::size_t stride = 8; stride >= 1; stride /= 2) {
+        for (std::size_t r = 0; r < rows; r += stride) take(r);
+        if (stride == 8 && rows > 0) take(rows - 1);
+    }
+    return order;
+}
+
+std::size_t lee_diagram(const LeeSettings& settings, const LeeProgress& progress,
+                        const ParallelFor& parallel, const std::vector<bool>& done_rows) {
+    const std::vector<double> radii = lee_radii(settings);
+    std::size_t done = 0, computed = 0;
+    for (std::size_t r = 0; r < radii.size(); ++r) done += r < done_rows.size() && done_rows[r];
+    for (const std::size_t r : lee_order(radii.size())) {
+        if (r < done_rows.size() && done_rows[r]) continue;
+        const ColourBand row = lee_row(radii, r, settings, parallel);
+        ++done;
+        ++computed;
+        if (progress && !progress(r, row, done, radii.size())) break;
+    }
+    return computed;
 }
 
 }  // namespace rainbow::scattering

@@ -19,7 +19,12 @@ struct BandSettings {
     double first_nm = 380.0;  // the spectrum sampled from first_nm to last_nm
     double last_nm = 780.0;
     double step_nm = 5.0;
-    double sample_deg = 0.05;       // angular step of the exact intensity
+    // The angular step of the exact intensity: at most sample_deg, and fine enough for
+    // samples_per_ripple samples per period of the ripple (lambda / 2a radians) that the
+    // light reflected off the drop lays over the bow, so that the sun's disc averages it
+    // out instead of folding it into a mottle.
+    double sample_deg = 0.05;
+    double samples_per_ripple = 2.0;
     double sun_radius_deg = 0.265;  // the sun's disc smooths the bow
     double sun_temperature_k = 5800.0;
 };
@@ -40,19 +45,27 @@ void expose(ColourBand& band);
 struct LeeSettings {
     double smallest_um = 10.0;
     double largest_um = 1000.0;
-    int rows = 48;
+    int rows = 200;
     BandSettings band;
 };
 
 // The radii of the rows, smallest first, evenly spaced in log(radius).
 std::vector<double> lee_radii(const LeeSettings& settings);
 
-// Called after each row with the row, the rows done and the total; returning false cancels.
-using LeeProgress = std::function<bool(const ColourBand& row, std::size_t done, std::size_t total)>;
+// The order the rows are computed in, coarse to fine: every 8th row from the smallest radius
+// (and the largest), then the rows halfway between them, then halfway again, then the rest,
+// so that the whole diagram shows early and sharpens.
+std::vector<std::size_t> lee_order(std::size_t rows);
 
-// Row by row, smallest radius first from first_row on, each row exposed on its own. A
-// cancelled diagram holds the rows finished before the cancellation.
-std::vector<ColourBand> lee_diagram(const LeeSettings& settings, const LeeProgress& progress,
-                                    const ParallelFor& parallel, std::size_t first_row = 0);
+// Called after each row with its index, the row, the rows done and the total; returning
+// false cancels.
+using LeeProgress = std::function<bool(std::size_t index, const ColourBand& row, std::size_t done,
+                                       std::size_t total)>;
+
+// The rows in lee_order, each exposed on its own (a row of drops under 200 um the mean over
+// the row's span of radius), skipping those whose flag in `done_rows`
+// is set (a diagram resumed after a cancellation). Returns how many rows it computed.
+std::size_t lee_diagram(const LeeSettings& settings, const LeeProgress& progress,
+                        const ParallelFor& parallel, const std::vector<bool>& done_rows = {});
 
 }  // namespace rainbow::scattering

@@ -59,10 +59,11 @@ generate_locales() {
 }
 
 # What building the program needs, and what building its tests needs besides.
+# libpng-dev encodes the display list's images as PNG below the Qt adapter.
 # qt6-l10n-tools has lrelease and lupdate; qt6-tools-dev the CMake package that finds them.
 program_packages=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-tools-dev
                   qt6-l10n-tools qt6-translations-l10n libbenchmark-dev nlohmann-json3-dev
-                  fonts-liberation)
+                  fonts-liberation libpng-dev)
 # The tests run Xvfb for real windows, poppler's pdfinfo and pdftoppm on exported PDFs, the
 # validators on the desktop entry and AppStream file, and switch between Greek and English.
 test_packages=(libgtest-dev googletest xvfb xauth clang-format desktop-file-utils appstream

@@ -135,7 +135,8 @@ void DisplayListCheck::check_surface(const std::string& name, const Surface& sur
         std::visit(
             [&](const auto& item) {
                 using T = std::decay_t<decltype(item)>;
-                if constexpr (std::is_same_v<T, ScaleItem> || std::is_same_v<T, LineItem>) {
+                if constexpr (std::is_same_v<T, ScaleItem> || std::is_same_v<T, LineItem> ||
+                              std::is_same_v<T, ImageItem>) {
                     coordinates = {item.x1, item.y1, item.x2, item.y2};
                     count = 4;
                 } else if constexpr (std::is_same_v<T, CircleItem>) {

@@ -1,5 +1,5 @@
-// The maxima marked on the brightness curves: one mark per bow and supernumerary of the exact
-// curve, whatever ripple the light reflected outside the drop lays over it.
+// The maxima of the brightness curves: located on the functions themselves, not on their
+// samples, and the exact curve's bow chosen through the Debye term of the bow's order.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,92 +8,186 @@
 #include <vector>
 
 #include "display_list.h"
+#include "scattering/crest.h"
 #include "theory/bow_curves.h"
 
 namespace rainbow {
 namespace {
 
+namespace sc = scattering;
 using testing::items_of;
+using testing::texts_starting_with;
+constexpr double pi = std::numbers::pi;
 
-// Bumps of brightness a degree apart on the lit side of a bow at 2 degrees (mirrored for a
-// secondary bow), with a fine ripple over everything and dark on the other side.
-struct RippledBow {
-    std::vector<double> angles, values, bumps;
+TEST(Crests, GoldenSectionFindsTheCrestInsideOrAtAnEnd) {
+    struct Row {
+        const char* name;
+        double (*f)(double);
+        double low, high, expected;
+    };
+    const Row rows[] = {
+        {"parabola", [](double x) { return -(x - 0.3) * (x - 0.3); }, 0.0, 1.0, 0.3},
+        {"cosine, off centre", [](double x) { return std::cos(x - 0.123456); }, -1.0, 2.0,
+         0.123456},
+        {"narrow Lorentzian",
+         [](double x) { return 1.0 / (1.0 + 1e6 * (x - 0.7071) * (x - 0.7071)); }, 0.6, 0.8,
+         0.7071},
+        {"rising: the upper end", [](double x) { return x; }, 0.0, 1.0, 1.0},
+        {"falling: the lower end", [](double x) { return -x; }, 2.0, 3.0, 2.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const sc::Crest crest = sc::golden_section_maximum(row.f, row.low, row.high, 1e-7);
+        EXPECT_NEAR(crest.at, row.expected, 1e-7);
+        EXPECT_DOUBLE_EQ(crest.value, row.f(crest.at));
+    }
+}
+
+TEST(Crests, RefinedFromCoarseSamplesToTheFunctionsOwnMaxima) {
+    // sin^2 sampled 7 times per period, its crests at pi/2 + j pi, off the grid.
+    const auto f = [](double x) { return std::pow(std::sin(x), 2) * (1.0 + 0.01 * x); };
+    std::vector<double> x, y;
+    for (double t = 0.2; t < 10.0; t += pi / 7) {
+        x.push_back(t);
+        y.push_back(f(t));
+    }
+    const auto crests = sc::refined_crests(x, y, f, 1e-8);
+    ASSERT_EQ(crests.size(), 3u);  // at 1.57, 4.71 and 7.85; 10.99 is beyond the samples
+    for (std::size_t j = 0; j < crests.size(); ++j) {
+        // d/dx [sin^2 x (1 + 0.01 x)] = 0: tan x = -2 (1 + 0.01 x) / 0.01 near pi/2 + j pi.
+        const double near = pi / 2 + double(j) * pi;
+        const double exact = near + std::atan(0.01 / (2.0 * (1.0 + 0.01 * near)));
+        EXPECT_NEAR(crests[j].at, exact, 1e-5);
+    }
+    // A curve rising to its last sample has no crest in the range.
+    EXPECT_TRUE(sc::refined_crests(
+                    {0, 1, 2}, {0, 1, 2}, [](double t) { return t; }, 1e-6)
+                    .empty());
+}
+
+// A bow of smooth bumps at 1, 2 and 3 degrees under a ripple of period 0.05 degrees, sampled
+// eight times per period: the exact crest chosen for each bump is the highest within reach.
+TEST(BowMaxima, TheHighestRippleCrestWithinReachOfEachDebyeCrest) {
+    const auto smooth = [](double a) { return std::pow(std::sin(pi * (a - 0.5)), 2); };
+    const auto rippled = [&smooth](double a) {
+        return smooth(a) * (1.0 + 0.3 * std::cos(2 * pi * (a - 0.013) / 0.05));
+    };
+    std::vector<double> angles, values;
+    for (double a = 0.5; a <= 3.5; a += 0.05 / 8) {
+        angles.push_back(a);
+        values.push_back(rippled(a));
+    }
+    const std::vector<double> debye = {1.0, 2.0, 3.0};
+    for (const double reach : {0.1, 0.3}) {
+        SCOPED_TRACE(reach);
+        const auto found = exact_bow_crests(angles, values, rippled, debye, reach);
+        ASSERT_EQ(found.size(), debye.size());
+        for (std::size_t d = 0; d < debye.size(); ++d) {
+            ASSERT_TRUE(found[d]);
+            EXPECT_LE(std::abs(found[d]->at - debye[d]), reach);
+            // Nothing within reach is higher: checked on a fine grid (the crest is located to
+            // 1e-4 degrees, its height to a few parts in ten thousand).
+            for (double a = debye[d] - reach; a <= debye[d] + reach; a += 1e-5)
+                ASSERT_LE(rippled(a), found[d]->value * (1 + 1e-3)) << a;
+            EXPECT_NEAR(found[d]->value, 1.3, 0.01);  // a crest of the bump's top
+        }
+    }
+    // A Debye crest where the exact curve has none near: no exact crest stands for it.
+    const auto far = exact_bow_crests(angles, values, rippled, {10.0}, 0.1);
+    ASSERT_EQ(far.size(), 1u);
+    EXPECT_FALSE(far[0]);
+}
+
+struct Printed {
+    std::vector<TextItem> mie, airy, outside;
 };
 
-RippledBow rippled_bow(int reflections, double ripple) {
-    RippledBow bow;
-    const double side = reflections == 1 ? 1.0 : -1.0;  // the direction of the lit side
-    for (int j = 0; j <= 2000; ++j) {
-        const double a = -10.0 + 20.0 * j / 2000;
-        const double from_bow = side * (a - 2.0);
-        const double lit = from_bow > 0 ? std::pow(std::sin(std::numbers::pi * from_bow), 2) : 0;
-        bow.angles.push_back(a);
-        bow.values.push_back(lit * (1 + ripple * std::sin(2 * std::numbers::pi * a / 0.07)) +
-                             ripple * 0.1 * (1 + std::sin(2 * std::numbers::pi * a / 0.05)));
-    }
-    for (double b = 0.5; 2.0 + side * b > -10 && 2.0 + side * b < 10; b += 1.0)
-        bow.bumps.push_back(2.0 + side * b);
-    if (side < 0) std::reverse(bow.bumps.begin(), bow.bumps.end());
-    return bow;
+Printed printed(const BowCurves& c) {
+    Surface surface(9000, 5000);
+    draw_bow_picture(surface, c, ShownTheories{}, theory_words());
+    return {texts_starting_with(surface, "Mie: "), texts_starting_with(surface, "Airy: "),
+            texts_starting_with(surface, theory_words().bow_outside)};
 }
 
-TEST(BowMaxima, OneMarkPerBumpOnTheLitSideWhateverTheRipple) {
+double number_in(const TextItem& t, std::size_t from) { return std::stod(t.text.substr(from)); }
+
+// Water in red light, perpendicular polarisation. For drops of 0.5 mm the exact primary has
+// two crests of equal height at 138.013 and 138.077 degrees and the secondary a narrow crest
+// at 128.895; Airy's maxima are at 138.02 and 128.94. Drops of exactly 10 um have the exact
+// primary maximum at 142.935 (Wang and van de Hulst, Appl. Opt. 30, 106, 1991, for the
+// 10 um primary's shift away from Airy's), and their secondary bow (Debye p = 3 at 124.15,
+// Airy at 121.5) lies outside the plot of 125-135 degrees.
+TEST(BowMaxima, PrintedMaximaOfWaterDropsAgainstPublishedValues) {
     struct Row {
-        int reflections;
-        double ripple;
-    };
-    for (const Row row : {Row{1, 0.0}, Row{1, 0.3}, Row{2, 0.0}, Row{2, 0.3}}) {
-        SCOPED_TRACE(::testing::Message()
-                     << "k = " << row.reflections << ", ripple " << row.ripple);
-        const RippledBow bow = rippled_bow(row.reflections, row.ripple);
-        const auto found =
-            rippled_curve_maxima(bow.angles, bow.values, bow.bumps, 2.0, row.reflections);
-        ASSERT_EQ(found.size(), bow.bumps.size());
-        // The ripple moves the brightest point of a bump by up to one of its periods.
-        for (std::size_t j = 0; j < found.size(); ++j) EXPECT_NEAR(found[j], bow.bumps[j], 0.07);
-    }
-}
-
-TEST(BowMaxima, WithoutAGuideOnlyTheBrightestCrestCounts) {
-    const RippledBow bow = rippled_bow(1, 0.3);
-    const auto found = rippled_curve_maxima(bow.angles, bow.values, {}, 2.0, 1);
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_NEAR(std::abs(std::sin(std::numbers::pi * (found[0] - 2.0))), 1.0, 0.03);
-}
-
-// Water in red light, perpendicular polarisation (Wang & van de Hulst, 1991): for drops of
-// 0.5 mm the exact main maximum marked lies on Airy's, with a mark for each supernumerary;
-// for drops of 10 um the two main maxima part by tenths of a degree.
-TEST(BowMaxima, ExactMainMaximumAgainstAirysForLargeAndSmallDrops) {
-    struct Row {
+        const char* name;
         double radius_um;
-        double apart_low, apart_high;
+        int reflections;
+        std::vector<double> mie;  // any of these
+        double mie_tolerance;
+        double airy;  // 0: none printed
     };
-    for (const Row row : {Row{500, 0.0, 0.1}, Row{10, 0.15, 2.0}}) {
-        SCOPED_TRACE(row.radius_um);
+    const Row rows[] = {
+        {"0.5 mm primary", 500, 1, {138.013, 138.077}, 0.002, 138.02},
+        {"0.5 mm secondary", 500, 2, {128.895}, 0.005, 128.94},
+        {"10 um primary", 10, 1, {142.935}, 0.002, 142.63},
+        {"10 um secondary", 10, 2, {}, 0, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         BowQuery query;
         query.radius_um = row.radius_um;
-        const BowCurves c = compute_bow_curves(query, scattering::serial_for());
-        Surface surface(9000, 5000);
-        draw_bow_picture(surface, c, ShownTheories{}, theory_words());
-        const auto airy = curve_maxima(c.angles_deg, c.airy);
-        // The marks of the exact curve are its maxima; one per Airy maximum, give or take the
-        // last, cut by the edge of the plot.
-        const auto marks = items_of<LineItem>(surface, exact_colour);
-        std::vector<double> exact;
-        for (const LineItem& mark : marks)
-            if (mark.x1 == mark.x2) exact.push_back(mark.x1);
-        ASSERT_FALSE(exact.empty());
-        EXPECT_LE(std::abs(int(exact.size()) - int(airy.size())), 1);
-        const double apart = std::abs(exact.front() - airy.front());
-        EXPECT_GE(apart, row.apart_low);
-        EXPECT_LE(apart, row.apart_high);
-        // The main maxima printed are those marked.
-        const auto printed = testing::texts_starting_with(surface, "Mie: ");
-        ASSERT_EQ(printed.size(), 1u);
-        EXPECT_NEAR(std::stod(printed[0].text.substr(5)), exact.front(), 0.0051);
+        query.reflections = row.reflections;
+        const BowCurves c = compute_bow_curves(query, sc::threads_parallel_for(2));
+        const Printed p = printed(c);
+        if (row.mie.empty()) {
+            EXPECT_TRUE(c.bow_outside);
+            EXPECT_TRUE(p.mie.empty());
+            EXPECT_TRUE(p.airy.empty());
+            EXPECT_EQ(p.outside.size(), 1u);
+            continue;
+        }
+        EXPECT_TRUE(p.outside.empty());
+        ASSERT_EQ(p.mie.size(), 1u);
+        ASSERT_TRUE(c.exact_main);
+        const double mie = number_in(p.mie[0], 5);
+        EXPECT_NEAR(mie, *c.exact_main, 0.0005);  // printed as located
+        double nearest = 1e9;
+        for (const double m : row.mie)
+            if (std::abs(mie - m) < std::abs(mie - nearest)) nearest = m;
+        EXPECT_NEAR(mie, nearest, row.mie_tolerance);
+        ASSERT_EQ(p.airy.size(), 1u);
+        EXPECT_NEAR(number_in(p.airy[0], 6), row.airy, 0.005);
     }
+}
+
+// The exact curve follows its ripple: eight samples or more per period, and drawn at the
+// picture's width as the band between the lowest and highest value of each pixel column.
+TEST(BowMaxima, ExactCurveSampledByItsRippleAndDrawnAsItsEnvelope) {
+    BowQuery query;
+    query.radius_um = 500;
+    const BowCurves c = compute_bow_curves(query, sc::threads_parallel_for(2));
+    ASSERT_GT(c.exact_angles_deg.size(), 2u);
+    const double step = c.exact_angles_deg[1] - c.exact_angles_deg[0];
+    EXPECT_NEAR(c.ripple_deg, 0.65 / 1000.0 * 180 / pi, 1e-9);
+    EXPECT_LE(step, c.ripple_deg / ripple_samples);
+
+    Surface surface(9000, 5000);  // 600 pixels wide
+    draw_bow_picture(surface, c, ShownTheories{false, false, true, false}, theory_words());
+    // The curve, not the marks of its maxima above it.
+    const float brightest = float(*std::max_element(c.exact.begin(), c.exact.end()));
+    std::vector<LineItem> curve;
+    for (const LineItem& l : items_of<LineItem>(surface, exact_colour))
+        if (std::max(l.y1, l.y2) <= brightest) curve.push_back(l);
+    EXPECT_LT(curve.size(), 2 * 600u);
+    EXPECT_GT(curve.size(), 600u);
+    // The band reaches the highest and the lowest sample of the curve.
+    float low = 1e30f, high = 0;
+    for (const LineItem& l : curve) {
+        low = std::min({low, l.y1, l.y2});
+        high = std::max({high, l.y1, l.y2});
+    }
+    EXPECT_FLOAT_EQ(low, float(*std::min_element(c.exact.begin(), c.exact.end())));
+    EXPECT_FLOAT_EQ(high, brightest);
 }
 
 }  // namespace

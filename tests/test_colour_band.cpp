@@ -118,7 +118,7 @@ TEST(ColourBand, ThreadsGiveTheSameBandAsOneThread) {
     for (std::size_t c = 0; c < serial.rgb.size(); ++c) EXPECT_EQ(serial.xyz[c], threads.xyz[c]);
 }
 
-TEST(LeeDiagram, RowsFromSmallToLargeWithProgressAndCancellation) {
+TEST(LeeDiagram, RowsCoarseToFineWithProgressAndCancellation) {
     sc::LeeSettings settings;
     settings.rows = 5;
     settings.largest_um = 40.0;
@@ -130,29 +130,79 @@ TEST(LeeDiagram, RowsFromSmallToLargeWithProgressAndCancellation) {
     EXPECT_NEAR(radii.back(), 40.0, 1e-9);
     EXPECT_NEAR(radii[2], 20.0, 1e-9);  // evenly spaced in log(radius)
 
+    // Every 8th row and the last first, then halfway between, and so on: each row once.
+    EXPECT_EQ(sc::lee_order(5), (std::vector<std::size_t>{0, 4, 2, 1, 3}));
+    const auto order = sc::lee_order(200);
+    ASSERT_EQ(order.size(), 200u);
+    EXPECT_EQ(std::vector<std::size_t>(order.begin(), order.begin() + 4),
+              (std::vector<std::size_t>{0, 8, 16, 24}));
+    EXPECT_EQ(order[25], 199u);  // the largest radius ends the coarse pass
+    EXPECT_EQ(order[26], 4u);
+    auto sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    for (std::size_t r = 0; r < sorted.size(); ++r) EXPECT_EQ(sorted[r], r);
+
+    std::vector<sc::ColourBand> all(5);
     std::vector<std::size_t> reported;
-    const auto all = sc::lee_diagram(
+    const auto computed = sc::lee_diagram(
         settings,
-        [&](const sc::ColourBand& row, std::size_t done, std::size_t total) {
+        [&](std::size_t index, const sc::ColourBand& row, std::size_t done, std::size_t total) {
             EXPECT_EQ(total, 5u);
-            EXPECT_DOUBLE_EQ(row.radius_um, radii[done - 1]);
+            EXPECT_DOUBLE_EQ(row.radius_um, radii[index]);
+            all[index] = row;
             reported.push_back(done);
             return true;
         },
         sc::serial_for());
-    EXPECT_EQ(all.size(), 5u);
+    EXPECT_EQ(computed, 5u);
     EXPECT_EQ(reported, (std::vector<std::size_t>{1, 2, 3, 4, 5}));
 
-    // Cancelled after two rows, then resumed where it stopped: the same rows as at one go.
-    const auto stop_after_two = [](const sc::ColourBand&, std::size_t done, std::size_t) {
-        return done < 2;
-    };
-    const auto cancelled = sc::lee_diagram(settings, stop_after_two, sc::serial_for());
-    ASSERT_EQ(cancelled.size(), 2u);
-    EXPECT_EQ(cancelled[1].rgb, all[1].rgb);
-    const auto rest = sc::lee_diagram(settings, nullptr, sc::serial_for(), cancelled.size());
-    ASSERT_EQ(rest.size(), 3u);
-    EXPECT_EQ(rest[0].rgb, all[2].rgb);
+    // Cancelled after two rows, then resumed: only the missing rows, the same as at one go.
+    std::vector<bool> done_rows(5, false);
+    sc::lee_diagram(
+        settings,
+        [&](std::size_t index, const sc::ColourBand&, std::size_t done, std::size_t) {
+            done_rows[index] = true;
+            return done < 2;
+        },
+        sc::serial_for());
+    EXPECT_EQ(done_rows, (std::vector<bool>{true, false, false, false, true}));
+    std::vector<std::size_t> resumed;
+    const auto rest = sc::lee_diagram(
+        settings,
+        [&](std::size_t index, const sc::ColourBand& row, std::size_t done, std::size_t) {
+            EXPECT_EQ(row.rgb, all[index].rgb);
+            EXPECT_EQ(done, 3 + resumed.size());
+            resumed.push_back(index);
+            return true;
+        },
+        sc::serial_for(), done_rows);
+    EXPECT_EQ(rest, 3u);
+    EXPECT_EQ(resumed, (std::vector<std::size_t>{2, 1, 3}));
+}
+
+// The colours have converged in the angular step: halving it changes no pixel of a row by
+// more than 2/255, for small, middling and large drops (the 1 mm row, whose ripple is the
+// finest, included).
+TEST(LeeDiagram, ColoursConvergedInTheAngularStep) {
+    const auto parallel = sc::threads_parallel_for(2);
+    for (const double radius : {10.0, 100.0, 1000.0}) {
+        SCOPED_TRACE(radius);
+        sc::BandSettings settings;
+        settings.columns = 600;
+        sc::BandSettings halved = settings;
+        halved.sample_deg /= 2;
+        halved.samples_per_ripple *= 2;
+        const auto band = sc::colour_band(radius, settings, parallel);
+        const auto finer = sc::colour_band(radius, halved, parallel);
+        ASSERT_EQ(band.rgb.size(), finer.rgb.size());
+        long worst = 0;
+        for (std::size_t c = 0; c < band.rgb.size(); ++c)
+            for (std::size_t i = 0; i < 3; ++i)
+                worst = std::max(worst, std::abs(std::lround(255 * band.rgb[c][i]) -
+                                                 std::lround(255 * finer.rgb[c][i])));
+        EXPECT_LE(worst, 2);
+    }
 }
 
 }  // namespace

@@ -141,6 +141,26 @@ TEST(StateJson, EveryItemKindWithItsFields) {
     EXPECT_EQ(text["color"][0].get<double>(), 9);
 }
 
+TEST(StateJson, AnImageIsWrittenAsItsCornersSizeAndPngInBase64) {
+    Program p;
+    Surface& s = p.arxiki().Picture1.surface();
+    s.cls();
+    s.scale(0, 1, 10, 0);
+    s.image(1, 1, 9, 0, 2, 1, {255, 0, 0, 0, 0, 255});
+    s.image(1, 1, 9, 0, 2, 2, {1, 2, 3});  // bytes missing: not recorded
+    const Json items = state_of(p)["forms"]["arxiki"]["pictures"]["Picture1"]["items"];
+    ASSERT_EQ(items.arr().size(), 2u);
+    const Json& image = items[1];
+    EXPECT_EQ(image["op"].str(), "image");
+    EXPECT_EQ(image["x1"].num(), 1);
+    EXPECT_EQ(image["y2"].num(), 0);
+    EXPECT_EQ(image["width"].num(), 2);
+    EXPECT_EQ(image["height"].num(), 1);
+    // The PNG signature, 89 50 4E 47 0D 0A 1A 0A, in base64.
+    EXPECT_EQ(image["png"].str().rfind("iVBORw0KGgo", 0), 0u);
+    EXPECT_EQ(image["png"].str().size() % 4, 0u);
+}
+
 TEST(StateJson, NonFiniteValuesAndStrayBytesKeepTheDocumentValid) {
     Settings bad;
     bad.drop_radius = std::nan("");

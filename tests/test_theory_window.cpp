@@ -136,24 +136,28 @@ TEST(TheoryWindow, ItsOwnWordsComeThroughTheProgramsTranslator) {
     EXPECT_EQ(w.form().caption, "Theory · Θεωρία");
 }
 
-TEST(TheoryWindow, RadiusScrollBarIsLogarithmicFromFiveMicrometresToTwoMillimetres) {
-    Program p;
-    TheoryWindow& w = opened(p);
+TEST(TheoryWindow, RadiusScrollBarIsLogarithmicFromFiveMicrometresToTwoMillimetresInThreeFigures) {
     struct Row {
         int position;
         double um;
-        const char* label;
+        const char* text;
     };
-    const Row rows[] = {{0, 5.0, "a = 5.0 µm"},
-                        {301, 10.0, "a = 10.0 µm"},
-                        {2000, 500.0, "a = 500 µm"},
-                        {w.radius.max(), 2000.0, "a = 2000 µm"}};
+    // The radius used is the one printed: three significant figures.
+    const Row rows[] = {
+        {0, 5.0, "5.00 µm"},       {1, 5.01, "5.01 µm"},      {301, 10.0, "10.0 µm"},
+        {1000, 50.0, "50.0 µm"},   {1302, 100.0, "100 µm"},   {2000, 500.0, "500 µm"},
+        {2301, 1000.0, "1.00 mm"}, {2400, 1260.0, "1.26 mm"}, {2602, 2000.0, "2.00 mm"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.position);
-        w.radius.set_value(row.position);
-        EXPECT_NEAR(w.radius_um(), row.um, row.um * 2e-3);
-        EXPECT_EQ(w.radius_label.caption, row.label);
+        EXPECT_EQ(TheoryWindow::radius_at(row.position), row.um);
+        EXPECT_EQ(radius_text(row.um), row.text);
     }
+    Program p;
+    TheoryWindow& w = p.theoria();
+    opened_with_queue(w);
+    EXPECT_EQ(w.radius.max(), 2602);
+    EXPECT_EQ(w.radius_label.caption, "a = 10.0 µm");
+    EXPECT_EQ(texts_starting_with(w.band.surface(), "a = 10.0 µm").size(), 1u);
 }
 
 TEST(TheoryWindow, ComputesInTheBackgroundAndReturnsToAKnownSettingAtOnce) {
@@ -187,11 +191,39 @@ TEST(TheoryWindow, LeeDiagramGrowsRowByRowAndStopsWhenCancelled) {
     EXPECT_FALSE(w.lee_running());
     const std::size_t rows = w.lee_rows_done();
     EXPECT_GE(rows, 1u);  // the row under way when cancelled is kept
-    EXPECT_LT(rows, std::size_t(TheoryWindow::lee_settings().rows));
-    EXPECT_EQ(w.lee_progress.caption, std::to_string(rows) + " / 48");
-    // A cell of the Lee diagram per column of each row done.
-    const auto cells = items_of<LineItem>(w.lee.surface()).size();
-    EXPECT_GE(cells, rows * std::size_t(TheoryWindow::lee_settings().band.columns));
+    const auto& settings = w.lee_settings();
+    EXPECT_LT(rows, std::size_t(settings.rows));
+    EXPECT_EQ(w.lee_progress.caption, std::to_string(rows) + " / " + std::to_string(settings.rows));
+    // A row per pixel row of the plot, at least 200; a column per pixel column.
+    EXPECT_GE(settings.rows, 200);
+    EXPECT_GT(settings.band.columns, 400);
+    // One image of every row, the rows not computed yet showing the nearest computed, under
+    // the marker of the radius shown.
+    const auto images = items_of<ImageItem>(w.lee.surface());
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0].height, settings.rows);
+    EXPECT_EQ(images[0].width, settings.band.columns);
+    const auto& items = w.lee.surface().items();
+    const auto image_at = std::find_if(items.begin(), items.end(), [](const Item& item) {
+        return std::holds_alternative<ImageItem>(item);
+    });
+    const auto marker = std::find_if(items.begin(), items.end(), [](const Item& item) {
+        const auto* line = std::get_if<LineItem>(&item);
+        return line != nullptr && line->width == 2 && line->y1 == 1.0f;  // log10(10 um)
+    });
+    ASSERT_NE(marker, items.end());
+    EXPECT_LT(image_at, marker);
+    // The radius axis in micrometres and millimetres ("50" is also an angle).
+    for (const char* label : {"10 µm", "20", "50", "100", "200", "500 µm", "1 mm"}) {
+        SCOPED_TRACE(label);
+        EXPECT_GE(std::count_if(items.begin(), items.end(),
+                                [label](const Item& item) {
+                                    const auto* t = std::get_if<TextItem>(&item);
+                                    return t != nullptr && t->text == label;
+                                }),
+                  1);
+    }
+    EXPECT_TRUE(texts_starting_with(w.lee.surface(), "log10").empty());
 }
 
 TEST(TheoryWindow, ClosingWhileTheLeeDiagramRunsWaitsForItsJob) {

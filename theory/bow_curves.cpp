@@ -45,21 +45,52 @@ std::vector<sc::Amplitudes> amplitudes_in_parallel(const sc::PartialWaves& waves
     return result;
 }
 
-// How a curve is drawn: its colour, and dashed or not.
+// The curve as a polyline of at most two points per column when it has more points than the
+// plot has pixel columns: the lowest and the highest value of each column, in turn, so that a
+// ripple finer than a pixel shows as a band and not as noise.
+void envelope(const std::vector<double>& x, const std::vector<double>& y, double columns,
+              std::vector<double>& out_x, std::vector<double>& out_y) {
+    const std::size_t count = std::min(x.size(), y.size());
+    if (count < 2 || columns < 1 || double(count) <= columns) {
+        out_x.assign(x.begin(), x.begin() + std::ptrdiff_t(count));
+        out_y.assign(y.begin(), y.begin() + std::ptrdiff_t(count));
+        return;
+    }
+    const double left = x.front(), width = (x[count - 1] - left) / columns;
+    std::size_t j = 0;
+    for (int column = 0; j < count; ++column) {
+        const double end = left + (column + 1) * width;
+        double low = y[j], high = y[j];
+        for (; j < count && (x[j] < end || column + 1 >= int(columns)); ++j) {
+            low = std::min(low, y[j]);
+            high = std::max(high, y[j]);
+        }
+        const double centre = end - 0.5 * width;
+        out_x.insert(out_x.end(), {centre, centre});
+        if (column % 2 == 0)
+            out_y.insert(out_y.end(), {low, high});
+        else
+            out_y.insert(out_y.end(), {high, low});
+    }
+}
+
+// How a curve is drawn: its colour, dashed or not, and the plot's pixel columns when the curve
+// is drawn as its envelope (0: every point).
 struct CurveLook {
     Rgb colour;
     bool dashed = false;
+    double columns = 0;
 };
 
 void plot(Surface& surface, const std::vector<double>& angles, const std::vector<double>& values,
           double top, CurveLook look) {
     const Rgb colour = look.colour;
     const bool dashed = look.dashed;
-    std::vector<double> clipped(values.size());
-    std::transform(values.begin(), values.end(), clipped.begin(),
-                   [top](double v) { return std::min(v, top); });
+    std::vector<double> x, y;
+    envelope(angles, values, look.columns, x, y);
+    for (double& v : y) v = std::min(v, top);
     surface.fore_color = colour;
-    draw_polyline(surface, angles, clipped, dashed);
+    draw_polyline(surface, x, y, dashed);
 }
 
 // Where the ticks of a curve's maxima run, as fractions of the top of the plot.
@@ -76,15 +107,11 @@ void mark_maxima(Surface& surface, const std::vector<double>& maxima, double top
         surface.line(float(a), float(span.from * top), float(a), float(span.to * top));
 }
 
-// The main maximum of a bow: of those on the lit side, the one nearest the bow of rays.
+// The main maximum of a bow: the crest nearest the bow of rays, on its lit side (a smooth
+// curve has none on the dark side).
 std::optional<double> main_maximum(const std::vector<double>& maxima, int reflections) {
     if (maxima.empty()) return std::nullopt;
     return reflections == 1 ? maxima.front() : maxima.back();
-}
-
-// The lit side of a bow: larger scattering angles for the primary, smaller for the secondary.
-bool on_lit_side(double angle, double rays_deg, int reflections) {
-    return reflections == 1 ? angle >= rays_deg : angle <= rays_deg;
 }
 
 }  // namespace
@@ -97,69 +124,119 @@ BowCurves compute_bow_curves(const BowQuery& query, const sc::ParallelFor& paral
     c.query = query;
     c.index = sc::water_index_in_air(query.wavelength_nm);
     const double x = 2.0 * std::numbers::pi * query.radius_um * 1000.0 / query.wavelength_nm;
-    const double from = bow_first_angle(query.reflections), to = bow_last_angle(query.reflections);
-    const int samples = std::max(2, query.samples);
-    std::vector<double> radians;
-    for (int j = 0; j < samples; ++j) {
-        c.angles_deg.push_back(from + (to - from) * j / (samples - 1));
-        radians.push_back(c.angles_deg.back() * degree);
-    }
-    const auto exact =
-        amplitudes_in_parallel(sc::mie_partial_waves({c.index, 0.0}, x), radians, parallel);
-    const auto debye = amplitudes_in_parallel(
-        sc::debye_partial_waves({c.index, 0.0}, x, query.reflections + 1), radians, parallel);
+    const int k = query.reflections;
+    const double from = bow_first_angle(k), to = bow_last_angle(k);
+    const auto grid = [from, to](int samples) {
+        std::vector<double> degrees;
+        for (int j = 0; j < samples; ++j) degrees.push_back(from + (to - from) * j / (samples - 1));
+        return degrees;
+    };
+    const auto radians_of = [](const std::vector<double>& degrees) {
+        std::vector<double> radians;
+        for (const double d : degrees) radians.push_back(d * degree);
+        return radians;
+    };
+    const auto polarised = [&query](const sc::Amplitudes& s) {
+        return chosen(query.polarisation, std::norm(s.s1), std::norm(s.s2));
+    };
+
+    // The smooth curves: rays, Airy and the bow's Debye term.
+    c.angles_deg = grid(std::max(3, query.samples));
+    const std::vector<double> radians = radians_of(c.angles_deg);
+    const sc::PartialWaves debye_waves =
+        sc::debye_partial_waves({c.index, 0.0}, x, query.reflections + 1);
+    const auto debye = amplitudes_in_parallel(debye_waves, radians, parallel);
+    const auto airy_at = [&](double deg) {
+        const double a = deg * degree;
+        return chosen(query.polarisation,
+                      sc::airy_intensity(c.index, x, k, a, sc::Polarisation::perpendicular),
+                      sc::airy_intensity(c.index, x, k, a, sc::Polarisation::parallel));
+    };
     for (std::size_t j = 0; j < radians.size(); ++j) {
         const double a = radians[j];
-        const int k = query.reflections;
         c.geometric.push_back(
             chosen(query.polarisation,
                    sc::geometric_intensity(c.index, x, k, a, sc::Polarisation::perpendicular),
                    sc::geometric_intensity(c.index, x, k, a, sc::Polarisation::parallel)));
-        c.airy.push_back(
-            chosen(query.polarisation,
-                   sc::airy_intensity(c.index, x, k, a, sc::Polarisation::perpendicular),
-                   sc::airy_intensity(c.index, x, k, a, sc::Polarisation::parallel)));
-        c.exact.push_back(
-            chosen(query.polarisation, std::norm(exact[j].s1), std::norm(exact[j].s2)));
-        c.debye.push_back(
-            chosen(query.polarisation, std::norm(debye[j].s1), std::norm(debye[j].s2)));
+        c.airy.push_back(airy_at(c.angles_deg[j]));
+        c.debye.push_back(polarised(debye[j]));
+    }
+
+    // The exact curve, at least ripple_samples samples per period of its ripple.
+    c.ripple_deg = query.wavelength_nm / 1000.0 / (2.0 * query.radius_um) / degree;
+    const int exact_samples =
+        std::max(c.query.samples, int(std::ceil((to - from) / c.ripple_deg * ripple_samples)) + 1);
+    c.exact_angles_deg = grid(std::max(3, exact_samples));
+    const sc::PartialWaves exact_waves = sc::mie_partial_waves({c.index, 0.0}, x);
+    for (const auto& s :
+         amplitudes_in_parallel(exact_waves, radians_of(c.exact_angles_deg), parallel))
+        c.exact.push_back(polarised(s));
+
+    // The maxima, each located on its own function.
+    const auto at_one_angle = [&polarised](const sc::PartialWaves& waves) {
+        return [&waves, &polarised](double deg) {
+            const double a[] = {deg * degree};
+            return polarised(sc::amplitudes(waves, a).front());
+        };
+    };
+    // The bow and its supernumeraries stand on the lit side of the bow of rays; on the dark
+    // side the smooth curves fall off, and what crests they show there are rounding's.
+    const double rays = sc::rainbow_ray(c.index, k).scattering_angle / degree;
+    const auto lit = [k, rays](const std::vector<sc::Crest>& crests) {
+        std::vector<double> at;
+        for (const sc::Crest& crest : crests)
+            if (k == 1 ? crest.at >= rays : crest.at <= rays) at.push_back(crest.at);
+        return at;
+    };
+    c.airy_maxima = lit(sc::refined_crests(c.angles_deg, c.airy, airy_at, maximum_tolerance_deg));
+    c.debye_maxima = lit(sc::refined_crests(c.angles_deg, c.debye, at_one_angle(debye_waves),
+                                            maximum_tolerance_deg));
+    const auto exact = exact_bow_crests(c.exact_angles_deg, c.exact, at_one_angle(exact_waves),
+                                        c.debye_maxima, std::max(c.ripple_deg, 0.1));
+    for (const auto& crest : exact)
+        if (crest) c.exact_maxima.push_back(crest->at);
+    c.airy_main = main_maximum(c.airy_maxima, k);
+    c.bow_outside = c.debye_maxima.empty();
+    if (!c.bow_outside) {
+        const auto& main = k == 1 ? exact.front() : exact.back();
+        if (main) c.exact_main = main->at;
     }
     return c;
 }
 
-std::vector<double> curve_maxima(const std::vector<double>& angles,
-                                 const std::vector<double>& values) {
-    std::vector<double> found;
-    for (std::size_t j = 1; j + 1 < values.size(); ++j)
-        if (values[j] > values[j - 1] && values[j] >= values[j + 1]) found.push_back(angles[j]);
-    return found;
-}
-
-std::vector<double> rippled_curve_maxima(const std::vector<double>& angles,
-                                         const std::vector<double>& values,
-                                         const std::vector<double>& guide_maxima, double rays_deg,
-                                         int reflections) {
+std::vector<std::optional<sc::Crest>> exact_bow_crests(
+    const std::vector<double>& angles, const std::vector<double>& values,
+    const std::function<double(double)>& exact_at, const std::vector<double>& debye_maxima,
+    double reach) {
+    std::vector<std::optional<sc::Crest>> result;
     const std::size_t count = std::min(angles.size(), values.size());
-    if (count < 3) return {};
-    // The spacing of the guide's maxima around an angle; the whole range without two of them.
-    const auto spacing_at = [&](double angle) {
-        if (guide_maxima.size() < 2) return angles[count - 1] - angles[0];
-        const auto next = std::upper_bound(guide_maxima.begin(), guide_maxima.end(), angle);
-        const auto right = std::clamp(next, guide_maxima.begin() + 1, guide_maxima.end() - 1);
-        return *right - *(right - 1);
-    };
-    std::vector<double> found;
-    for (std::size_t j = 1; j + 1 < count; ++j) {
-        if (!on_lit_side(angles[j], rays_deg, reflections)) continue;
-        const double reach = 0.4 * spacing_at(angles[j]);
-        bool highest = true;
-        for (std::size_t i = j; highest && i-- > 0 && angles[j] - angles[i] <= reach;)
-            highest = values[i] < values[j];
-        for (std::size_t i = j + 1; highest && i < count && angles[i] - angles[j] <= reach; ++i)
-            highest = values[i] <= values[j];
-        if (highest) found.push_back(angles[j]);
+    for (std::size_t d = 0; d < debye_maxima.size(); ++d) {
+        const double centre = debye_maxima[d];
+        double low = centre - reach, high = centre + reach;
+        if (d > 0) low = std::max(low, 0.5 * (debye_maxima[d - 1] + centre));
+        if (d + 1 < debye_maxima.size())
+            high = std::min(high, 0.5 * (centre + debye_maxima[d + 1]));
+        // The sampled crests in the window. A sample misses its crest by a small share of the
+        // ripple at most, so only those near the highest are located on the function.
+        std::vector<std::size_t> sampled;
+        double highest = 0;
+        for (std::size_t j = 1; j + 1 < count; ++j) {
+            if (angles[j] < low || angles[j] > high) continue;
+            if (values[j] > values[j - 1] && values[j] >= values[j + 1]) {
+                sampled.push_back(j);
+                highest = std::max(highest, values[j]);
+            }
+        }
+        std::optional<sc::Crest> best;
+        for (const std::size_t j : sampled) {
+            if (values[j] < 0.85 * highest) continue;
+            const sc::Crest crest = sc::golden_section_maximum(
+                exact_at, angles[j - 1], angles[j + 1], maximum_tolerance_deg);
+            if (!best || crest.value > best->value) best = crest;
+        }
+        result.push_back(best);
     }
-    return found;
+    return result;
 }
 
 void draw_bow_picture(Surface& surface, const BowCurves& c, const ShownTheories& shown,
@@ -169,28 +246,27 @@ void draw_bow_picture(Surface& surface, const BowCurves& c, const ShownTheories&
     for (const auto* curve : {&c.airy, &c.exact, &c.debye})
         for (const double v : *curve) top = std::max(top, v);
     top = top > 0 ? 1.15 * top : 1.0;
-    const PlotFrame frame{c.angles_deg.front(), c.angles_deg.back(), 0.0, top};
+    const PlotFrame frame{bow_first_angle(c.query.reflections), bow_last_angle(c.query.reflections),
+                          0.0, top};
     const int k = c.query.reflections;
     draw_plot_axes(surface, frame, {k == 1 ? 5.0 : 2.0, 0.0}, "θ (°)",
                    k == 1 ? words.primary_bow : words.secondary_bow);
+    const double columns = plot_pixels(surface, frame).columns;
 
-    // Where the bow of rays stands, and the maxima of the wave theories.
     const double bow = sc::rainbow_ray(c.index, k).scattering_angle / degree;
     const auto& a = c.angles_deg;
-    const auto airy_maxima = curve_maxima(a, c.airy);
-    const auto exact_maxima = rippled_curve_maxima(a, c.exact, airy_maxima, bow, k);
     if (shown.geometric) plot(surface, a, c.geometric, top, {geometric_colour, true});
     if (shown.exact) {
-        plot(surface, a, c.exact, top, {exact_colour});
-        mark_maxima(surface, exact_maxima, top, exact_colour, {0.95, 0.90});
+        plot(surface, c.exact_angles_deg, c.exact, top, {exact_colour, false, columns});
+        mark_maxima(surface, c.exact_maxima, top, exact_colour, {0.95, 0.90});
     }
     if (shown.debye) {
         plot(surface, a, c.debye, top, {debye_colour});
-        mark_maxima(surface, curve_maxima(a, c.debye), top, debye_colour);
+        mark_maxima(surface, c.debye_maxima, top, debye_colour);
     }
     if (shown.airy) {
         plot(surface, a, c.airy, top, {airy_colour});
-        mark_maxima(surface, airy_maxima, top, airy_colour);
+        mark_maxima(surface, c.airy_maxima, top, airy_colour);
     }
 
     surface.fore_color = geometric_colour;
@@ -208,13 +284,18 @@ void draw_bow_picture(Surface& surface, const BowCurves& c, const ShownTheories&
         std::optional<double> main;
         Rgb colour;
         std::string name;
-    } mains[] = {{shown.airy, main_maximum(airy_maxima, k), airy_colour, words.airy},
-                 {shown.exact, main_maximum(exact_maxima, k), exact_colour, "Mie"}};
+    } mains[] = {{shown.airy, c.airy_main, airy_colour, words.airy},
+                 {shown.exact, c.exact_main, exact_colour, "Mie"}};
     for (const auto& m : mains) {
         if (!m.shown || !m.main) continue;
         surface.fore_color = m.colour;
         surface.current_x = left;
-        surface.print(m.name + ": " + format_number(*m.main, "0.00") + "°");
+        surface.print(m.name + ": " + format_number(*m.main, "0.000") + "°");
+    }
+    if (c.bow_outside) {
+        surface.fore_color = black;
+        surface.current_x = left;
+        surface.print(words.bow_outside);
     }
     surface.fore_color = black;
 }

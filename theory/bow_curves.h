@@ -2,9 +2,12 @@
 // The brightness of the bow against the scattering angle by three theories: geometric
 // optics, Airy's integral and the exact series (Mie, and the Debye term of the bow's own
 // number of internal reflections).
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "forms/surface.h"
+#include "scattering/crest.h"
 #include "scattering/parallel.h"
 #include "theory/theory_texts.h"
 
@@ -17,16 +20,32 @@ struct BowQuery {
     double wavelength_nm = 650;
     PolarisationChoice polarisation = PolarisationChoice::perpendicular;
     int reflections = 1;  // 1: the primary bow, 130-145 deg; 2: the secondary, 125-135 deg
-    int samples = 500;
+    int samples = 500;    // of the smooth curves; the exact curve follows its ripple
     friend bool operator==(const BowQuery&, const BowQuery&) = default;
 };
 
 struct BowCurves {
     BowQuery query;
-    double index = 0;                // water's index at the wavelength, relative to air
-    std::vector<double> angles_deg;  // scattering angles
-    std::vector<double> geometric, airy, exact, debye;  // |S|^2 of the polarisation chosen
+    double index = 0;                            // water's index at the wavelength, relative to air
+    std::vector<double> angles_deg;              // scattering angles of the smooth curves
+    std::vector<double> geometric, airy, debye;  // |S|^2 of the polarisation chosen
+    // The exact curve, sampled at least ripple_samples times per period of the ripple that
+    // the light reflected outside the drop lays over it.
+    double ripple_deg = 0;  // that period, lambda / 2a radians, in degrees
+    std::vector<double> exact_angles_deg;
+    std::vector<double> exact;
+    // Maxima located on the functions themselves to maximum_tolerance_deg: every crest of
+    // Airy's and of the Debye curve, and for each Debye crest the exact crest that stands
+    // for it (see exact_bow_crests).
+    std::vector<double> airy_maxima, debye_maxima, exact_maxima;
+    // The bow's own maxima, printed: Airy's nearest the rays on the lit side, and the exact
+    // crest for the Debye term's; none when the Debye maximum is outside the plot.
+    std::optional<double> airy_main, exact_main;
+    bool bow_outside = false;  // the Debye term's maximum lies outside the plotted range
 };
+
+inline constexpr int ripple_samples = 8;
+inline constexpr double maximum_tolerance_deg = 1e-4;
 
 // The scattering angles each bow is shown over.
 double bow_first_angle(int reflections);
@@ -34,18 +53,15 @@ double bow_last_angle(int reflections);
 
 BowCurves compute_bow_curves(const BowQuery& query, const scattering::ParallelFor& parallel);
 
-// The angles of the local maxima of a curve: the main bow and its supernumeraries.
-std::vector<double> curve_maxima(const std::vector<double>& angles_deg,
-                                 const std::vector<double>& values);
-
-// The main bow and the supernumeraries of the exact curve. Light reflected outside the drop
-// interferes with the bow and rides on it as a fine ripple, so a ripple's crest counts only
-// when it is the highest point within 0.4 of the local spacing of `guide_maxima` (Airy's) on
-// either side, and lies on the lit side of the bow of rays at `rays_deg`.
-std::vector<double> rippled_curve_maxima(const std::vector<double>& angles_deg,
-                                         const std::vector<double>& values,
-                                         const std::vector<double>& guide_maxima, double rays_deg,
-                                         int reflections);
+// The exact crest that stands for each crest of the bow's Debye term (the bow without the
+// light reflected outside the drop, which rides on the exact curve as a ripple): the highest
+// crest of `exact_at` within `reach` degrees of the Debye crest, and no farther than halfway
+// to the next one. The crests are bracketed from the samples (angles ascending) and located
+// on the function to maximum_tolerance_deg; a Debye crest with no exact crest near it has none.
+std::vector<std::optional<scattering::Crest>> exact_bow_crests(
+    const std::vector<double>& angles_deg, const std::vector<double>& values,
+    const std::function<double(double)>& exact_at, const std::vector<double>& debye_maxima,
+    double reach);
 
 struct ShownTheories {
     bool geometric = true;

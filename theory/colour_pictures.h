@@ -1,6 +1,6 @@
 #pragma once
 // The colours of the bow as display lists: the band for one radius, one coloured line per
-// column, and the Lee diagram, one coloured line per cell.
+// column, and the Lee diagram, one image.
 #include <optional>
 #include <vector>
 
@@ -14,14 +14,20 @@ namespace rainbow {
 void draw_colour_band(Surface& surface, const scattering::ColourBand& band,
                       const TheoryWords& words);
 
-// The rows computed so far (radius up, log scale from smallest_um to largest_um), the angle
-// across; the radius of the band shown, when given, is marked at the side.
-void draw_lee_diagram(Surface& surface, const std::vector<scattering::ColourBand>& rows,
+// The rows of a Lee diagram by index (smallest radius first); a row not computed yet is
+// none and shows the nearest row computed, so that a diagram that grows coarse to fine is
+// whole from its first rows.
+using LeeRows = std::vector<std::optional<scattering::ColourBand>>;
+
+// The settings of a Lee diagram computed for this picture at its size: a row per pixel row
+// of the plot (at least 200), a column per pixel column.
+scattering::LeeSettings lee_settings_for(const Surface& surface);
+
+// The Lee diagram: the rows (radius up, log scale from smallest_um to largest_um, labelled
+// 10 µm to 1 mm), the angle across, painted as one image; the radius of the band shown,
+// when given, is marked at both sides over the rows.
+void draw_lee_diagram(Surface& surface, const LeeRows& rows,
                       const scattering::LeeSettings& settings,
                       std::optional<double> marked_radius_um, const TheoryWords& words);
-
-// Adds one row to a Lee diagram drawn by draw_lee_diagram, without drawing the rest again.
-void draw_lee_row(Surface& surface, const scattering::ColourBand& row,
-                  const scattering::LeeSettings& settings);
 
 }  // namespace rainbow

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "forms/format.h"
+#include "forms/screen.h"
 
 namespace rainbow {
 
@@ -53,6 +54,13 @@ void draw_plot_axes(Surface& surface, const PlotFrame& f, PlotTicks ticks,
     surface.current_x = f.left + 0.01 * width;
     surface.current_y = f.top - 0.01 * height;
     surface.print(y_caption);
+}
+
+PlotPixels plot_pixels(const Surface& surface, const PlotFrame& frame) {
+    const double across = std::abs(surface.scale_width()), up = std::abs(surface.scale_height());
+    if (across <= 0 || up <= 0) return {};
+    return {(frame.right - frame.left) / across * surface.width_twips() / twips_per_pixel,
+            (frame.top - frame.bottom) / up * surface.height_twips() / twips_per_pixel};
 }
 
 void draw_polyline(Surface& surface, const std::vector<double>& x, const std::vector<double>& y,

@@ -22,6 +22,13 @@ struct PlotTicks {
 void draw_plot_axes(Surface& surface, const PlotFrame& frame, PlotTicks ticks,
                     const std::string& x_caption, const std::string& y_caption);
 
+// How many pixels the frame spans across and up on the surface at its own size, once
+// draw_plot_axes has scaled it; zero for a surface without a size.
+struct PlotPixels {
+    double columns = 0, rows = 0;
+};
+PlotPixels plot_pixels(const Surface& surface, const PlotFrame& frame);
+
 // A polyline through the points, drawn with the surface's pen; dashed draws every other run
 // of `dash` segments, so that the dashes keep their length however short the segments are.
 void draw_polyline(Surface& surface, const std::vector<double>& x, const std::vector<double>& y,

@@ -1,5 +1,7 @@
 #include "theory/theory_texts.h"
 
+#include "forms/format.h"
+
 namespace rainbow {
 namespace {
 
@@ -78,6 +80,13 @@ const ControlText texts[] = {
 
 std::span<const ControlText> theory_texts() { return texts; }
 
+std::string radius_text(double radius_um) {
+    if (radius_um >= 999.5) return format_number(radius_um / 1000.0, "0.00") + " mm";
+    if (radius_um >= 99.95) return format_number(radius_um, "0") + " µm";
+    if (radius_um >= 9.995) return format_number(radius_um, "0.0") + " µm";
+    return format_number(radius_um, "0.00") + " µm";
+}
+
 TheoryWords theory_words(const Translate& translate) {
     const auto t = [&translate](std::string_view english) {
         return translate_text(translate, "theoria", english);
@@ -100,6 +109,7 @@ TheoryWords theory_words(const Translate& translate) {
     w.primary_bow = t(QT_TRANSLATE_NOOP("theoria", "|S|², primary bow"));
     w.secondary_bow = t(QT_TRANSLATE_NOOP("theoria", "|S|², secondary bow"));
     w.rays = t(QT_TRANSLATE_NOOP("theoria", "rays"));
+    w.bow_outside = t(QT_TRANSLATE_NOOP("theoria", "The bow lies outside this plot."));
     w.from_antisolar_point = t(QT_TRANSLATE_NOOP("theoria", "angle from the antisolar point (°)"));
     return w;
 }

@@ -20,8 +20,13 @@ struct TheoryWords {
     std::string central_ray_misses;          // in place of the central ray's marker
     std::string primary_bow, secondary_bow;  // the brightness curves' captions
     std::string rays;                        // where the bow of rays stands
+    std::string bow_outside;                 // when the bow's maximum is off the plot
     std::string from_antisolar_point;        // the angle axis of the colours
 };
+
+// A drop's radius as the window prints it, to three significant figures: "5.00 µm", "10.0 µm",
+// "500 µm", "1.00 mm".
+std::string radius_text(double radius_um);
 
 // The words through `translate`; an empty one gives them in English.
 TheoryWords theory_words(const Translate& translate = {});

@@ -62,6 +62,7 @@ TheoryWindow::TheoryWindow(WindowHost& host)
                                           words_.lee_cancel)),
       lee_progress(form_.add<Label>("lee_progress", Geometry{14280, 12000, 3600, 400}, "")) {
     describe_controls(form_, theory_texts());
+    lee_rows_.assign(std::size_t(lee_settings_.rows), std::nullopt);
     for (PictureBox* picture : {&descartes, &primary, &secondary, &band, &lee})
         picture->surface().set_growth(plot_growth);
     radius.large_change = 100;
@@ -106,18 +107,21 @@ void TheoryWindow::set_background_work(std::unique_ptr<BackgroundWork> work) {
 }
 
 double TheoryWindow::radius_at(int position) {
-    return std::min(2000.0, 5.0 * std::pow(10.0, position / 1000.0));
+    const double radius = std::min(2000.0, 5.0 * std::pow(10.0, position / 1000.0));
+    // Three significant figures, divided or multiplied by a whole power of ten so that the
+    // printed 10.0 um is 10 um exactly.
+    const int exponent = int(std::floor(std::log10(radius))) - 2;
+    if (exponent >= 0) {
+        const double unit = std::pow(10.0, exponent);
+        return std::round(radius / unit) * unit;
+    }
+    const double per_unit = std::pow(10.0, -exponent);
+    return std::round(radius * per_unit) / per_unit;
 }
 
-const scattering::LeeSettings& TheoryWindow::lee_settings() {
-    static const scattering::LeeSettings settings = [] {
-        scattering::LeeSettings s;
-        s.rows = 48;
-        s.band.columns = 176;
-        s.band.sample_deg = 0.1;
-        return s;
-    }();
-    return settings;
+std::size_t TheoryWindow::lee_rows_done() const {
+    return std::size_t(std::count_if(lee_rows_.begin(), lee_rows_.end(),
+                                     [](const auto& row) { return row.has_value(); }));
 }
 
 PolarisationChoice TheoryWindow::polarisation() const {
@@ -160,6 +164,11 @@ void TheoryWindow::open() {
     lee_progress.set_geometry(
         {right + 2 * option_width, controls_top + 3 * line, option_width, 400});
 
+    if (lee_rows_done() == 0) {
+        lee_settings_ = lee_settings_for(lee.surface());
+        lee_rows_.assign(std::size_t(lee_settings_.rows), std::nullopt);
+    }
+
     update_labels();
     draw_descartes();
     request_curves();
@@ -177,8 +186,7 @@ void TheoryWindow::draw_descartes() {
 
 void TheoryWindow::update_labels() {
     const double a = radius_um();
-    radius_label.caption =
-        a < 100 ? "a = " + format_number(a, "0.0") + " µm" : "a = " + format_number(a, "0") + " µm";
+    radius_label.caption = "a = " + radius_text(a);
     wavelength_label.caption = "λ = " + format_number(wavelength_nm(), "0") + " nm";
 }
 
@@ -256,37 +264,38 @@ void TheoryWindow::draw_band() {
 
 void TheoryWindow::draw_lee() {
     const double a = radius_um();
-    const auto& s = lee_settings();
+    const auto& s = lee_settings_;
     draw_lee_diagram(
         lee.surface(), lee_rows_, s,
         a >= s.smallest_um && a <= s.largest_um ? std::optional<double>(a) : std::nullopt, words_);
 }
 
 void TheoryWindow::start_lee() {
-    const auto total = std::size_t(lee_settings().rows);
-    if (lee_running_ || lee_rows_.size() >= total) return;
+    const std::size_t total = lee_rows_.size(), done = lee_rows_done();
+    if (lee_running_ || done >= total) return;
     lee_running_ = true;
     lee_cancel_ = std::make_shared<std::atomic<bool>>(false);
     lee_progress.caption =
-        format_number(double(lee_rows_.size()), "0") + " / " + format_number(double(total), "0");
+        format_number(double(done), "0") + " / " + format_number(double(total), "0");
     auto cancel = lee_cancel_;
     BackgroundWork* work = work_.get();
-    const std::size_t first = lee_rows_.size();
+    std::vector<bool> done_rows(total);
+    for (std::size_t r = 0; r < total; ++r) done_rows[r] = lee_rows_[r].has_value();
     work_->start(
-        [this, cancel, work, first] {
+        [this, cancel, work, settings = lee_settings_, done_rows] {
             scattering::lee_diagram(
-                lee_settings(),
-                [this, cancel, work](const scattering::ColourBand& row, std::size_t done,
-                                     std::size_t all) {
-                    work->post([this, row, done, all] {
-                        lee_rows_.push_back(row);
-                        lee_progress.caption = format_number(double(done), "0") + " / " +
+                settings,
+                [this, cancel, work](std::size_t index, const scattering::ColourBand& row,
+                                     std::size_t rows_done, std::size_t all) {
+                    work->post([this, index, row, rows_done, all] {
+                        if (index < lee_rows_.size()) lee_rows_[index] = row;
+                        lee_progress.caption = format_number(double(rows_done), "0") + " / " +
                                                format_number(double(all), "0");
-                        if (form_.shown) draw_lee_row(lee.surface(), row, lee_settings());
+                        if (form_.shown) draw_lee();
                     });
                     return !*cancel;
                 },
-                scattering::threads_parallel_for(2), first);
+                scattering::threads_parallel_for(2), done_rows);
         },
         [this] { lee_running_ = false; });
 }

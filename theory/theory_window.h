@@ -37,16 +37,19 @@ public:
     void main_scene_changed() override;
 
     // The drop's radius in micrometres for a position of the radius scroll bar (log scale,
-    // 5 um at 0 to 2 mm at the top).
+    // 5 um at 0 to 2 mm at the top), rounded to the three figures printed: 301 is 10.0 um,
+    // 2000 is 500 um and 2301 is 1.00 mm.
     static double radius_at(int position);
     double radius_um() const { return radius_at(radius.value()); }
     double wavelength_nm() const { return wavelength.value(); }
     PolarisationChoice polarisation() const;
     ShownTheories shown_theories() const;
     bool lee_running() const { return lee_running_; }
-    std::size_t lee_rows_done() const { return lee_rows_.size(); }
+    std::size_t lee_rows_done() const;
 
-    static const scattering::LeeSettings& lee_settings();
+    // The Lee diagram's rows and columns, set for the picture's size when the window opens
+    // with no row computed yet.
+    const scattering::LeeSettings& lee_settings() const { return lee_settings_; }
 
 private:
     void draw_descartes();
@@ -68,7 +71,8 @@ private:
     using CurvesKey = std::tuple<int, int, int, int>;  // radius position, nm, polarisation, bow
     std::map<CurvesKey, BowCurves> curves_;
     std::map<int, scattering::ColourBand> bands_;  // by radius position
-    std::vector<scattering::ColourBand> lee_rows_;
+    scattering::LeeSettings lee_settings_;
+    std::vector<std::optional<scattering::ColourBand>> lee_rows_;  // by row, smallest radius first
     bool lee_running_ = false;
     std::shared_ptr<std::atomic<bool>> lee_cancel_;
     bool curves_pending_ = false;

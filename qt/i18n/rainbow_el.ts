@@ -696,6 +696,10 @@ The windows are as they were before it, and the lesson does not keep it.</source
         <translation>ακτίνες</translation>
     </message>
     <message>
+        <source>The bow lies outside this plot.</source>
+        <translation>Το τόξο βρίσκεται έξω από αυτό το διάγραμμα.</translation>
+    </message>
+    <message>
         <source>angle from the antisolar point (°)</source>
         <translation>γωνία από το αντιηλιακό σημείο (°)</translation>
     </message>

@@ -695,6 +695,10 @@ The windows are as they were before it, and the lesson does not keep it.</source
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The bow lies outside this plot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>angle from the antisolar point (°)</source>
         <translation type="unfinished"></translation>
     </message>

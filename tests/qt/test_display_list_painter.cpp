@@ -8,7 +8,9 @@
 #include "forms/surface.h"
 #include "qt/display_list_painter.h"
 #include "qt/fonts.h"
+#include "qt/pdf_picture.h"
 #include "qt/picture_files.h"
+#include "qt/svg_picture.h"
 
 using namespace rainbow;
 
@@ -84,6 +86,38 @@ private slots:
         QVERIFY(near_pixel_of(image, 10, 20, Qt::red));
         QVERIFY(near_pixel_of(image, 50, 70, Qt::blue));
         QVERIFY(is_white(image, 20, 50));
+    }
+
+    // An image fills the rectangle between its corners, its first row along y1, with no seam
+    // between its pixels however large it is painted.
+    void imagesFillTheirCornersFirstRowAlongY1() {
+        Surface s = square_picture();  // y upward
+        // Two rows of two pixels: red and green on the first row (at y1 = 80, the top), blue
+        // and yellow below.
+        s.image(20, 80, 60, 40, 2, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0});
+        const QImage image = paint(s);
+        QCOMPARE(image.pixelColor(25, 25), QColor(Qt::red));    // user (25, 75)
+        QCOMPARE(image.pixelColor(55, 25), QColor(Qt::green));  // user (55, 75)
+        QCOMPARE(image.pixelColor(25, 55), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(55, 55), QColor(Qt::yellow));
+        QVERIFY(is_white(image, 10, 50));  // outside the corners
+        QVERIFY(is_white(image, 70, 50));
+        QVERIFY(is_white(image, 40, 10));
+        // Painted four times as large, a one-colour image has no seams: every pixel inside is
+        // that colour.
+        Surface plain = square_picture();
+        plain.image(0, 100, 100, 0, 3, 3, std::vector<std::uint8_t>(27, 200));
+        QImage large(400, 400, QImage::Format_RGB32);
+        QPainter painter(&large);
+        paint_display_list(painter, plain, QSizeF(large.size()));
+        painter.end();
+        for (int y = 2; y < 398; y += 7)
+            for (int x = 2; x < 398; x += 7)
+                QCOMPARE(large.pixelColor(x, y), QColor(200, 200, 200));
+        // The vector exports carry it as an image, not as lines or cells.
+        const QByteArray svg = svg_picture(s, QSize(100, 100), "image", 96);
+        QVERIFY(svg.contains("<image"));
+        QVERIFY(!pdf_picture(s, QSize(100, 100), "image", 96).isEmpty());
     }
 
     void arcsRunCounterClockwiseFromTheRight() {

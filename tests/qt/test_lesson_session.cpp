@@ -87,7 +87,7 @@ private slots:
         QVERIFY(theory.lee_running());  // its end comes through the event loop
         QTRY_VERIFY_WITH_TIMEOUT(!theory.lee_running(), 120000);
         QVERIFY(theory.lee_rows_done() >= 1);
-        QVERIFY(theory.lee_rows_done() < std::size_t(TheoryWindow::lee_settings().rows));
+        QVERIFY(theory.lee_rows_done() < std::size_t(theory.lee_settings().rows));
     }
 
     void shortcutsOpenFileDialogs_data() {

@@ -2,6 +2,7 @@
 // cores, and one row of the Lee diagram.
 #include <benchmark/benchmark.h>
 
+#include <ctime>
 #include <numbers>
 #include <vector>
 
@@ -19,19 +20,57 @@ void mie_x10000_1000_angles(benchmark::State& state) {
 }
 BENCHMARK(mie_x10000_1000_angles)->Unit(benchmark::kMillisecond);
 
-void colour_band_1mm_two_cores(benchmark::State& state) {
-    const auto parallel = sc::threads_parallel_for(2);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(sc::colour_band(1000.0, sc::BandSettings{}, parallel));
-}
-BENCHMARK(colour_band_1mm_two_cores)->Unit(benchmark::kMillisecond)->UseRealTime();
+// The colour band of one radius as the window computes it: 1 mm and 100 um drops, the
+// exact intensity sampled finely enough for the sun's disc to average its ripple.
+// The processor time of every thread of the process, in seconds: on a busy machine the clock
+// runs on while the threads wait, so the counter `cpu_s` (per iteration) tells what two quiet
+// cores would take, about half of it.
+double process_seconds() { return double(std::clock()) / CLOCKS_PER_SEC; }
 
-void lee_row_100um_two_cores(benchmark::State& state) {
+void colour_band_two_cores(benchmark::State& state) {
     const auto parallel = sc::threads_parallel_for(2);
-    const sc::LeeSettings lee;
-    for (auto _ : state) benchmark::DoNotOptimize(sc::colour_band(100.0, lee.band, parallel));
+    const double radius = double(state.range(0));
+    const double start = process_seconds();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sc::colour_band(radius, sc::BandSettings{}, parallel));
+    state.counters["cpu_s"] =
+        benchmark::Counter(process_seconds() - start, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(lee_row_100um_two_cores)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(colour_band_two_cores)->Arg(1000)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The whole Lee diagram at its smallest (200 rows of 600 columns) on two cores, and its first
+// coarse pass (every 8th row and the last).
+sc::LeeSettings bench_lee() {
+    sc::LeeSettings settings;
+    settings.rows = 200;
+    settings.band.columns = 600;
+    return settings;
+}
+
+void lee_diagram_two_cores(benchmark::State& state) {
+    const auto parallel = sc::threads_parallel_for(2);
+    const sc::LeeSettings settings = bench_lee();
+    const std::size_t coarse = (std::size_t(settings.rows) + 7) / 8 + 1;
+    const bool first_pass_only = state.range(0) == 1;
+    const double start = process_seconds();
+    for (auto _ : state) {
+        sc::lee_diagram(
+            settings,
+            [&](std::size_t, const sc::ColourBand&, std::size_t done, std::size_t) {
+                return !first_pass_only || done < coarse;
+            },
+            parallel);
+    }
+    state.counters["cpu_s"] =
+        benchmark::Counter(process_seconds() - start, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(lee_diagram_two_cores)
+    ->ArgName("first_pass")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 }  // namespace
 
@@ -58,14 +97,11 @@ void theory_window_radius_change_cached(benchmark::State& state) {
 BENCHMARK(theory_window_radius_change_cached)->Unit(benchmark::kMillisecond);
 
 void lee_diagram_full_redraw(benchmark::State& state) {
-    const auto& settings = rainbow::TheoryWindow::lee_settings();
-    const auto row = sc::colour_band(10.0, settings.band, sc::serial_for());
-    std::vector<sc::ColourBand> rows;
-    for (const double radius : sc::lee_radii(settings)) {
-        rows.push_back(row);
-        rows.back().radius_um = radius;
-    }
     rainbow::Surface surface(9000, 5000);
+    const auto settings = rainbow::lee_settings_for(surface);
+    rainbow::LeeRows rows;
+    rows.push_back(sc::colour_band(10.0, settings.band, sc::serial_for()));
+    rows.resize(std::size_t(settings.rows));  // the rest shows the nearest computed row
     const auto words = rainbow::theory_words();
     for (auto _ : state) rainbow::draw_lee_diagram(surface, rows, settings, 100.0, words);
 }
