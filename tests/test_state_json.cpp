@@ -149,16 +149,16 @@ TEST(StateJson, AnImageIsWrittenAsItsCornersSizeAndPngInBase64) {
     s.image(1, 1, 9, 0, 2, 1, {255, 0, 0, 0, 0, 255});
     s.image(1, 1, 9, 0, 2, 2, {1, 2, 3});  // bytes missing: not recorded
     const Json items = state_of(p)["forms"]["arxiki"]["pictures"]["Picture1"]["items"];
-    ASSERT_EQ(items.arr().size(), 2u);
+    ASSERT_EQ(items.size(), 2u);
     const Json& image = items[1];
-    EXPECT_EQ(image["op"].str(), "image");
-    EXPECT_EQ(image["x1"].num(), 1);
-    EXPECT_EQ(image["y2"].num(), 0);
-    EXPECT_EQ(image["width"].num(), 2);
-    EXPECT_EQ(image["height"].num(), 1);
+    EXPECT_EQ(image["op"].get<std::string>(), "image");
+    EXPECT_EQ(image["x1"].get<double>(), 1);
+    EXPECT_EQ(image["y2"].get<double>(), 0);
+    EXPECT_EQ(image["width"].get<double>(), 2);
+    EXPECT_EQ(image["height"].get<double>(), 1);
     // The PNG signature, 89 50 4E 47 0D 0A 1A 0A, in base64.
-    EXPECT_EQ(image["png"].str().rfind("iVBORw0KGgo", 0), 0u);
-    EXPECT_EQ(image["png"].str().size() % 4, 0u);
+    EXPECT_EQ(image["png"].get<std::string>().rfind("iVBORw0KGgo", 0), 0u);
+    EXPECT_EQ(image["png"].get<std::string>().size() % 4, 0u);
 }
 
 TEST(StateJson, NonFiniteValuesAndStrayBytesKeepTheDocumentValid) {
