@@ -103,8 +103,60 @@ TEST(Lessons, ReplayedOnAFreshStartGiveTheSameStateThroughTheirText) {
     EXPECT_EQ(replayed.steps(), original.steps());
 }
 
+// A guided lesson keeps its scenes, titles and notes through its text; a lesson of version 1
+// is one scene without a title, written as it was.
+TEST(Lessons, ScenesKeepTheirStepsTitlesAndNotesThroughTheirText) {
+    Lesson guided{Screen{1366 * twips_per_pixel, 768 * twips_per_pixel}, walk, {}, {}};
+    guided.title.by_language = {{"en", "The rainbow"}, {"el", "Το ουράνιο τόξο"}};
+    guided.scenes = {
+        Scene{LessonText{"A point source", {}}, LessonText{}, 0},
+        Scene{LessonText{{}, {{"en", "Parallel"}, {"el", "Παράλληλη δέσμη"}}},
+              LessonText{"Rays fold at the rainbow ray.\nLook at the caustic.", {}}, 4},
+        Scene{LessonText{"The rest", {}}, LessonText{{}, {{"el", "Σημείωση"}}}, walk.size()},
+    };
+    const std::string text = lesson_json(guided);
+    EXPECT_NE(text.find("\"version\": 2"), std::string::npos);
+    const Lesson read = parse_lesson(text);
+    EXPECT_EQ(read.steps, walk);
+    EXPECT_EQ(read.scenes, guided.scenes);
+    EXPECT_EQ(read.title, guided.title);
+    ASSERT_EQ(scene_count(read), 3u);
+    EXPECT_EQ(scene_start(read, 1), 0u);
+    EXPECT_EQ(scene_end(read, 1), 4u);
+    EXPECT_EQ(scene_start(read, 2), 4u);
+    check_lesson(read);
+
+    const struct {
+        const char* language;
+        const char* title;
+        const char* note;
+    } rows[] = {
+        {"el", "Παράλληλη δέσμη", "Σημείωση"},
+        {"el_GR", "Παράλληλη δέσμη", "Σημείωση"},
+        {"en", "Parallel", "Σημείωση"},  // no English note: the one given
+        {"fr", "Parallel", "Σημείωση"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.language);
+        EXPECT_EQ(read.scenes[1].title.in(row.language), row.title);
+        EXPECT_EQ(read.scenes[2].note.in(row.language), row.note);
+        EXPECT_EQ(read.scenes[0].title.in(row.language), "A point source");
+    }
+
+    const Lesson plain{Screen{}, walk, {}, {}};
+    const std::string v1 = lesson_json(plain);
+    EXPECT_NE(v1.find("\"version\": 1"), std::string::npos);
+    const Lesson one = parse_lesson(v1);
+    EXPECT_EQ(scene_count(one), 1u);
+    EXPECT_EQ(scene_start(one, 0), 0u);
+    EXPECT_EQ(scene_end(one, 0), walk.size());
+}
+
 TEST(Lessons, BadFilesAreRefusedWithOneLineSayingWhy) {
     const std::string head = R"({"version": 1, "screen": {"width": 1920, "height": 1080}, )";
+    const std::string head2 = R"({"version": 2, "screen": {"width": 1920, "height": 1080}, )";
+    std::string many_scenes = R"({"title": "a", "steps": []})";
+    for (std::size_t k = 0; k < most_scenes; ++k) many_scenes += R"(, {"title": "a", "steps": []})";
     const struct {
         const char* name;
         std::string text;
@@ -114,7 +166,39 @@ TEST(Lessons, BadFilesAreRefusedWithOneLineSayingWhy) {
         {"cut short", head + R"("steps": [)", "not JSON"},
         {"JSON but no object", "[1, 2]", "not a lesson"},
         {"no steps", R"({"version": 1, "screen": {"width": 800, "height": 600}})", "\"steps\""},
-        {"newer version", R"({"version": 2, "screen": {}, "steps": []})", "version 2"},
+        {"newer version", R"({"version": 3, "screen": {}, "steps": []})", "version 3"},
+        {"version 1 with scenes", head + R"("steps": [], "scenes": []})", "scenes"},
+        {"version 2 with bare steps", head2 + R"("steps": []})", "steps"},
+        {"no scenes", head2 + R"("scenes": []})", "one or more"},
+        {"a scene without a title", head2 + R"("scenes": [{"steps": []}]})", "\"title\""},
+        {"a scene with an unknown field",
+         head2 + R"("scenes": [{"title": "a", "steps": [], "picture": 1}]})", "picture"},
+        {"a title that is a number", head2 + R"("scenes": [{"title": 1, "steps": []}]})",
+         "scene 1's title"},
+        {"a title on two lines", head2 + R"("scenes": [{"title": "a\nb", "steps": []}]})",
+         "control character"},
+        {"an escape in a note", head2 + R"("scenes": [{"title": "a", "note": "\u001b[2J",
+          "steps": []}]})",
+         "\\x1B"},
+        {"a title too long",
+         head2 + R"("scenes": [{"title": ")" + std::string(largest_title_bytes + 1, 'a') +
+             R"(", "steps": []}]})",
+         "longer than 200"},
+        {"a note too long in Greek",
+         head2 + R"("scenes": [{"title": "a", "note": {"el": ")" +
+             std::string(largest_note_bytes + 1, 'a') + R"("}, "steps": []}]})",
+         "scene 1's note in el"},
+        {"not a language", head2 + R"("scenes": [{"title": {"e": "a"}, "steps": []}]})",
+         "not a language tag"},
+        {"no language", head2 + R"("scenes": [{"title": {}, "steps": []}]})", "by language"},
+        {"a language given twice", head2 + R"("scenes": [{"title": {"el": "a", "el": "b"},
+          "steps": []}]})",
+         "'el' is given twice"},
+        {"a bad step in the second scene", head2 + R"("scenes": [{"title": "a", "steps": [
+          {"action": "click", "form": "arxiki", "control": "parallel"}]},
+          {"title": "b", "steps": [{"action": "drag", "form": "arxiki", "control": "x"}]}]})",
+         "step 2: unknown action"},
+        {"too many scenes", head2 + R"("scenes": [)" + many_scenes + "]}", "more than 100"},
         {"screen too small", R"({"version": 1, "screen": {"width": 1, "height": 600},
           "steps": []})",
          "width"},
