@@ -21,6 +21,8 @@ const char* const render_usage =
     "the outputs.\n"
     "  --screen WxH                the screen in pixels (default 1920x1080, or the lesson's)\n"
     "  --lesson FILE               replays a saved lesson before the steps\n"
+    "  --scene K                   replays the lesson only to the end of its scene K\n"
+    "                              (the first is 1)\n"
     "steps:\n"
     "  --set FORM.CONTROL=VALUE    a scroll bar takes VALUE; an option or menu item given 1\n"
     "                              is chosen (an option given 0 is cleared)\n"
@@ -184,7 +186,8 @@ RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
         }
         const bool known = option == "--screen" || option == "--set" || option == "--click" ||
                            option == "--png" || option == "--svg" || option == "--pdf" ||
-                           option == "--json" || option == "--size" || option == "--lesson";
+                           option == "--json" || option == "--size" || option == "--lesson" ||
+                           option == "--scene";
         if (!known) throw BadInput("unknown argument " + in_quotes(args[i]) + " (see --help)");
         if (!has_argument) {
             if (i + 1 >= args.size()) throw BadInput(option + " needs an argument");
@@ -197,6 +200,14 @@ RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
             if (!request.lesson.empty()) throw BadInput("--lesson may be given once");
             if (argument.empty()) throw BadInput("--lesson needs a file name");
             request.lesson = argument;
+        } else if (option == "--scene") {
+            if (request.scene != 0) throw BadInput("--scene may be given once");
+            const auto scene = whole_number(argument);
+            if (!scene || *scene < 1 || std::size_t(*scene) > most_scenes) {
+                throw BadInput("--scene " + in_quotes(argument) + ": expected a scene from 1 to " +
+                               std::to_string(most_scenes));
+            }
+            request.scene = *scene;
         } else if (option == "--size") {
             picture_side = parse_size(argument);
         } else if (option == "--set" || option == "--click") {
@@ -214,6 +225,9 @@ RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
             request.outputs.push_back({kind, t.form, t.name, t.value, picture_side});
         }
     }
+    if (request.scene != 0 && request.lesson.empty()) {
+        throw BadInput("--scene needs a lesson (--lesson FILE)");
+    }
     return request;
 }
 
@@ -227,6 +241,13 @@ void run_render(const RenderRequest& request, std::ostream& standard_output) {
         } catch (const BadLesson& e) {
             throw BadInput("lesson " + in_quotes(request.lesson) + ": " + e.what());
         }
+        const auto scenes = scene_count(lesson);
+        if (std::size_t(request.scene) > scenes) {
+            throw BadInput("--scene " + std::to_string(request.scene) + ": the lesson " +
+                           in_quotes(request.lesson) + " has " + std::to_string(scenes) +
+                           (scenes == 1 ? " scene" : " scenes"));
+        }
+        if (request.scene > 0) lesson.steps.resize(scene_end(lesson, request.scene - 1));
     }
     // The computations wait while the steps are taken: a burst of settings costs one or two.
     DeferredWork work;

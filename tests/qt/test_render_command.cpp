@@ -19,7 +19,7 @@ struct Run {
 };
 
 Run finished(QProcess& process) {
-    process.waitForFinished(60000);
+    process.waitForFinished(300000);
     Run run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = process.readAllStandardOutput();
@@ -336,32 +336,73 @@ private slots:
         QTest::addColumn<QString>("lesson");
         const QDir examples(QStringLiteral(LESSONS_DIR));
         const QStringList files = examples.entryList({"*.json"}, QDir::Files);
-        QVERIFY(files.size() >= 3);
+        QVERIFY(files.size() >= 4);
         for (const QString& file : files) {
             QTest::newRow(file.toUtf8().constData()) << examples.filePath(file);
         }
     }
 
+    // Each example is a guided lesson of four or more titled scenes, in English and Greek;
+    // `--scene K` gives the state of the steps of its first K scenes given as arguments, the
+    // whole lesson that of all of them.
     void lessonGivesTheStateOfItsStepsGivenAsArguments() {
         QFETCH(QString, lesson);
         QFile file(lesson);
         QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
+        const QJsonArray scenes = json["scenes"].toArray();
+        QVERIFY(scenes.size() >= 4);
         QStringList args;
-        for (const QJsonValue step : QJsonDocument::fromJson(file.readAll())["steps"].toArray()) {
-            const QString target = step["form"].toString() + "." + step["control"].toString();
-            if (step["action"] == QStringLiteral("set")) {
-                args << "--set" << target + "=" + QString::number(step["value"].toInt());
-            } else {
-                args << "--click" << target;
+        for (qsizetype k = 0; k < scenes.size(); ++k) {
+            const QJsonObject scene = scenes[k].toObject();
+            for (const char* language : {"en", "el"}) {
+                QVERIFY(!scene["title"][language].toString().isEmpty());
+                QVERIFY(!scene["note"][language].toString().isEmpty());
             }
+            for (const QJsonValue step : scene["steps"].toArray()) {
+                const QString target = step["form"].toString() + "." + step["control"].toString();
+                if (step["action"] == QStringLiteral("set")) {
+                    args << "--set" << target + "=" + QString::number(step["value"].toInt());
+                } else {
+                    args << "--click" << target;
+                }
+            }
+            if (k + 1 == scenes.size()) break;  // the whole lesson, below
+            const QJsonObject at_scene =
+                state({"--lesson", lesson, "--scene", QString::number(k + 1)});
+            QVERIFY(!at_scene.isEmpty());
+            QCOMPARE(at_scene, state(args));
         }
-        QVERIFY(!args.isEmpty());
         const QJsonObject replayed = state({"--lesson", lesson});
         QVERIFY(!replayed.isEmpty());
         QCOMPARE(replayed, state(args));
+        QCOMPARE(state({"--lesson", lesson, "--scene", QString::number(scenes.size())}), replayed);
         // Further steps follow the lesson, wherever --lesson stands.
         const QStringList more{"--set", "arxiki.psipigi=30"};
         QCOMPARE(state(more + QStringList{"--lesson", lesson}), state(args + more));
+    }
+
+    void sceneOutsideTheLessonWritesNothing_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("named");
+        const QString primary = QStringLiteral(LESSONS_DIR "/primary-bow.json");
+        QTest::newRow("no lesson") << QStringList{"--scene", "1"} << "needs a lesson";
+        QTest::newRow("scene 0") << QStringList{"--lesson", primary, "--scene", "0"} << "from 1";
+        QTest::newRow("not a number")
+            << QStringList{"--lesson", primary, "--scene", "two"} << "'two'";
+        QTest::newRow("beyond the last")
+            << QStringList{"--lesson", primary, "--scene", "9"} << "has 5 scenes";
+        QTest::newRow("twice") << QStringList{"--lesson", primary, "--scene", "1", "--scene", "2"}
+                               << "once";
+    }
+
+    void sceneOutsideTheLessonWritesNothing() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, named);
+        const Run run = render(args + QStringList{"--json", "-"});
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.contains(named.toUtf8()), run.err.constData());
     }
 
     void malformedLessonWritesNothing_data() {
