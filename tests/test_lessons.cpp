@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/compact_lesson.h"
 #include "app/lesson.h"
 #include "app/program.h"
 #include "app/state_json.h"
@@ -326,6 +328,78 @@ TEST(Lessons, WhoseStepsCannotBeTakenNameTheFirstSuchStep) {
             EXPECT_EQ(std::string(e.what()).rfind(row.named, 0), 0u) << e.what();
         }
     }
+}
+
+}  // namespace
+}  // namespace rainbow
+
+namespace rainbow {
+namespace {
+
+// Random drags of the main window's scroll bars, each through 20 to 100 values (two to ten
+// seconds of a hand on the bar), with a click of `clicks` now and then between them.
+std::vector<Step> random_drags(std::size_t events, unsigned seed,
+                               const std::vector<Step>& clicks = {}) {
+    const struct {
+        const char* control;
+        int low, high;
+    } bars[] = {{"goniatheta", -90, 90},
+                {"arithaktinon", 1, 80},
+                {"Ycthesi", -80, 80},
+                {"psipigi", -50, 50},
+                {"arithanak", 0, 2}};
+    std::mt19937 random(seed);
+    std::vector<Step> steps;
+    while (steps.size() < events) {
+        if (!clicks.empty() && random() % 4 == 0) {
+            steps.push_back(clicks[random() % clicks.size()]);
+            continue;
+        }
+        const auto& bar = bars[random() % std::size(bars)];
+        const std::size_t length = 20 + random() % 81;
+        for (std::size_t i = 0; i < length && steps.size() < events; ++i) {
+            const int value = bar.low + int(random() % unsigned(bar.high - bar.low + 1));
+            steps.push_back(set("arxiki", bar.control, value));
+        }
+    }
+    return steps;
+}
+
+// The last session keeps a lesson of an hour's class small: ten scroll bar moves a second for
+// an hour, with scenes, stay under 100 kB.
+TEST(CompactedLessons, AnHourOfScrollBarMovesStaysSmall) {
+    Lesson hour{Screen{}, random_drags(36000, 7)};
+    hour.scenes = {Scene{LessonText{"first", {}}, LessonText{}, 18000},
+                   Scene{LessonText{"second", {}}, LessonText{}, 36000}};
+    const Lesson small = compacted(hour);
+    EXPECT_LT(lesson_json(small).size(), 100u * 1024);
+    ASSERT_EQ(small.scenes.size(), 2u);
+    EXPECT_LT(small.scenes[0].end, small.steps.size());
+    EXPECT_EQ(small.scenes[1].end, small.steps.size());
+}
+
+// Cut to the last setting of each drag, a lesson replays to the same windows; a setting of
+// another bar between two of one bar is kept, with both.
+TEST(CompactedLessons, ReplayToTheSameState) {
+    const std::vector<Step> clicks = {click("arxiki", "parallel"), click("arxiki", "pointsource"),
+                                      click("arxiki", "Command1"), click("arxiki", "Command4"),
+                                      set("arxiki", "Option2", 1), set("arxiki", "Option1", 1)};
+    for (const unsigned seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seed);
+        const Lesson lesson{Screen{}, random_drags(1500, seed, clicks)};
+        const Lesson small = compacted(lesson);
+        EXPECT_LT(small.steps.size(), lesson.steps.size() / 10);
+        Program original(Screen{});
+        replay(original, lesson);
+        Program replayed(Screen{});
+        replay(replayed, small);
+        EXPECT_EQ(state_of(replayed), state_of(original));
+    }
+    const std::vector<Step> interleaved = {
+        set("arxiki", "psipigi", 10), set("arxiki", "goniatheta", 5), set("arxiki", "psipigi", 20),
+        set("arxiki", "psipigi", 30)};
+    const Lesson kept = compacted(Lesson{Screen{}, interleaved});
+    EXPECT_EQ(kept.steps, (std::vector<Step>{interleaved[0], interleaved[1], interleaved[3]}));
 }
 
 }  // namespace
