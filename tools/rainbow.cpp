@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
     const double twips_per_logical_pixel = 1440.0 / screen->logicalDotsPerInchX();
     rainbow::LessonSession session(rainbow::Screen{area.width() * twips_per_logical_pixel,
                                                    area.height() * twips_per_logical_pixel});
+    session.keep_last_session();
     QObject::connect(
         &session, &rainbow::LessonSession::ended, &app, [] { QCoreApplication::exit(0); },
         Qt::QueuedConnection);
