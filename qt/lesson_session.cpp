@@ -160,7 +160,8 @@ bool LessonSession::present_lesson(const QString& file, QString* error) {
     std::optional<Lesson> lesson = read_checked(file, error);
     if (!lesson) return false;
     presenter_ = std::make_unique<Presenter>(
-        std::move(*lesson), [this](const Lesson& part) { start(part); }, [this] { return view_.get(); });
+        std::move(*lesson), [this](const Lesson& part) { start(part); },
+        [this] { return view_.get(); });
     connect(
         presenter_.get(), &Presenter::finished, this, [this] { presenter_.reset(); },
         Qt::QueuedConnection);
