@@ -1,5 +1,6 @@
 #include "app/lesson.h"
 
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -13,7 +14,8 @@
 namespace rainbow {
 namespace {
 
-using Json = nlohmann::json;
+// Objects keep the order of their keys: texts by language keep the order the teacher wrote.
+using Json = nlohmann::ordered_json;
 
 // The offset of the first byte that does not belong to well-formed UTF-8, or npos.
 std::size_t first_bad_utf8_byte(std::string_view text) {
@@ -97,6 +99,70 @@ Step parse_step(const Json& json, std::size_t index) {
     return step;
 }
 
+// A language tag: two to eight letters, then "-" or "_" and letters or digits ("el", "en-GB").
+bool language_tag(const std::string& tag) {
+    std::size_t letters = 0;
+    while (letters < tag.size() && std::isalpha(static_cast<unsigned char>(tag[letters]))) {
+        ++letters;
+    }
+    if (letters < 2 || letters > 8 || tag.size() > 16) return false;
+    for (std::size_t i = letters; i < tag.size(); ++i) {
+        const auto c = static_cast<unsigned char>(tag[i]);
+        if (!std::isalnum(c) && !(i == letters && (c == '-' || c == '_'))) return false;
+    }
+    return tag.size() == letters || tag.size() > letters + 1;
+}
+
+// A title stays on one line; a note may break lines. No other control character is shown.
+void check_text(const std::string& text, const std::string& where, std::size_t largest,
+                bool lines) {
+    if (text.size() > largest) {
+        throw BadLesson(where + " is longer than " + std::to_string(largest) + " bytes");
+    }
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && !(lines && (c == '\n' || c == '\t'))) || u == 0x7F) {
+            throw BadLesson(where + " holds a control character: " + in_quotes(text));
+        }
+    }
+}
+
+LessonText text_of(const Json& json, const std::string& where, std::size_t largest, bool lines) {
+    LessonText text;
+    if (json.is_string()) {
+        text.text = json.get<std::string>();
+        check_text(text.text, where, largest, lines);
+        return text;
+    }
+    if (!json.is_object() || json.empty()) {
+        throw BadLesson(where + " is neither a text nor texts by language");
+    }
+    for (const auto& [language, value] : json.items()) {
+        if (!language_tag(language)) {
+            throw BadLesson(where + ": " + in_quotes(language) + " is not a language tag");
+        }
+        const std::string here = where + " in " + language;
+        if (!value.is_string()) throw BadLesson(here + " is not a text");
+        text.by_language.emplace_back(language, value.get<std::string>());
+        check_text(text.by_language.back().second, here, largest, lines);
+    }
+    return text;
+}
+
+nlohmann::ordered_json text_json(const LessonText& text) {
+    if (text.by_language.empty()) return text.text;
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    for (const auto& [language, value] : text.by_language) json[language] = value;
+    return json;
+}
+
+std::vector<Step> steps_of(const Json& steps, const std::string& where, std::size_t first) {
+    if (!steps.is_array()) throw BadLesson(where + " are not a list");
+    std::vector<Step> read;
+    for (std::size_t i = 0; i < steps.size(); ++i) read.push_back(parse_step(steps[i], first + i));
+    return read;
+}
+
 // Written in the order a reader expects: action, form, control, value.
 nlohmann::ordered_json step_json(const Step& step) {
     nlohmann::ordered_json json = nlohmann::ordered_json::object();
@@ -150,18 +216,68 @@ Json parse_json(std::string_view text) {
 
 Lesson lesson_of(const Program& program) { return Lesson{program.screen(), program.steps()}; }
 
-std::string lesson_json(const Lesson& lesson) {
-    // By hand, so that the file reads top to bottom with one step a line.
-    std::string out = "{\n  \"version\": " + std::to_string(lesson_version) + ",\n";
-    out += "  \"screen\": {\"width\": " + pixels(lesson.screen.width_twips).dump() +
-           ", \"height\": " + pixels(lesson.screen.height_twips).dump() + "},\n";
-    out += "  \"steps\": [";
-    for (std::size_t i = 0; i < lesson.steps.size(); ++i) {
-        out += (i == 0 ? "\n    " : ",\n    ");
+std::string LessonText::in(std::string_view language) const {
+    if (by_language.empty()) return text;
+    const std::string_view base = language.substr(0, language.find_first_of("_-"));
+    for (const std::string_view wanted : {language, base, std::string_view("en")}) {
+        for (const auto& [tag, value] : by_language) {
+            if (tag == wanted) return value;
+        }
+    }
+    return by_language.front().second;
+}
+
+std::size_t scene_count(const Lesson& lesson) {
+    return lesson.scenes.empty() ? 1 : lesson.scenes.size();
+}
+
+std::size_t scene_start(const Lesson& lesson, std::size_t k) {
+    return k == 0 || lesson.scenes.empty() ? 0 : lesson.scenes[k - 1].end;
+}
+
+std::size_t scene_end(const Lesson& lesson, std::size_t k) {
+    return lesson.scenes.empty() ? lesson.steps.size() : lesson.scenes[k].end;
+}
+
+namespace {
+
+// The steps from `first` to `end`, one a line, as the text of a list.
+std::string steps_text(const Lesson& lesson, std::size_t first, std::size_t end,
+                       const std::string& indent) {
+    std::string out = "[";
+    for (std::size_t i = first; i < end; ++i) {
+        out += (i == first ? "\n" : ",\n") + indent + "  ";
         out += step_json(lesson.steps[i]).dump();
     }
-    out += lesson.steps.empty() ? "]\n}\n" : "\n  ]\n}\n";
-    return out;
+    return out + (first == end ? "]" : "\n" + indent + "]");
+}
+
+}  // namespace
+
+std::string lesson_json(const Lesson& lesson) {
+    // By hand, so that the file reads top to bottom with one step a line.
+    const bool guided = !lesson.scenes.empty() || !lesson.title.empty();
+    std::string out = "{\n  \"version\": " + std::to_string(guided ? 2 : 1) + ",\n";
+    out += "  \"screen\": {\"width\": " + pixels(lesson.screen.width_twips).dump() +
+           ", \"height\": " + pixels(lesson.screen.height_twips).dump() + "},\n";
+    if (!guided)
+        return out + "  \"steps\": " + steps_text(lesson, 0, lesson.steps.size(), "  ") + "\n}\n";
+    if (!lesson.title.empty()) out += "  \"title\": " + text_json(lesson.title).dump() + ",\n";
+    out += "  \"scenes\": [";
+    for (std::size_t k = 0; k < scene_count(lesson); ++k) {
+        out += k == 0 ? "\n    {" : ",\n    {";
+        if (!lesson.scenes.empty()) {
+            const Scene& scene = lesson.scenes[k];
+            out += "\"title\": " + text_json(scene.title).dump() + ",\n     ";
+            if (!scene.note.empty())
+                out += "\"note\": " + text_json(scene.note).dump() + ",\n     ";
+        } else {
+            out += "\"title\": \"\",\n     ";
+        }
+        out += "\"steps\": " +
+               steps_text(lesson, scene_start(lesson, k), scene_end(lesson, k), "     ") + "}";
+    }
+    return out + "\n  ]\n}\n";
 }
 
 Lesson parse_lesson(std::string_view text) {
@@ -174,21 +290,53 @@ Lesson parse_lesson(std::string_view text) {
     }
     const Json json = parse_json(text);
     if (!json.is_object()) throw BadLesson("the file is JSON but not a lesson (no object)");
-    only_fields(json, {"version", "screen", "steps"}, "the lesson");
     const int version = whole_field(json, "version", "the lesson");
     if (version < 1 || version > lesson_version) {
         throw BadLesson("the lesson's version " + std::to_string(version) +
                         " is not one this program reads (1 to " + std::to_string(lesson_version) +
                         ")");
     }
+    only_fields(json,
+                version == 1
+                    ? std::initializer_list<const char*>{"version", "screen", "steps"}
+                    : std::initializer_list<const char*>{"version", "screen", "title", "scenes"},
+                "the lesson");
     Lesson lesson;
     const Json& screen = field(json, "screen", "the lesson");
     if (!screen.is_object()) throw BadLesson("the lesson's screen is not an object");
     only_fields(screen, {"width", "height"}, "the screen");
     lesson.screen = Screen{screen_side(screen, "width"), screen_side(screen, "height")};
-    const Json& steps = field(json, "steps", "the lesson");
-    if (!steps.is_array()) throw BadLesson("the lesson's steps are not a list");
-    for (std::size_t i = 0; i < steps.size(); ++i) lesson.steps.push_back(parse_step(steps[i], i));
+    if (version == 1) {
+        lesson.steps = steps_of(field(json, "steps", "the lesson"), "the lesson's steps", 0);
+        return lesson;
+    }
+    if (json.contains("title")) {
+        lesson.title = text_of(json["title"], "the lesson's title", largest_title_bytes, false);
+    }
+    const Json& scenes = field(json, "scenes", "the lesson");
+    if (!scenes.is_array() || scenes.empty()) {
+        throw BadLesson("the lesson's scenes are not a list of one or more");
+    }
+    if (scenes.size() > most_scenes) {
+        throw BadLesson("the lesson has more than " + std::to_string(most_scenes) + " scenes");
+    }
+    for (std::size_t k = 0; k < scenes.size(); ++k) {
+        const std::string where = "scene " + std::to_string(k + 1);
+        const Json& json_scene = scenes[k];
+        if (!json_scene.is_object()) throw BadLesson(where + " is not an object");
+        only_fields(json_scene, {"title", "note", "steps"}, where);
+        Scene scene;
+        scene.title = text_of(field(json_scene, "title", where), where + "'s title",
+                              largest_title_bytes, false);
+        if (json_scene.contains("note")) {
+            scene.note = text_of(json_scene["note"], where + "'s note", largest_note_bytes, true);
+        }
+        const std::vector<Step> steps =
+            steps_of(field(json_scene, "steps", where), where + "'s steps", lesson.steps.size());
+        lesson.steps.insert(lesson.steps.end(), steps.begin(), steps.end());
+        scene.end = lesson.steps.size();
+        lesson.scenes.push_back(std::move(scene));
+    }
     return lesson;
 }
 

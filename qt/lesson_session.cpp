@@ -7,8 +7,16 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMenu>
+#include <QStandardPaths>
+
 #include "app/lesson.h"
 #include "qt/background_work_qt.h"
+#include "qt/example_lessons.h"
+#include "qt/last_session.h"
+#include "qt/presenter.h"
 #include "qt/translations.h"
 
 namespace rainbow {
@@ -22,6 +30,12 @@ QAction* lesson_action(QObject* owner, const QString& text, const QKeySequence& 
     return action;
 }
 
+// The text cut to at most `bytes` bytes of UTF-8.
+QString fitted(QString text, std::size_t bytes) {
+    while (std::size_t(text.toUtf8().size()) > bytes) text.chop(1);
+    return text;
+}
+
 QString file_filter() { return LessonSession::tr("Lessons (*.json);;All files (*)"); }
 
 }  // namespace
@@ -31,15 +45,41 @@ LessonSession::LessonSession(Screen screen)
       save_(lesson_action(this, tr("Save lesson…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                           "save_lesson")),
       open_(lesson_action(this, tr("Open lesson…"), QKeySequence(Qt::CTRL | Qt::Key_O),
-                          "open_lesson")) {
+                          "open_lesson")),
+      examples_(lesson_action(this, tr("Example lessons"), QKeySequence(), "example_lessons")),
+      present_(
+          lesson_action(this, tr("Present lesson…"), QKeySequence(Qt::Key_F5), "present_lesson")),
+      add_scene_(lesson_action(this, tr("Add scene…"), QKeySequence(), "add_scene")),
+      last_session_(
+          lesson_action(this, tr("Open last session"), QKeySequence(), "open_last_session")),
+      examples_menu_(std::make_unique<QMenu>()) {
     connect(save_, &QAction::triggered, this, &LessonSession::ask_and_save);
     connect(open_, &QAction::triggered, this, &LessonSession::ask_and_open);
+    connect(present_, &QAction::triggered, this, &LessonSession::ask_and_present);
+    connect(add_scene_, &QAction::triggered, this, &LessonSession::ask_and_add_scene);
+    connect(last_session_, &QAction::triggered, this,
+            [this] { open_later(LastSession::previous_file()); });
+    last_session_->setVisible(false);
+    // The examples are listed when the menu opens: a lesson installed meanwhile is there too.
+    examples_->setMenu(examples_menu_.get());
+    connect(examples_menu_.get(), &QMenu::aboutToShow, this, &LessonSession::list_examples);
+    list_examples();
     start(Lesson{screen_, {}});
 }
 
-LessonSession::~LessonSession() = default;
+LessonSession::~LessonSession() {
+    kept_.reset();  // written to its end while the program is still there
+    presenter_.reset();
+    examples_->setMenu(static_cast<QMenu*>(nullptr));
+}
 
 void LessonSession::start(const Lesson& lesson) {
+    // The scenes of the lesson replayed go on in the lesson recorded from here.
+    scene_marks_.clear();
+    for (std::size_t k = 0; k < lesson.scenes.size(); ++k) {
+        scene_marks_.push_back(
+            SceneMark{scene_start(lesson, k), lesson.scenes[k].title, lesson.scenes[k].note});
+    }
     // The views go first: they show the program that is replaced.
     view_.reset();
     program_ = std::make_unique<Program>(screen_);
@@ -56,34 +96,108 @@ void LessonSession::start(const Lesson& lesson) {
     view_ = std::make_unique<ProgramView>(*program_);
     view_->add_picture_action(save_);
     view_->add_picture_action(open_);
+    view_->add_picture_action(examples_);
+    view_->add_picture_action(present_);
+    view_->add_picture_action(add_scene_);
+    view_->add_picture_action(last_session_);
     connect(view_.get(), &ProgramView::ended, this, &LessonSession::ended);
 }
 
+void LessonSession::keep_last_session() {
+    kept_ = std::make_unique<LastSession>([this] { return recorded_lesson(); });
+    // The session before this one, offered when it did something.
+    last_session_->setVisible(QFileInfo(LastSession::previous_file()).size() > 0);
+}
+
+Lesson LessonSession::recorded_lesson() const {
+    Lesson lesson = lesson_of(*program_);
+    const std::size_t steps = lesson.steps.size();
+    for (std::size_t i = 0; i < scene_marks_.size(); ++i) {
+        const SceneMark& mark = scene_marks_[i];
+        if (mark.start > steps) break;
+        // Steps taken before the first scene was begun: a scene of their own, untitled.
+        if (i == 0 && mark.start > 0) lesson.scenes.push_back(Scene{{}, {}, mark.start});
+        const std::size_t end =
+            i + 1 < scene_marks_.size() ? std::min(scene_marks_[i + 1].start, steps) : steps;
+        lesson.scenes.push_back(Scene{mark.title, mark.note, end});
+    }
+    return lesson;
+}
+
+void LessonSession::add_scene(const QString& title, const QString& note) {
+    const std::size_t start = program_->steps().size();
+    // A scene begun twice at the same step is the second one.
+    while (!scene_marks_.empty() && scene_marks_.back().start >= start) scene_marks_.pop_back();
+    scene_marks_.push_back(
+        SceneMark{start, LessonText{title.toStdString(), {}}, LessonText{note.toStdString(), {}}});
+}
+
 bool LessonSession::save_lesson(const QString& file, QString* error) {
-    if (write_lesson_file(lesson_of(*program_), file.toStdString())) return true;
+    if (write_lesson_file(recorded_lesson(), file.toStdString())) return true;
     if (error) *error = tr("Cannot write the lesson to %1.").arg(file);
     return false;
 }
 
-bool LessonSession::open_lesson(const QString& file, QString* error) {
-    Lesson lesson;
+std::optional<Lesson> LessonSession::read_checked(const QString& file, QString* error) const {
     try {
         // Replayed on the screen the windows are laid out for here.
-        lesson = open_lesson_file(file.toStdString(), screen_);
+        return open_lesson_file(file.toStdString(), screen_);
     } catch (const BadLesson& e) {
         if (error) *error = QString::fromStdString(e.what());
-        return false;
+        return std::nullopt;
     }
-    start(lesson);
+}
+
+bool LessonSession::open_lesson(const QString& file, QString* error) {
+    const std::optional<Lesson> lesson = read_checked(file, error);
+    if (!lesson) return false;
+    presenter_.reset();
+    start(*lesson);
+    return true;
+}
+
+bool LessonSession::present_lesson(const QString& file, QString* error) {
+    std::optional<Lesson> lesson = read_checked(file, error);
+    if (!lesson) return false;
+    presenter_ = std::make_unique<Presenter>(
+        std::move(*lesson), [this](const Lesson& part) { start(part); },
+        [this] { return view_.get(); });
+    connect(
+        presenter_.get(), &Presenter::finished, this, [this] { presenter_.reset(); },
+        Qt::QueuedConnection);
+    presenter_->begin();
     return true;
 }
 
 QWidget* LessonSession::dialog_parent() const { return QApplication::activeWindow(); }
 
+void LessonSession::list_examples() {
+    examples_menu_->clear();
+    const QString folder = example_lessons_folder();
+    for (const ExampleLesson& example : example_lessons(folder, ui_language())) {
+        QAction* action = examples_menu_->addAction(example.title);
+        action->setData(example.file);
+        connect(action, &QAction::triggered, this,
+                [this, file = example.file] { open_later(file); });
+    }
+    examples_->setEnabled(!examples_menu_->isEmpty());
+}
+
+QString LessonSession::dialog_folder() const {
+    if (!last_folder_.isEmpty()) return last_folder_;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
 void LessonSession::ask_and_save() {
-    const QString file =
-        QFileDialog::getSaveFileName(dialog_parent(), tr("Save lesson"), QString(), file_filter());
-    if (file.isEmpty()) return;
+    // Not the static dialog: a name without a suffix becomes a .json lesson, which the open
+    // dialog lists, and the dialog's own question before replacing a file still comes.
+    QFileDialog dialog(dialog_parent(), tr("Save lesson"), dialog_folder(), file_filter());
+    dialog.setObjectName(QStringLiteral("save_lesson_dialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("json"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString file = dialog.selectedFiles().constFirst();
+    last_folder_ = QFileInfo(file).absolutePath();
     QString error;
     if (!save_lesson(file, &error)) {
         QMessageBox::warning(dialog_parent(), tr("Save lesson"), error);
@@ -91,9 +205,42 @@ void LessonSession::ask_and_save() {
 }
 
 void LessonSession::ask_and_open() {
-    const QString file =
-        QFileDialog::getOpenFileName(dialog_parent(), tr("Open lesson"), QString(), file_filter());
+    const QString file = QFileDialog::getOpenFileName(dialog_parent(), tr("Open lesson"),
+                                                      dialog_folder(), file_filter());
     if (file.isEmpty()) return;
+    last_folder_ = QFileInfo(file).absolutePath();
+    open_later(file);
+}
+
+void LessonSession::ask_and_present() {
+    const QString file = QFileDialog::getOpenFileName(dialog_parent(), tr("Present lesson"),
+                                                      dialog_folder(), file_filter());
+    if (file.isEmpty()) return;
+    last_folder_ = QFileInfo(file).absolutePath();
+    QTimer::singleShot(0, this, [this, file] {
+        QString error;
+        if (!present_lesson(file, &error)) {
+            QMessageBox::warning(dialog_parent(), tr("Present lesson"),
+                                 tr("This lesson cannot be opened: %1").arg(error));
+        }
+    });
+}
+
+void LessonSession::ask_and_add_scene() {
+    bool ok = false;
+    const QString title =
+        QInputDialog::getText(dialog_parent(), tr("Add scene"), tr("Title of the new scene:"),
+                              QLineEdit::Normal, QString(), &ok);
+    if (!ok) return;
+    const QString note =
+        QInputDialog::getMultiLineText(dialog_parent(), tr("Add scene"),
+                                       tr("A note for the class (may be empty):"), QString(), &ok);
+    if (!ok) return;
+    // A title stays on one line, within what a lesson allows.
+    add_scene(fitted(title.simplified(), largest_title_bytes), fitted(note, largest_note_bytes));
+}
+
+void LessonSession::open_later(const QString& file) {
     // The windows that asked are replaced: open once their event is over.
     QTimer::singleShot(0, this, [this, file] {
         QString error;

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/compact_lesson.h"
 #include "app/lesson.h"
 #include "app/program.h"
 #include "app/state_json.h"
@@ -103,8 +105,60 @@ TEST(Lessons, ReplayedOnAFreshStartGiveTheSameStateThroughTheirText) {
     EXPECT_EQ(replayed.steps(), original.steps());
 }
 
+// A guided lesson keeps its scenes, titles and notes through its text; a lesson of version 1
+// is one scene without a title, written as it was.
+TEST(Lessons, ScenesKeepTheirStepsTitlesAndNotesThroughTheirText) {
+    Lesson guided{Screen{1366 * twips_per_pixel, 768 * twips_per_pixel}, walk, {}, {}};
+    guided.title.by_language = {{"en", "The rainbow"}, {"el", "Το ουράνιο τόξο"}};
+    guided.scenes = {
+        Scene{LessonText{"A point source", {}}, LessonText{}, 0},
+        Scene{LessonText{{}, {{"en", "Parallel"}, {"el", "Παράλληλη δέσμη"}}},
+              LessonText{"Rays fold at the rainbow ray.\nLook at the caustic.", {}}, 4},
+        Scene{LessonText{"The rest", {}}, LessonText{{}, {{"el", "Σημείωση"}}}, walk.size()},
+    };
+    const std::string text = lesson_json(guided);
+    EXPECT_NE(text.find("\"version\": 2"), std::string::npos);
+    const Lesson read = parse_lesson(text);
+    EXPECT_EQ(read.steps, walk);
+    EXPECT_EQ(read.scenes, guided.scenes);
+    EXPECT_EQ(read.title, guided.title);
+    ASSERT_EQ(scene_count(read), 3u);
+    EXPECT_EQ(scene_start(read, 1), 0u);
+    EXPECT_EQ(scene_end(read, 1), 4u);
+    EXPECT_EQ(scene_start(read, 2), 4u);
+    check_lesson(read);
+
+    const struct {
+        const char* language;
+        const char* title;
+        const char* note;
+    } rows[] = {
+        {"el", "Παράλληλη δέσμη", "Σημείωση"},
+        {"el_GR", "Παράλληλη δέσμη", "Σημείωση"},
+        {"en", "Parallel", "Σημείωση"},  // no English note: the one given
+        {"fr", "Parallel", "Σημείωση"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.language);
+        EXPECT_EQ(read.scenes[1].title.in(row.language), row.title);
+        EXPECT_EQ(read.scenes[2].note.in(row.language), row.note);
+        EXPECT_EQ(read.scenes[0].title.in(row.language), "A point source");
+    }
+
+    const Lesson plain{Screen{}, walk, {}, {}};
+    const std::string v1 = lesson_json(plain);
+    EXPECT_NE(v1.find("\"version\": 1"), std::string::npos);
+    const Lesson one = parse_lesson(v1);
+    EXPECT_EQ(scene_count(one), 1u);
+    EXPECT_EQ(scene_start(one, 0), 0u);
+    EXPECT_EQ(scene_end(one, 0), walk.size());
+}
+
 TEST(Lessons, BadFilesAreRefusedWithOneLineSayingWhy) {
     const std::string head = R"({"version": 1, "screen": {"width": 1920, "height": 1080}, )";
+    const std::string head2 = R"({"version": 2, "screen": {"width": 1920, "height": 1080}, )";
+    std::string many_scenes = R"({"title": "a", "steps": []})";
+    for (std::size_t k = 0; k < most_scenes; ++k) many_scenes += R"(, {"title": "a", "steps": []})";
     const struct {
         const char* name;
         std::string text;
@@ -114,7 +168,39 @@ TEST(Lessons, BadFilesAreRefusedWithOneLineSayingWhy) {
         {"cut short", head + R"("steps": [)", "not JSON"},
         {"JSON but no object", "[1, 2]", "not a lesson"},
         {"no steps", R"({"version": 1, "screen": {"width": 800, "height": 600}})", "\"steps\""},
-        {"newer version", R"({"version": 2, "screen": {}, "steps": []})", "version 2"},
+        {"newer version", R"({"version": 3, "screen": {}, "steps": []})", "version 3"},
+        {"version 1 with scenes", head + R"("steps": [], "scenes": []})", "scenes"},
+        {"version 2 with bare steps", head2 + R"("steps": []})", "steps"},
+        {"no scenes", head2 + R"("scenes": []})", "one or more"},
+        {"a scene without a title", head2 + R"("scenes": [{"steps": []}]})", "\"title\""},
+        {"a scene with an unknown field",
+         head2 + R"("scenes": [{"title": "a", "steps": [], "picture": 1}]})", "picture"},
+        {"a title that is a number", head2 + R"("scenes": [{"title": 1, "steps": []}]})",
+         "scene 1's title"},
+        {"a title on two lines", head2 + R"("scenes": [{"title": "a\nb", "steps": []}]})",
+         "control character"},
+        {"an escape in a note", head2 + R"("scenes": [{"title": "a", "note": "\u001b[2J",
+          "steps": []}]})",
+         "\\x1B"},
+        {"a title too long",
+         head2 + R"("scenes": [{"title": ")" + std::string(largest_title_bytes + 1, 'a') +
+             R"(", "steps": []}]})",
+         "longer than 200"},
+        {"a note too long in Greek",
+         head2 + R"("scenes": [{"title": "a", "note": {"el": ")" +
+             std::string(largest_note_bytes + 1, 'a') + R"("}, "steps": []}]})",
+         "scene 1's note in el"},
+        {"not a language", head2 + R"("scenes": [{"title": {"e": "a"}, "steps": []}]})",
+         "not a language tag"},
+        {"no language", head2 + R"("scenes": [{"title": {}, "steps": []}]})", "by language"},
+        {"a language given twice", head2 + R"("scenes": [{"title": {"el": "a", "el": "b"},
+          "steps": []}]})",
+         "'el' is given twice"},
+        {"a bad step in the second scene", head2 + R"("scenes": [{"title": "a", "steps": [
+          {"action": "click", "form": "arxiki", "control": "parallel"}]},
+          {"title": "b", "steps": [{"action": "drag", "form": "arxiki", "control": "x"}]}]})",
+         "step 2: unknown action"},
+        {"too many scenes", head2 + R"("scenes": [)" + many_scenes + "]}", "more than 100"},
         {"screen too small", R"({"version": 1, "screen": {"width": 1, "height": 600},
           "steps": []})",
          "width"},
@@ -242,6 +328,78 @@ TEST(Lessons, WhoseStepsCannotBeTakenNameTheFirstSuchStep) {
             EXPECT_EQ(std::string(e.what()).rfind(row.named, 0), 0u) << e.what();
         }
     }
+}
+
+}  // namespace
+}  // namespace rainbow
+
+namespace rainbow {
+namespace {
+
+// Random drags of the main window's scroll bars, each through 20 to 100 values (two to ten
+// seconds of a hand on the bar), with a click of `clicks` now and then between them.
+std::vector<Step> random_drags(std::size_t events, unsigned seed,
+                               const std::vector<Step>& clicks = {}) {
+    const struct {
+        const char* control;
+        int low, high;
+    } bars[] = {{"goniatheta", -90, 90},
+                {"arithaktinon", 1, 80},
+                {"Ycthesi", -80, 80},
+                {"psipigi", -50, 50},
+                {"arithanak", 0, 2}};
+    std::mt19937 random(seed);
+    std::vector<Step> steps;
+    while (steps.size() < events) {
+        if (!clicks.empty() && random() % 4 == 0) {
+            steps.push_back(clicks[random() % clicks.size()]);
+            continue;
+        }
+        const auto& bar = bars[random() % std::size(bars)];
+        const std::size_t length = 20 + random() % 81;
+        for (std::size_t i = 0; i < length && steps.size() < events; ++i) {
+            const int value = bar.low + int(random() % unsigned(bar.high - bar.low + 1));
+            steps.push_back(set("arxiki", bar.control, value));
+        }
+    }
+    return steps;
+}
+
+// The last session keeps a lesson of an hour's class small: ten scroll bar moves a second for
+// an hour, with scenes, stay under 100 kB.
+TEST(CompactedLessons, AnHourOfScrollBarMovesStaysSmall) {
+    Lesson hour{Screen{}, random_drags(36000, 7)};
+    hour.scenes = {Scene{LessonText{"first", {}}, LessonText{}, 18000},
+                   Scene{LessonText{"second", {}}, LessonText{}, 36000}};
+    const Lesson small = compacted(hour);
+    EXPECT_LT(lesson_json(small).size(), 100u * 1024);
+    ASSERT_EQ(small.scenes.size(), 2u);
+    EXPECT_LT(small.scenes[0].end, small.steps.size());
+    EXPECT_EQ(small.scenes[1].end, small.steps.size());
+}
+
+// Cut to the last setting of each drag, a lesson replays to the same windows; a setting of
+// another bar between two of one bar is kept, with both.
+TEST(CompactedLessons, ReplayToTheSameState) {
+    const std::vector<Step> clicks = {click("arxiki", "parallel"), click("arxiki", "pointsource"),
+                                      click("arxiki", "Command1"), click("arxiki", "Command4"),
+                                      set("arxiki", "Option2", 1), set("arxiki", "Option1", 1)};
+    for (const unsigned seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seed);
+        const Lesson lesson{Screen{}, random_drags(1500, seed, clicks)};
+        const Lesson small = compacted(lesson);
+        EXPECT_LT(small.steps.size(), lesson.steps.size() / 10);
+        Program original(Screen{});
+        replay(original, lesson);
+        Program replayed(Screen{});
+        replay(replayed, small);
+        EXPECT_EQ(state_of(replayed), state_of(original));
+    }
+    const std::vector<Step> interleaved = {
+        set("arxiki", "psipigi", 10), set("arxiki", "goniatheta", 5), set("arxiki", "psipigi", 20),
+        set("arxiki", "psipigi", 30)};
+    const Lesson kept = compacted(Lesson{Screen{}, interleaved});
+    EXPECT_EQ(kept.steps, (std::vector<Step>{interleaved[0], interleaved[1], interleaved[3]}));
 }
 
 }  // namespace

@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
     QScreen* screen = QGuiApplication::primaryScreen();
     rainbow::LessonSession session(
         rainbow::layout_screen(screen->availableGeometry().size(), screen->logicalDotsPerInchX()));
+    session.keep_last_session();
     QObject::connect(
         &session, &rainbow::LessonSession::ended, &app, [] { QCoreApplication::exit(0); },
         Qt::QueuedConnection);

@@ -1,5 +1,7 @@
 #include "tools/render_arguments.h"
 
+#include "app/lesson.h"
+
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -12,6 +14,8 @@ const char* const render_usage =
     "the outputs.\n"
     "  --screen WxH                the screen in pixels (default 1920x1080, or the lesson's)\n"
     "  --lesson FILE               replays a saved lesson before the steps\n"
+    "  --scene K                   replays the lesson only to the end of its scene K\n"
+    "                              (the first is 1)\n"
     "steps:\n"
     "  --set FORM.CONTROL=VALUE    a scroll bar takes VALUE; an option or menu item given 1\n"
     "                              is chosen (an option given 0 is cleared)\n"
@@ -131,7 +135,8 @@ RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
         }
         const bool known = option == "--screen" || option == "--set" || option == "--click" ||
                            option == "--png" || option == "--svg" || option == "--pdf" ||
-                           option == "--json" || option == "--size" || option == "--lesson";
+                           option == "--json" || option == "--size" || option == "--lesson" ||
+                           option == "--scene";
         if (!known) throw BadInput("unknown argument " + in_quotes(args[i]) + " (see --help)");
         if (!has_argument) {
             if (i + 1 >= args.size()) throw BadInput(option + " needs an argument");
@@ -144,6 +149,14 @@ RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
             if (!request.lesson.empty()) throw BadInput("--lesson may be given once");
             if (argument.empty()) throw BadInput("--lesson needs a file name");
             request.lesson = argument;
+        } else if (option == "--scene") {
+            if (request.scene != 0) throw BadInput("--scene may be given once");
+            const auto scene = whole_number(argument);
+            if (!scene || *scene < 1 || std::size_t(*scene) > most_scenes) {
+                throw BadInput("--scene " + in_quotes(argument) + ": expected a scene from 1 to " +
+                               std::to_string(most_scenes));
+            }
+            request.scene = *scene;
         } else if (option == "--size") {
             picture_side = parse_size(argument);
         } else if (option == "--set" || option == "--click") {
@@ -160,6 +173,9 @@ RenderRequest parse_render_arguments(const std::vector<std::string>& args) {
                                                   : Kind::pdf;
             request.outputs.push_back({kind, t.form, t.name, t.value, picture_side});
         }
+    }
+    if (request.scene != 0 && request.lesson.empty()) {
+        throw BadInput("--scene needs a lesson (--lesson FILE)");
     }
     return request;
 }

@@ -22,6 +22,7 @@ struct RenderRequest {
     Screen screen{1920 * twips_per_pixel, 1080 * twips_per_pixel};
     bool screen_given = false;  // otherwise a lesson's screen, when there is a lesson
     std::string lesson;         // --lesson FILE: replayed before the steps
+    int scene = 0;              // --scene K: the lesson only up to the end of scene K (from 1)
     std::vector<Step> steps;
     std::vector<Output> outputs;
 };

@@ -133,6 +133,13 @@ void run_render(const RenderRequest& request, std::ostream& standard_output) {
         } catch (const BadLesson& e) {
             throw BadInput("lesson " + in_quotes(request.lesson) + ": " + e.what());
         }
+        const auto scenes = scene_count(lesson);
+        if (std::size_t(request.scene) > scenes) {
+            throw BadInput("--scene " + std::to_string(request.scene) + ": the lesson " +
+                           in_quotes(request.lesson) + " has " + std::to_string(scenes) +
+                           (scenes == 1 ? " scene" : " scenes"));
+        }
+        if (request.scene > 0) lesson.steps.resize(scene_end(lesson, request.scene - 1));
     }
     // The computations wait while the steps are taken: a burst of settings costs one or two.
     DeferredWork work;

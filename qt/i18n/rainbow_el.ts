@@ -417,6 +417,38 @@
         <source>This lesson cannot be opened: %1</source>
         <translation>Αυτό το μάθημα δεν ανοίγει: %1</translation>
     </message>
+    <message>
+        <source>Example lessons</source>
+        <translation>Παραδείγματα μαθημάτων</translation>
+    </message>
+    <message>
+        <source>Present lesson…</source>
+        <translation>Παρουσίαση μαθήματος…</translation>
+    </message>
+    <message>
+        <source>Add scene…</source>
+        <translation>Προσθήκη σκηνής…</translation>
+    </message>
+    <message>
+        <source>Present lesson</source>
+        <translation>Παρουσίαση μαθήματος</translation>
+    </message>
+    <message>
+        <source>Add scene</source>
+        <translation>Προσθήκη σκηνής</translation>
+    </message>
+    <message>
+        <source>Title of the new scene:</source>
+        <translation>Τίτλος της νέας σκηνής:</translation>
+    </message>
+    <message>
+        <source>A note for the class (may be empty):</source>
+        <translation>Σημείωση για την τάξη (μπορεί να μείνει κενή):</translation>
+    </message>
+    <message>
+        <source>Open last session</source>
+        <translation>Άνοιγμα της τελευταίας συνεδρίας</translation>
+    </message>
 </context>
 <context>
     <name>rainbow::PictureActions</name>

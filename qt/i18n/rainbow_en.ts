@@ -417,6 +417,38 @@
         <source>This lesson cannot be opened: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Example lessons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Present lesson…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add scene…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Present lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title of the new scene:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A note for the class (may be empty):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open last session</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>rainbow::PictureActions</name>

@@ -77,9 +77,12 @@ private slots:
         const QString script = QStringLiteral(
             "\"$1\" & pid=$!; sleep 4; kill -0 $pid || exit 3; "
             "if [ \"$3\" = 1 ]; then import -window root \"$2\"; fi; kill $pid; exit 0");
+        // The last session is kept in a folder of the test, not the user's.
+        QProcessEnvironment env = without_display();
+        env.insert("XDG_DATA_HOME", dir.filePath("data"));
         const Run r = run({"-a", "-s", "-screen 0 1280x800x24", "sh", "-c", script, "sh", program,
                            shot, can_shoot ? "1" : "0"},
-                          without_display(), xvfb_run, 60000);
+                          env, xvfb_run, 60000);
         QVERIFY2(r.normal_exit && r.code == 0, r.err.constData());
         if (!can_shoot) return;
         const QImage image(shot);

@@ -17,7 +17,7 @@ struct Run {
 };
 
 Run finished(QProcess& process) {
-    process.waitForFinished(60000);
+    process.waitForFinished(300000);
     Run run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = process.readAllStandardOutput();
@@ -339,34 +339,72 @@ private slots:
         QTest::addColumn<QString>("lesson");
         const QDir examples(QStringLiteral(LESSONS_DIR));
         const QStringList files = examples.entryList({"*.json"}, QDir::Files);
-        QVERIFY(files.size() >= 3);
+        QVERIFY(files.size() >= 4);
         for (const QString& file : files) {
             QTest::newRow(file.toUtf8().constData()) << examples.filePath(file);
         }
     }
 
+    // Each example is a guided lesson of four or more titled scenes, in English and Greek;
+    // `--scene K` gives the state of the steps of its first K scenes given as arguments, the
+    // whole lesson that of all of them.
     void lessonGivesTheStateOfItsStepsGivenAsArguments() {
         QFETCH(QString, lesson);
         QFile file(lesson);
         QVERIFY(file.open(QIODevice::ReadOnly));
+        const Json scenes = parsed(file.readAll())["scenes"];
+        QVERIFY(scenes.size() >= 4);
         QStringList args;
-        const Json steps = parsed(file.readAll())["steps"];
-        for (const Json& step : steps) {
-            const QString target = QString::fromStdString(step["form"].get<std::string>() + "." +
-                                                          step["control"].get<std::string>());
-            if (step["action"] == "set") {
-                args << "--set" << target + "=" + QString::number(step["value"].get<int>());
-            } else {
-                args << "--click" << target;
+        for (std::size_t k = 0; k < scenes.size(); ++k) {
+            const Json& scene = scenes[k];
+            for (const char* language : {"en", "el"}) {
+                QVERIFY(!scene["title"].value(language, std::string()).empty());
+                QVERIFY(!scene["note"].value(language, std::string()).empty());
             }
+            for (const Json& step : scene["steps"]) {
+                const QString target = QString::fromStdString(
+                    step["form"].get<std::string>() + "." + step["control"].get<std::string>());
+                if (step["action"] == "set") {
+                    args << "--set" << target + "=" + QString::number(step["value"].get<int>());
+                } else {
+                    args << "--click" << target;
+                }
+            }
+            if (k + 1 == scenes.size()) break;  // the whole lesson, below
+            const Json at_scene = state({"--lesson", lesson, "--scene", QString::number(k + 1)});
+            QVERIFY(at_scene.is_object() && !at_scene.empty());
+            QVERIFY(at_scene == state(args));
         }
-        QVERIFY(!args.isEmpty());
         const Json replayed = state({"--lesson", lesson});
         QVERIFY(replayed.is_object() && !replayed.empty());
         QVERIFY(replayed == state(args));
+        QVERIFY(state({"--lesson", lesson, "--scene", QString::number(scenes.size())}) == replayed);
         // Further steps follow the lesson, wherever --lesson stands.
         const QStringList more{"--set", "arxiki.psipigi=30"};
         QVERIFY(state(more + QStringList{"--lesson", lesson}) == state(args + more));
+    }
+
+    void sceneOutsideTheLessonWritesNothing_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("named");
+        const QString primary = QStringLiteral(LESSONS_DIR "/primary-bow.json");
+        QTest::newRow("no lesson") << QStringList{"--scene", "1"} << "needs a lesson";
+        QTest::newRow("scene 0") << QStringList{"--lesson", primary, "--scene", "0"} << "from 1";
+        QTest::newRow("not a number")
+            << QStringList{"--lesson", primary, "--scene", "two"} << "'two'";
+        QTest::newRow("beyond the last")
+            << QStringList{"--lesson", primary, "--scene", "9"} << "has 5 scenes";
+        QTest::newRow("twice") << QStringList{"--lesson", primary, "--scene", "1", "--scene", "2"}
+                               << "once";
+    }
+
+    void sceneOutsideTheLessonWritesNothing() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, named);
+        const Run run = render(args + QStringList{"--json", "-"});
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.contains(named.toUtf8()), run.err.constData());
     }
 
     void malformedLessonWritesNothing_data() {
@@ -459,26 +497,26 @@ private slots:
         const Run state = render({"--click", "arxiki.Command5", "--click", "arxiki.Command6",
                                   "--click", "arxiki.Command7", "--json", "-"});
         QCOMPARE(state.status, 0);
-        const QJsonObject forms = QJsonDocument::fromJson(state.out).object()["forms"].toObject();
-        QCOMPARE(forms.size(), 4);
-        for (auto f = forms.begin(); f != forms.end(); ++f) {
-            QVERIFY2(listed.contains(f.key()), qPrintable(f.key()));
-            const auto& names = listed[f.key()];
-            const QJsonObject controls = f.value().toObject()["controls"].toObject();
-            for (auto c = controls.begin(); c != controls.end(); ++c) {
-                const QString where = f.key() + "." + c.key();
-                QVERIFY2(names.contains(c.key()), qPrintable(where));
-                const QJsonObject control = c.value().toObject();
-                if (control["kind"].toString() == "scrollbar") {
+        const Json forms = parsed(state.out)["forms"];
+        QCOMPARE(forms.size(), std::size_t(4));
+        for (const auto& [form_name, form] : forms.items()) {
+            const QString f = QString::fromStdString(form_name);
+            QVERIFY2(listed.contains(f), qPrintable(f));
+            const auto& names = listed[f];
+            for (const auto& [control_name, control] : form["controls"].items()) {
+                const QString c = QString::fromStdString(control_name);
+                const QString where = f + "." + c;
+                QVERIFY2(names.contains(c), qPrintable(where));
+                if (control["kind"] == "scrollbar") {
                     const QString range = QStringLiteral("scrollbar %1 to %2")
-                                              .arg(control["min"].toInt())
-                                              .arg(control["max"].toInt());
-                    QVERIFY2(names[c.key()].startsWith(range), qPrintable(where + ": " + range));
+                                              .arg(control["min"].get<int>())
+                                              .arg(control["max"].get<int>());
+                    QVERIFY2(names[c].startsWith(range), qPrintable(where + ": " + range));
                 }
             }
-            const QJsonObject pictures = f.value().toObject()["pictures"].toObject();
-            for (auto p = pictures.begin(); p != pictures.end(); ++p) {
-                QVERIFY2(names.contains(p.key()), qPrintable(f.key() + "." + p.key()));
+            for (const auto& [picture, items] : form["pictures"].items()) {
+                QVERIFY2(names.contains(QString::fromStdString(picture)),
+                         qPrintable(f + "." + QString::fromStdString(picture)));
             }
         }
     }
