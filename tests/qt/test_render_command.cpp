@@ -370,6 +370,9 @@ private slots:
                     args << "--click" << target;
                 }
             }
+            // A whole Lee diagram costs about a minute of processor time in every run (ten
+            // under the sanitizers): a lesson that draws one is compared up to that scene.
+            if (args.contains(QStringLiteral("theoria.lee_start"))) return;
             if (k + 1 == scenes.size()) break;  // the whole lesson, below
             const Json at_scene = state({"--lesson", lesson, "--scene", QString::number(k + 1)});
             QVERIFY(at_scene.is_object() && !at_scene.empty());
