@@ -65,9 +65,10 @@ program_packages=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6
                   qt6-l10n-tools qt6-translations-l10n libbenchmark-dev nlohmann-json3-dev
                   fonts-liberation libpng-dev)
 # The tests run Xvfb for real windows, poppler's pdfinfo and pdftoppm on exported PDFs, the
-# validators on the desktop entry and AppStream file, and switch between Greek and English.
+# validators on the desktop entry and AppStream file, switch between Greek and English, and
+# list the files to format with git.
 test_packages=(libgtest-dev googletest xvfb xauth clang-format desktop-file-utils appstream
-               poppler-utils locales)
+               poppler-utils locales git)
 test_locales=(el_GR.UTF-8 en_US.UTF-8)
 build_packages=("${program_packages[@]}" "${test_packages[@]}")
 # scripts/fuzz builds with clang and its libFuzzer and sanitizer runtimes.
