@@ -87,8 +87,12 @@ Step parse_step(const Json& json, std::size_t index) {
     }
     step.control = text_field(json, "control", where);
     if (action == "click") {
-        only_fields(json, {"action", "form", "control"}, where);
+        only_fields(json, {"action", "form", "control", "rows"}, where);
         step.action = Step::Action::click;
+        if (json.contains("rows")) {
+            step.rows = whole_field(json, "rows", where);
+            if (*step.rows < 0) throw BadLesson(where + ": \"rows\" is below 0");
+        }
     } else if (action == "set") {
         only_fields(json, {"action", "form", "control", "value"}, where);
         step.action = Step::Action::set;
@@ -173,6 +177,7 @@ nlohmann::ordered_json step_json(const Step& step) {
     if (step.action == Step::Action::close) return json;
     json["control"] = step.control;
     if (step.action == Step::Action::set) json["value"] = step.value;
+    if (step.action == Step::Action::click && step.rows) json["rows"] = *step.rows;
     return json;
 }
 
@@ -371,7 +376,12 @@ std::size_t take_steps_coalesced(Program& program, const std::vector<Step>& step
                                  DeferredWork& work) {
     std::size_t computations = 0;
     for (const Step& step : steps) {
-        if (program.has_theoria() && program.theoria().lee_running()) computations += work.settle();
+        // A Cancel that recorded no rows (an older lesson, the command line) finds the Lee
+        // diagram ended, as it always has here; one that did stops it at those rows.
+        const bool unrecorded_cancel = step.action == Step::Action::click && !step.rows &&
+                                       step.form == "theoria" && step.control == "lee_cancel";
+        if (unrecorded_cancel && program.has_theoria() && program.theoria().lee_running())
+            computations += work.settle();
         take_step(program, step);
     }
     return computations + work.settle();

@@ -81,8 +81,9 @@ Lesson lesson_of(const Program& program);
 //     {"action": "click", "form": "arxiki", "control": "parallel"},
 //     {"action": "set", "form": "arxiki", "control": "goniatheta", "value": 30},
 //     {"action": "close", "form": "cut_rays"}]}
-// The screen is in pixels of 15 twips. With scenes, version 2: a title, and the steps in
-// scenes, each a text or texts by language:
+// The screen is in pixels of 15 twips. The theory window's Cancel keeps the rows its Lee
+// diagram ended with: {"action": "click", "form": "theoria", "control": "lee_cancel", "rows": 17}.
+// With scenes, version 2: a title, and the steps in scenes, each a text or texts by language:
 //   {"version": 2, "screen": {…}, "title": {"en": "The rainbow", "el": "Το ουράνιο τόξο"},
 //    "scenes": [{"title": "A point source", "note": "…", "steps": [ … ]}, …]}
 std::string lesson_json(const Lesson& lesson);
@@ -114,8 +115,9 @@ void replay(Program& program, const Lesson& lesson);
 // the long computations wait in `work` while the steps are taken, so that a burst of settings
 // costs what it costs on the desktop (the computation asked for first and the last one; those
 // between were never asked for, their window waiting for the first to end). They run at the
-// end, and before any step while the Lee diagram is being computed (it runs to its end before
-// the next step). Returns how many computations ran; BadStep as take_step.
+// end. The Lee diagram computes the rows a recorded Cancel kept and no more; before a Cancel
+// without rows (an older lesson, the command line) it runs to its end, as it did for them.
+// Returns how many computations ran; BadStep as take_step.
 std::size_t take_steps_coalesced(Program& program, const std::vector<Step>& steps,
                                  DeferredWork& work);
 

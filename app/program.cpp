@@ -90,6 +90,15 @@ std::unique_ptr<BackgroundWork> Program::background_work() {
     return WindowHost::background_work();
 }
 
+std::shared_ptr<KeptResults> Program::kept_results(std::string_view window) {
+    const auto found = kept_results_.find(window);
+    return found == kept_results_.end() ? nullptr : found->second;
+}
+
+void Program::keep_results(std::string_view window, std::shared_ptr<KeptResults> results) {
+    kept_results_[std::string(window)] = std::move(results);
+}
+
 std::vector<Form*> Program::forms() {
     std::vector<Form*> all;
     for (const auto& window : windows_) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -87,6 +89,12 @@ public:
     }
     std::unique_ptr<BackgroundWork> background_work() override;
 
+    // The windows' kept results (see KeptResults), shared with `previous` from now on: the
+    // windows made here draw what it computed at once. Both programs add to them.
+    void share_kept_results(const Program& previous) { kept_results_ = previous.kept_results_; }
+    std::shared_ptr<KeptResults> kept_results(std::string_view window) override;
+    void keep_results(std::string_view window, std::shared_ptr<KeptResults> results) override;
+
     // The translator of the windows' new words, for windows created from now on (a window
     // created before keeps its language).
     void set_translate(Translate translate) { translate_ = std::move(translate); }
@@ -100,6 +108,7 @@ private:
     Form* focus_request_ = nullptr;
     std::vector<Step> steps_;
     std::function<std::unique_ptr<BackgroundWork>()> background_work_factory_;
+    std::map<std::string, std::shared_ptr<KeptResults>, std::less<>> kept_results_;
     Translate translate_;
 };
 

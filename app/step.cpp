@@ -84,8 +84,8 @@ Event checked_step(Form& form, const Step& step) {
 std::string describe(const Step& step) {
     if (step.action == Step::Action::close) return "close " + escaped(step.form);
     const std::string target = escaped(step.form + "." + step.control);
-    return step.action == Step::Action::click ? "click " + target
-                                              : "set " + target + "=" + std::to_string(step.value);
+    if (step.action == Step::Action::set) return "set " + target + "=" + std::to_string(step.value);
+    return "click " + target + (step.rows ? "=" + std::to_string(*step.rows) : "");
 }
 
 void take_step(Program& program, const Step& step) {
@@ -101,9 +101,18 @@ void take_step(Program& program, const Step& step) {
         return;
     }
     const Event action = checked_step(form, step);
+    Window& window = program.window(step.form);
+    if (step.rows) {
+        if (step.action != Step::Action::click || !window.stopped_at(step.control)) {
+            throw BadStep(describe(step) + ": the control stops no long work, so it takes no rows");
+        }
+        window.stop_replayed_at(step.control, *step.rows);
+    }
     action();
     // Only a step whose handlers ran to the end is the user's step.
-    program.record(step);
+    Step taken = step;
+    if (step.action == Step::Action::click) taken.rows = window.stopped_at(step.control);
+    program.record(taken);
 }
 
 }  // namespace rainbow

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "forms/background_work.h"
@@ -10,6 +11,14 @@
 #include "forms/settings.h"
 
 namespace rainbow {
+
+// Results a window computed that depend on its settings and the screen alone, kept apart from
+// the window so that a program started afresh (a lesson replayed back to an earlier scene) can
+// draw them at once instead of computing them again. Each window derives its own.
+class KeptResults {
+public:
+    virtual ~KeptResults() = default;
+};
 
 // A window of the program: its form and what another window's button does to it.
 class Window {
@@ -21,6 +30,16 @@ public:
     virtual void open() = 0;
     // The main window has drawn its scene again: what it shares may have changed.
     virtual void main_scene_changed() {}
+
+    // A control that stops long work (the theory window's Cancel of its Lee diagram) gives,
+    // after its click, the rows the work ends with, which the click's step records; other
+    // controls give none.
+    virtual std::optional<int> stopped_at(std::string_view /*control*/) const {
+        return std::nullopt;
+    }
+    // Before a recorded click of such a control is taken again: the work stops at `rows`, not
+    // where it stands at the click.
+    virtual void stop_replayed_at(std::string_view /*control*/, int /*rows*/) {}
 };
 
 // What a window reaches beyond itself: what the main window shares, the screen, and the other
@@ -49,6 +68,12 @@ public:
     virtual std::unique_ptr<BackgroundWork> background_work() {
         return std::make_unique<RunAtOnce>();
     }
+    // The results the window of that name keeps, when a program before this one left some
+    // (null otherwise); a window made asks once, then hands over what it will keep.
+    virtual std::shared_ptr<KeptResults> kept_results(std::string_view /*window*/) {
+        return nullptr;
+    }
+    virtual void keep_results(std::string_view /*window*/, std::shared_ptr<KeptResults>) {}
 
 protected:
     ~WindowHost() = default;

@@ -80,9 +80,12 @@ void LessonSession::start(const Lesson& lesson) {
         scene_marks_.push_back(
             SceneMark{scene_start(lesson, k), lesson.scenes[k].title, lesson.scenes[k].note});
     }
-    // The views go first: they show the program that is replaced.
+    // The views go first: they show the program that is replaced. What its windows computed
+    // is drawn at once by the new one's (Back in a presented lesson computes nothing again).
     view_.reset();
-    program_ = std::make_unique<Program>(screen_);
+    auto next = std::make_unique<Program>(screen_);
+    if (program_) next->share_kept_results(*program_);
+    program_ = std::move(next);
     program_->set_translate(translate_core);
     // Long computations run on a thread pool, those of a lesson's steps as well: a window made
     // while the lesson is replayed keeps its runner, and Cancel must reach what it started.

@@ -27,6 +27,8 @@ struct BandSettings {
     double samples_per_ripple = 2.0;
     double sun_radius_deg = 0.265;  // the sun's disc smooths the bow
     double sun_temperature_k = 5800.0;
+
+    friend bool operator==(const BandSettings&, const BandSettings&) = default;
 };
 
 struct ColourBand {
@@ -47,6 +49,8 @@ struct LeeSettings {
     double largest_um = 1000.0;
     int rows = 200;
     BandSettings band;
+
+    friend bool operator==(const LeeSettings&, const LeeSettings&) = default;
 };
 
 // The radii of the rows, smallest first, evenly spaced in log(radius).

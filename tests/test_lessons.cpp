@@ -211,6 +211,15 @@ TEST(Lessons, BadFilesAreRefusedWithOneLineSayingWhy) {
         {"value not whole", head + R"("steps": [{"action": "set", "form": "arxiki",
           "control": "goniatheta", "value": 1.5}]})",
          "whole number"},
+        {"rows below 0", head + R"("steps": [{"action": "click", "form": "theoria",
+          "control": "lee_cancel", "rows": -1}]})",
+         "below 0"},
+        {"rows not whole", head + R"("steps": [{"action": "click", "form": "theoria",
+          "control": "lee_cancel", "rows": "all"}]})",
+         "whole number"},
+        {"rows on a setting", head + R"("steps": [{"action": "set", "form": "arxiki",
+          "control": "goniatheta", "value": 1, "rows": 2}]})",
+         "rows"},
         {"value beyond int", head + R"("steps": [{"action": "set", "form": "arxiki",
           "control": "goniatheta", "value": 99999999999}]})",
          "out of range"},
@@ -317,6 +326,9 @@ TEST(Lessons, WhoseStepsCannotBeTakenNameTheFirstSuchStep) {
         {"unknown control", {click("arxiki", "Command9")}, "step 1: unknown control"},
         {"value outside the range", {set("arxiki", "arithanak", 3)}, "step 1: arxiki.arithanak"},
         {"a window not open", {click("kafstikh", "Command1")}, "step 1: unknown form"},
+        {"rows on a click that stops nothing",
+         {click("arxiki", "Command7"), Step{Action::click, "theoria", "lee_start", 0, 3}},
+         "step 2: click theoria.lee_start=3: the control stops no long work"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <deque>
 #include <mutex>
 #include <thread>
 
 #include "app/program.h"
+#include "app/step.h"
 #include "display_list.h"
 #include "rainbow/main_window.h"
 #include "theory/theory_window.h"
@@ -43,17 +45,21 @@ public:
         for (auto& t : threads_)
             if (t.joinable()) t.join();
     }
+    // Runs the first queued step on this thread, if there is one.
+    bool drain_one() {
+        std::function<void()> step;
+        {
+            std::lock_guard lock(mutex_);
+            if (queue_.empty()) return false;
+            step = std::move(queue_.front());
+            queue_.pop_front();
+        }
+        step();
+        return true;
+    }
     // Runs the queued steps on this thread, as the interface's event loop would.
     void drain() {
-        for (;;) {
-            std::function<void()> step;
-            {
-                std::lock_guard lock(mutex_);
-                if (queue_.empty()) return;
-                step = std::move(queue_.front());
-                queue_.pop_front();
-            }
-            step();
+        while (drain_one()) {
         }
     }
     int started = 0;
@@ -224,6 +230,42 @@ TEST(TheoryWindow, LeeDiagramGrowsRowByRowAndStopsWhenCancelled) {
                   1);
     }
     EXPECT_TRUE(texts_starting_with(w.lee.surface(), "log10").empty());
+}
+
+// Cancel keeps the rows shown when it is clicked and the one under way, however many more the
+// job had computed, and its step records them; Start clicked while the cancelled run ends
+// starts again after it.
+TEST(TheoryWindow, LeeCancelKeepsTheRowsShownAndItsStepRecordsThem) {
+    Program p(Screen{480 * twips_per_pixel, 360 * twips_per_pixel});
+    TheoryWindow& w = p.theoria();
+    auto work = std::make_unique<QueuedWork>();
+    QueuedWork& queue = *work;
+    w.set_background_work(std::move(work));
+    w.radius.set_value(301);
+    take_step(p, {Step::Action::click, "arxiki", "Command7"});
+    queue.wait();
+    queue.drain();
+    const auto until_shown = [&](std::size_t rows) {
+        while (w.lee_rows_done() < rows) {
+            if (!queue.drain_one()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    };
+    const Step start{Step::Action::click, "theoria", "lee_start"};
+    const Step cancel{Step::Action::click, "theoria", "lee_cancel"};
+    take_step(p, start);
+    until_shown(2);
+    take_step(p, cancel);
+    EXPECT_EQ(p.steps().back().rows, std::optional<int>(3));
+    take_step(p, start);  // the cancelled run has not ended yet: its ending is still queued
+    until_shown(4);
+    take_step(p, cancel);
+    EXPECT_EQ(p.steps().back().rows, std::optional<int>(5));
+    queue.wait();
+    queue.drain();
+    EXPECT_FALSE(w.lee_running());
+    EXPECT_EQ(w.lee_rows_done(), 5u);
+    EXPECT_EQ(w.lee_progress.caption, "5 / " + std::to_string(w.lee_settings().rows));
+    EXPECT_EQ(p.steps().front().rows, std::nullopt);  // a click that stops nothing
 }
 
 TEST(TheoryWindow, ClosingWhileTheLeeDiagramRunsWaitsForItsJob) {

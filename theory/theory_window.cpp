@@ -62,6 +62,9 @@ TheoryWindow::TheoryWindow(WindowHost& host)
                                           words_.lee_cancel)),
       lee_progress(form_.add<Label>("lee_progress", Geometry{14280, 12000, 3600, 400}, "")) {
     describe_controls(form_, theory_texts());
+    kept_ = std::dynamic_pointer_cast<TheoryResults>(host.kept_results(form_.name()));
+    if (!kept_) kept_ = std::make_shared<TheoryResults>();
+    host.keep_results(form_.name(), kept_);
     lee_rows_.assign(std::size_t(lee_settings_.rows), std::nullopt);
     for (PictureBox* picture : {&descartes, &primary, &secondary, &band, &lee})
         picture->surface().set_growth(plot_growth);
@@ -97,7 +100,8 @@ TheoryWindow::TheoryWindow(WindowHost& host)
 }
 
 TheoryWindow::~TheoryWindow() {
-    if (lee_cancel_) *lee_cancel_ = true;
+    lee_restart_stop_.reset();
+    if (lee_stop_) *lee_stop_ = 0;
     work_->wait();
 }
 
@@ -167,6 +171,10 @@ void TheoryWindow::open() {
     if (lee_rows_done() == 0) {
         lee_settings_ = lee_settings_for(lee.surface());
         lee_rows_.assign(std::size_t(lee_settings_.rows), std::nullopt);
+        if (!(kept_->lee_settings == lee_settings_) || kept_->lee_rows.size() != lee_rows_.size()) {
+            kept_->lee_settings = lee_settings_;
+            kept_->lee_rows = lee_rows_;
+        }
     }
 
     update_labels();
@@ -195,16 +203,17 @@ void TheoryWindow::request_curves() {
     std::vector<BowQuery> missing;
     for (const int k : {1, 2}) {
         const BowQuery query{radius_um(), wavelength_nm(), polarisation(), k};
-        const CurvesKey key{radius.value(), wavelength.value(), int(query.polarisation), k};
-        if (!curves_.contains(key)) missing.push_back(query);
+        const TheoryResults::CurvesKey key{radius.value(), wavelength.value(),
+                                           int(query.polarisation), k};
+        if (!kept_->curves.contains(key)) missing.push_back(query);
     }
     if (missing.empty()) {
         draw_curves();
         return;
     }
     curves_pending_ = true;
-    if (!curves_.empty()) draw_curves();  // the last curves stay until the new ones come
-    const CurvesKey base{radius.value(), wavelength.value(), int(polarisation()), 0};
+    if (!kept_->curves.empty()) draw_curves();  // the last curves stay until the new ones come
+    const TheoryResults::CurvesKey base{radius.value(), wavelength.value(), int(polarisation()), 0};
     auto results = std::make_shared<std::vector<BowCurves>>();
     work_->start(
         [missing, results] {
@@ -213,8 +222,8 @@ void TheoryWindow::request_curves() {
         },
         [this, base, results] {
             for (const BowCurves& c : *results)
-                curves_[{std::get<0>(base), std::get<1>(base), std::get<2>(base),
-                         c.query.reflections}] = c;
+                kept_->curves[{std::get<0>(base), std::get<1>(base), std::get<2>(base),
+                               c.query.reflections}] = c;
             curves_pending_ = false;
             request_curves();
         });
@@ -225,8 +234,8 @@ void TheoryWindow::draw_curves() {
     PictureBox* pictures[] = {&primary, &secondary};
     for (const int k : {1, 2}) {
         Surface& surface = pictures[k - 1]->surface();
-        const auto found = curves_.find({radius.value(), wavelength.value(), int(p), k});
-        if (found == curves_.end()) {
+        const auto found = kept_->curves.find({radius.value(), wavelength.value(), int(p), k});
+        if (found == kept_->curves.end()) {
             print_waiting(surface, "…");
             continue;
         }
@@ -237,7 +246,7 @@ void TheoryWindow::draw_curves() {
 void TheoryWindow::request_band() {
     if (band_pending_) return;
     const int position = radius.value();
-    if (bands_.contains(position)) {
+    if (kept_->bands.contains(position)) {
         draw_band();
         return;
     }
@@ -251,15 +260,15 @@ void TheoryWindow::request_band() {
                                               scattering::threads_parallel_for(2));
         },
         [this, position, result] {
-            bands_[position] = std::move(*result);
+            kept_->bands[position] = std::move(*result);
             band_pending_ = false;
             request_band();
         });
 }
 
 void TheoryWindow::draw_band() {
-    const auto found = bands_.find(radius.value());
-    if (found != bands_.end()) draw_colour_band(band.surface(), found->second, words_);
+    const auto found = kept_->bands.find(radius.value());
+    if (found != kept_->bands.end()) draw_colour_band(band.surface(), found->second, words_);
 }
 
 void TheoryWindow::draw_lee() {
@@ -270,38 +279,118 @@ void TheoryWindow::draw_lee() {
         a >= s.smallest_um && a <= s.largest_um ? std::optional<double>(a) : std::nullopt, words_);
 }
 
+void TheoryWindow::show_lee() {
+    lee_progress.caption = format_number(double(lee_rows_done()), "0") + " / " +
+                           format_number(double(lee_rows_.size()), "0");
+    if (form_.shown) draw_lee();
+}
+
+void TheoryWindow::take_kept_lee_rows(std::size_t rows) {
+    if (!(kept_->lee_settings == lee_settings_) || kept_->lee_rows.size() != lee_rows_.size())
+        return;
+    std::size_t done = lee_rows_done();
+    for (const std::size_t r : scattering::lee_order(lee_rows_.size())) {
+        if (lee_rows_[r]) continue;
+        if (!kept_->lee_rows[r] || done >= rows) return;
+        lee_rows_[r] = kept_->lee_rows[r];
+        ++done;
+    }
+}
+
+void TheoryWindow::keep_first_lee_rows(std::size_t rows) {
+    std::size_t kept = 0;
+    for (const std::size_t r : scattering::lee_order(lee_rows_.size())) {
+        if (!lee_rows_[r]) continue;
+        if (kept < rows) {
+            ++kept;
+        } else {
+            lee_rows_[r].reset();
+        }
+    }
+}
+
 void TheoryWindow::start_lee() {
-    const std::size_t total = lee_rows_.size(), done = lee_rows_done();
-    if (lee_running_ || done >= total) return;
+    const std::size_t total = lee_rows_.size();
+    if (lee_running_) {
+        // A run that Cancel stopped is still ending: the new one starts when it has.
+        if (*lee_stop_ < total) lee_restart_stop_ = total;
+        return;
+    }
+    run_lee(total);
+}
+
+void TheoryWindow::run_lee(std::size_t stop_at) {
+    const std::size_t total = lee_rows_.size();
+    if (lee_rows_done() >= total) return;
+    // Rows computed before, here or in a program before this one, come at once.
+    take_kept_lee_rows(stop_at);
+    const std::size_t done = lee_rows_done();
+    show_lee();
+    if (done >= std::min(stop_at, total)) return;
     lee_running_ = true;
-    lee_cancel_ = std::make_shared<std::atomic<bool>>(false);
-    lee_progress.caption =
-        format_number(double(done), "0") + " / " + format_number(double(total), "0");
-    auto cancel = lee_cancel_;
+    lee_stop_ = std::make_shared<std::atomic<std::size_t>>(stop_at);
+    auto stop = lee_stop_;
     BackgroundWork* work = work_.get();
     std::vector<bool> done_rows(total);
     for (std::size_t r = 0; r < total; ++r) done_rows[r] = lee_rows_[r].has_value();
     work_->start(
-        [this, cancel, work, settings = lee_settings_, done_rows] {
+        [this, stop, work, settings = lee_settings_, done_rows, done] {
+            // Stopped before it began (a replayed Cancel, a window closing): no row at all.
+            if (done >= *stop) return;
             scattering::lee_diagram(
                 settings,
-                [this, cancel, work](std::size_t index, const scattering::ColourBand& row,
-                                     std::size_t rows_done, std::size_t all) {
-                    work->post([this, index, row, rows_done, all] {
-                        if (index < lee_rows_.size()) lee_rows_[index] = row;
-                        lee_progress.caption = format_number(double(rows_done), "0") + " / " +
-                                               format_number(double(all), "0");
-                        if (form_.shown) draw_lee();
+                [this, stop, work, settings](std::size_t index, const scattering::ColourBand& row,
+                                             std::size_t rows_done, std::size_t) {
+                    work->post([this, stop, index, row, settings] {
+                        // The rows are delivered in the order computed: those beyond the stop
+                        // were computed before the job saw it, and are not shown.
+                        if (lee_rows_done() >= *stop || index >= lee_rows_.size()) return;
+                        lee_rows_[index] = row;
+                        if (kept_->lee_settings == settings && index < kept_->lee_rows.size())
+                            kept_->lee_rows[index] = row;
+                        show_lee();
                     });
-                    return !*cancel;
+                    return rows_done < *stop;
                 },
                 scattering::threads_parallel_for(2), done_rows);
         },
-        [this] { lee_running_ = false; });
+        [this] {
+            lee_running_ = false;
+            if (!lee_restart_stop_) return;
+            const std::size_t restart_stop = *lee_restart_stop_;
+            lee_restart_stop_.reset();
+            run_lee(restart_stop);
+        });
 }
 
 void TheoryWindow::cancel_lee() {
-    if (lee_cancel_) *lee_cancel_ = true;
+    // The diagram keeps the rows shown now and the one under way, whatever the job computed
+    // meanwhile, or the rows a recorded Cancel had; never more than an earlier Cancel left.
+    const bool running = lee_running_ || lee_restart_stop_;
+    const std::size_t rows = lee_replayed_stop_.value_or(
+        running ? std::min(lee_rows_done() + 1, lee_rows_.size()) : lee_rows_done());
+    lee_replayed_stop_.reset();
+    if (lee_running_ && lee_stop_) *lee_stop_ = std::min(rows, lee_stop_->load());
+    if (lee_restart_stop_) lee_restart_stop_ = std::min(rows, *lee_restart_stop_);
+    // A recorded Cancel after rows that came at once from those kept.
+    if (lee_rows_done() > rows) {
+        keep_first_lee_rows(rows);
+        show_lee();
+    }
+}
+
+std::optional<int> TheoryWindow::stopped_at(std::string_view control) const {
+    if (control != lee_cancel.name()) return std::nullopt;
+    if (!lee_running_ || !lee_stop_) return int(lee_rows_done());
+    // The run ends at its stop, and one waiting for it goes on to its own.
+    const std::size_t total = lee_rows_.size();
+    std::size_t rows = std::min(lee_stop_->load(), total);
+    if (lee_restart_stop_) rows = std::max(rows, std::min(*lee_restart_stop_, total));
+    return int(rows);
+}
+
+void TheoryWindow::stop_replayed_at(std::string_view control, int rows) {
+    if (control == lee_cancel.name() && rows >= 0) lee_replayed_stop_ = std::size_t(rows);
 }
 
 }  // namespace rainbow

@@ -19,6 +19,17 @@
 
 namespace rainbow {
 
+// What the theory window computed, by its settings, for the session: handed on to the theory
+// window of a program started afresh, which draws it at once.
+struct TheoryResults final : KeptResults {
+    using CurvesKey = std::tuple<int, int, int, int>;  // radius position, nm, polarisation, bow
+    std::map<CurvesKey, BowCurves> curves;
+    std::map<int, scattering::ColourBand> bands;  // by radius position
+    // Rows of the Lee diagram computed for these settings (a row's place in the picture).
+    scattering::LeeSettings lee_settings;
+    std::vector<std::optional<scattering::ColourBand>> lee_rows;
+};
+
 class TheoryWindow : public Window {
 public:
     explicit TheoryWindow(WindowHost& host);
@@ -35,6 +46,10 @@ public:
     void open() override;
     // Redraws the marker of the main window's central ray.
     void main_scene_changed() override;
+    // Cancel records the rows the Lee diagram ends with, and stops at the rows recorded when
+    // it is taken again.
+    std::optional<int> stopped_at(std::string_view control) const override;
+    void stop_replayed_at(std::string_view control, int rows) override;
 
     // The drop's radius in micrometres for a position of the radius scroll bar (log scale,
     // 5 um at 0 to 2 mm at the top), rounded to the three figures printed: 301 is 10.0 um,
@@ -60,6 +75,8 @@ private:
     void draw_band();
     void draw_lee();
     void start_lee();
+    // Runs the Lee diagram on from the rows done, stopping at `stop_at` rows.
+    void run_lee(std::size_t stop_at);
     void cancel_lee();
 
     WindowHost& host_;
@@ -67,14 +84,23 @@ private:
     std::unique_ptr<BackgroundWork> work_;
     TheoryWords words_;  // in the user's language
 
+    // Shows the Lee diagram's progress and draws it.
+    void show_lee();
+    // Takes the rows kept from before that come next in the order of computing, up to `rows`.
+    void take_kept_lee_rows(std::size_t rows);
+    // Keeps the first `rows` rows in the order of computing, and drops the rest.
+    void keep_first_lee_rows(std::size_t rows);
+
     // Results kept for the session: returning to a setting draws at once.
-    using CurvesKey = std::tuple<int, int, int, int>;  // radius position, nm, polarisation, bow
-    std::map<CurvesKey, BowCurves> curves_;
-    std::map<int, scattering::ColourBand> bands_;  // by radius position
+    std::shared_ptr<TheoryResults> kept_;
     scattering::LeeSettings lee_settings_;
     std::vector<std::optional<scattering::ColourBand>> lee_rows_;  // by row, smallest radius first
     bool lee_running_ = false;
-    std::shared_ptr<std::atomic<bool>> lee_cancel_;
+    // The rows at which the run under way stops: all of them until Cancel. Read by the job
+    // after each row; a row that comes after it is reached is dropped.
+    std::shared_ptr<std::atomic<std::size_t>> lee_stop_;
+    std::optional<std::size_t> lee_replayed_stop_;  // for the next Cancel
+    std::optional<std::size_t> lee_restart_stop_;   // Start while a stopped run ends: its stop
     bool curves_pending_ = false;
     bool band_pending_ = false;
 

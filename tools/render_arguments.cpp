@@ -20,6 +20,7 @@ const char* const render_usage =
     "  --set FORM.CONTROL=VALUE    a scroll bar takes VALUE; an option or menu item given 1\n"
     "                              is chosen (an option given 0 is cleared)\n"
     "  --click FORM.CONTROL        clicks a button, an option or a menu item\n"
+    "  --click FORM.CONTROL=ROWS   ... that stops long work at ROWS (theoria.lee_cancel)\n"
     "outputs:\n"
     "  --png FORM.PICTURE=FILE     paints a picture (a picture box, or `client` for a\n"
     "  --svg FORM.PICTURE=FILE     window's own drawing area) to PNG, SVG or PDF\n"
@@ -83,8 +84,10 @@ Target parse_target(const std::string& option, const std::string& text, bool wit
     if (with_value) {
         const auto eq = text.find('=');
         if (eq == std::string::npos || eq + 1 == text.size()) {
-            throw BadInput(option + " " + in_quotes(text) +
-                           ": expected FORM.NAME=" + (option == "--set" ? "VALUE" : "FILE"));
+            throw BadInput(option + " " + in_quotes(text) + ": expected FORM.NAME=" +
+                           (option == "--set"     ? "VALUE"
+                            : option == "--click" ? "ROWS"
+                                                  : "FILE"));
         }
         path = text.substr(0, eq);
         t.value = text.substr(eq + 1);
@@ -101,9 +104,18 @@ Target parse_target(const std::string& option, const std::string& text, bool wit
 
 Step parse_step(const std::string& option, const std::string& argument) {
     const bool click = option == "--click";
-    const Target t = parse_target(option, argument, !click);
+    // A click may give the rows at which it stops long work, as a lesson records them.
+    const bool rows = click && argument.find('=') != std::string::npos;
+    const Target t = parse_target(option, argument, !click || rows);
     Step step{click ? Step::Action::click : Step::Action::set, t.form, t.name, 0};
-    if (!click) {
+    if (rows) {
+        const auto value = whole_number(t.value);
+        if (!value || *value < 0) {
+            throw BadInput(in_quotes(t.form + "." + t.name) + ": " + in_quotes(t.value) +
+                           " is not a number of rows");
+        }
+        step.rows = *value;
+    } else if (!click) {
         const auto value = whole_number(t.value);
         if (!value) {
             throw BadInput(in_quotes(t.form + "." + t.name) + ": " + in_quotes(t.value) +
