@@ -126,8 +126,10 @@ TEST(LeeDiagramReplayed, HasTheRowsItHadWhenTheLessonWasSaved) {
         {"ran to its end", {start}, all_kept, all},
         {"cancelled after its end", {start, cancel_at(all)}, all_kept, all},
         {"cancelled part way, more rows kept", {start, cancel_at(4)}, all_kept, 4},
-        {"an older lesson's Cancel without rows", {start, click("theoria", "lee_cancel")},
-         all_kept, all},
+        {"an older lesson's Cancel without rows",
+         {start, click("theoria", "lee_cancel")},
+         all_kept,
+         all},
     };
     for (const auto& row : cases) {
         for (const Work run : {Work::coalesced, Work::replayed_then_settled}) {
@@ -163,8 +165,8 @@ TEST(LeeDiagramReplayed, AClickGivenRowsOnAControlThatStopsNothingIsRefused) {
     p.set_background_work_factory([] { return std::make_unique<SkipEveryJob>(); });
     for (const Step& step : opened) take_step(p, step);
     const std::size_t steps = p.steps().size();
-    for (const Step& step : {click("theoria", "lee_start", 2), Step{Action::set, "theoria",
-                                                                     "radius", 400, 2}}) {
+    for (const Step& step :
+         {click("theoria", "lee_start", 2), Step{Action::set, "theoria", "radius", 400, 2}}) {
         SCOPED_TRACE(describe(step));
         EXPECT_THROW(take_step(p, step), BadStep);
         EXPECT_EQ(p.steps().size(), steps);
