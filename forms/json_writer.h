@@ -9,6 +9,7 @@
 
 #include "forms/color.h"
 #include "forms/control_texts.h"
+#include "portable/charconv.h"
 
 namespace rainbow {
 
@@ -66,7 +67,7 @@ private:
         if (!std::isfinite(v)) return null();
         // Shortest text that reads back to the same value, independent of the locale.
         char buffer[64];
-        auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, v);
+        auto [end, error] = portable::to_chars(buffer, buffer + sizeof buffer, v);
         raw(std::string_view(buffer, error == std::errc{} ? end - buffer : 0));
     }
 
