@@ -281,23 +281,32 @@ void TheoryWindow::start_lee() {
     BackgroundWork* work = work_.get();
     std::vector<bool> done_rows(total);
     for (std::size_t r = 0; r < total; ++r) done_rows[r] = lee_rows_[r].has_value();
+    // A runner that works in slices asks the job to pause after a row; the job then ends, and
+    // its ending starts it again from the rows done, to run in a later slice.
+    auto paused = std::make_shared<bool>(false);
     work_->start(
-        [this, cancel, work, settings = lee_settings_, done_rows] {
+        [this, cancel, paused, work, settings = lee_settings_, done_rows] {
+            if (*cancel) return;  // cancelled while it waited for its turn
             scattering::lee_diagram(
                 settings,
-                [this, cancel, work](std::size_t index, const scattering::ColourBand& row,
-                                     std::size_t rows_done, std::size_t all) {
+                [this, cancel, paused, work](std::size_t index, const scattering::ColourBand& row,
+                                             std::size_t rows_done, std::size_t all) {
                     work->post([this, index, row, rows_done, all] {
                         if (index < lee_rows_.size()) lee_rows_[index] = row;
                         lee_progress.caption = format_number(double(rows_done), "0") + " / " +
                                                format_number(double(all), "0");
                         if (form_.shown) draw_lee();
                     });
-                    return !*cancel;
+                    if (*cancel) return false;
+                    *paused = work->should_pause();
+                    return !*paused;
                 },
                 scattering::threads_parallel_for(2), done_rows);
         },
-        [this] { lee_running_ = false; });
+        [this, paused] {
+            lee_running_ = false;
+            if (*paused) start_lee();
+        });
 }
 
 void TheoryWindow::cancel_lee() {
