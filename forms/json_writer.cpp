@@ -121,12 +121,10 @@ void write_picture(JsonOut& json, std::string_view name, const Surface& surface)
     ItemWriter writer{json};
     // A list cleared under a user scale starts with that scale, so that a reader of the
     // items alone knows their coordinate system.
-    const auto& base = surface.base_user_scale();
-    if (base && !surface.items().empty() &&
-        !std::holds_alternative<ScaleItem>(surface.items().front())) {
+    if (const auto leading = surface.leading_scale()) {
         json.line(5);
         json.open('{');
-        writer(ScaleItem{float(base->x1), float(base->y1), float(base->x2), float(base->y2)});
+        writer(*leading);
         json.close('}');
     }
     for (const Item& item : surface.items()) {
