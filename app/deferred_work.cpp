@@ -90,14 +90,16 @@ std::size_t DeferredWork::settle_while(const std::function<bool()>* slice_over) 
     } slice{*shared_};
     shared_->slice_over = slice_over;
     std::size_t jobs_run = 0;
+    // A slice runs one job at least, however short, so that the work always moves on.
+    const auto run_jobs = [&] {
+        return slice_over == nullptr || jobs_run == 0 || !(*slice_over)();
+    };
     for (bool busy = true; busy;) {
         busy = false;
-        // A slice runs one job at least, however short, so that the work always moves on.
-        const bool run_jobs = slice_over == nullptr || jobs_run == 0 || !(*slice_over)();
         // By index: a delivery may create or destroy a runner.
         auto& runners = shared_->runners;
         for (std::size_t i = 0; i < runners.size(); ++i) {
-            while (i < runners.size() && runners[i]->advance(jobs_run, run_jobs)) busy = true;
+            while (i < runners.size() && runners[i]->advance(jobs_run, run_jobs())) busy = true;
         }
     }
     return jobs_run;

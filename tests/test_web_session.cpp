@@ -25,8 +25,8 @@
 namespace rainbow {
 namespace {
 
+using testing::items_of;
 using testing::Json;
-using testing::read_json;
 
 std::vector<float> numbers(std::initializer_list<float> list) { return list; }
 
@@ -119,8 +119,11 @@ std::size_t items_walked(const PictureArrays& arrays) {
         const std::size_t length = item_length(op);
         EXPECT_GT(length, 0u) << "unknown op " << op << " at " << at;
         if (length == 0 || at + length > arrays.nums.size()) return count;
-        if (op == 4) EXPECT_LT(arrays.nums[at + 6], float(arrays.texts.size()));
-        if (op == 5) EXPECT_LT(arrays.nums[at + 7], float(arrays.images.size()));
+        if (op == 4) {
+            EXPECT_LT(arrays.nums[at + 6], float(arrays.texts.size()));
+        } else if (op == 5) {
+            EXPECT_LT(arrays.nums[at + 7], float(arrays.images.size()));
+        }
         at += length;
     }
     return count;
@@ -208,7 +211,7 @@ TEST(WebSession, RefusesAStepWithTheRenderCommandsMessageAndChangesNothing) {
     }
     Session session(1920, 1080);
     EXPECT_EQ(session.step("jump", "arxiki", "Command1", 0),
-              "unknown action \"jump\" (set, click or close)");
+              "unknown action 'jump' (set, click or close)");
     EXPECT_EQ(session.step("close", "arxiki", "", 0), "");
     EXPECT_TRUE(session.ended());
     EXPECT_NE(session.step("click", "arxiki", "Command1", 0), "");
@@ -332,10 +335,10 @@ TheoryWindow& theory_window(Program& program, DeferredWork& work) {
     return program.theoria();
 }
 
-const ImageItem& lee_image(const TheoryWindow& w) {
-    const auto images = items_of<ImageItem>(w.lee.surface());
+ImageItem lee_image(const Surface& surface) {
+    const auto images = items_of<ImageItem>(surface);
     EXPECT_EQ(images.size(), 1u);
-    return images.front();
+    return images.empty() ? ImageItem{} : images.front();
 }
 
 TEST(WebSession, TheLeeDiagramInSlicesGivesTheRowsComputedAtOnceAndStopsWhenCancelled) {
@@ -366,7 +369,7 @@ TEST(WebSession, TheLeeDiagramInSlicesGivesTheRowsComputedAtOnceAndStopsWhenCanc
         scattering::serial_for());
     Surface at_once = w.lee.surface();
     draw_lee_diagram(at_once, rows, w.lee_settings(), 10.0, theory_words());
-    EXPECT_TRUE(lee_image(w) == items_of<ImageItem>(at_once).front());
+    EXPECT_TRUE(lee_image(w.lee.surface()) == lee_image(at_once));
 
     // Cancelled between two slices: no row more.
     take_step(program, {Step::Action::click, "theoria", "lee_cancel"});
