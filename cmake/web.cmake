@@ -26,7 +26,9 @@ set_property(GLOBAL PROPERTY RULE_LAUNCH_LINK "${CMAKE_COMMAND} -E env NODE_PATH
 # of this emscripten fetch()es its .wasm under node 18 and later unless told not to.
 find_program(RAINBOW_NODE NAMES node nodejs REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR "${RAINBOW_NODE};--no-experimental-fetch")
-target_link_options(rainbow_command_line INTERFACE -sNODERAWFS=1 -sEXIT_RUNTIME=1)
+# Their code is optimised when compiled; linking them without the WebAssembly optimiser's
+# passes saves most of their build time.
+target_link_options(rainbow_command_line INTERFACE -sNODERAWFS=1 -sEXIT_RUNTIME=1 -O1)
 
 # Header-only nlohmann-json from its own folder, never /usr/include as a whole.
 set(web_includes ${CMAKE_BINARY_DIR}/web-includes)

@@ -13,6 +13,7 @@
 
 namespace rainbow {
 
+class Control;
 class Form;
 struct Settings;
 
@@ -97,6 +98,10 @@ private:
     bool after_key_ = false;
     int pending_indent_ = -1;
 };
+
+// What a control holds, as members: a scroll bar's "value", "min" and "max", an option's or
+// a menu item's "checked"; nothing for the other kinds.
+void write_control_state(JsonOut& json, const Control& control);
 
 // The shared settings as the member "settings", every one by its name.
 void write_settings_json(JsonOut& json, const Settings& settings);

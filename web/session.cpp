@@ -45,24 +45,12 @@ void write_control(JsonOut& json, const Form& form, const Control& c, const Tran
     json.key("top").value(place.top);
     json.key("width").value(place.width);
     json.key("height").value(place.height);
-    switch (c.kind()) {
-        case ControlKind::scrollbar: {
-            const auto& bar = static_cast<const ScrollBar&>(c);
-            json.key("value").value(bar.value());
-            json.key("min").value(bar.min());
-            json.key("max").value(bar.max());
-            json.key("large").value(bar.large_change);
-            json.key("small").value(bar.small_change);
-            json.key("vertical").value(bar.vertical());
-            break;
-        }
-        case ControlKind::option:
-            json.key("value").value(static_cast<const OptionButton&>(c).value());
-            break;
-        case ControlKind::menuitem:
-            json.key("checked").value(static_cast<const MenuItem&>(c).checked);
-            break;
-        default: break;
+    write_control_state(json, c);
+    if (c.kind() == ControlKind::scrollbar) {
+        const auto& bar = static_cast<const ScrollBar&>(c);
+        json.key("large").value(bar.large_change);
+        json.key("small").value(bar.small_change);
+        json.key("vertical").value(bar.vertical());
     }
     json.key("container").value(c.container);
     if (c.kind() == ControlKind::option) json.key("group").value(c.container);
