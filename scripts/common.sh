@@ -74,8 +74,10 @@ build_packages=("${program_packages[@]}" "${test_packages[@]}")
 # scripts/web builds the browser edition with Debian's emscripten and tests it under node and
 # in Debian's chromium; Debian's nodejs and npm only where no node is on the PATH (a node from
 # elsewhere brings its own npm, which Debian's npm would conflict with).
-web_packages=(emscripten chromium)
-web_node_packages=(nodejs npm)
+install_web_packages() {
+    install_missing emscripten chromium
+    command -v node >/dev/null 2>&1 || install_missing nodejs npm
+}
 # scripts/fuzz builds with clang and its libFuzzer and sanitizer runtimes.
 fuzz_packages=(clang libclang-rt-14-dev)
 
