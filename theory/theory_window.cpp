@@ -270,7 +270,7 @@ void TheoryWindow::draw_lee() {
         a >= s.smallest_um && a <= s.largest_um ? std::optional<double>(a) : std::nullopt, words_);
 }
 
-void TheoryWindow::start_lee() {
+void TheoryWindow::start_lee(bool resumed) {
     const std::size_t total = lee_rows_.size(), done = lee_rows_done();
     if (lee_running_ || done >= total) return;
     lee_running_ = true;
@@ -285,8 +285,8 @@ void TheoryWindow::start_lee() {
     // its ending starts it again from the rows done, to run in a later slice.
     auto paused = std::make_shared<bool>(false);
     work_->start(
-        [this, cancel, paused, work, settings = lee_settings_, done_rows] {
-            if (*cancel) return;  // cancelled while it waited for its turn
+        [this, cancel, paused, resumed, work, settings = lee_settings_, done_rows] {
+            if (resumed && *cancel) return;  // cancelled between two slices
             scattering::lee_diagram(
                 settings,
                 [this, cancel, paused, work](std::size_t index, const scattering::ColourBand& row,
@@ -305,7 +305,7 @@ void TheoryWindow::start_lee() {
         },
         [this, paused] {
             lee_running_ = false;
-            if (*paused) start_lee();
+            if (*paused) start_lee(true);
         });
 }
 

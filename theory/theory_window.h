@@ -59,7 +59,8 @@ private:
     void draw_curves();
     void draw_band();
     void draw_lee();
-    void start_lee();
+    // Starts the Lee diagram from the rows it has; `resumed` after a pause of its own.
+    void start_lee(bool resumed = false);
     void cancel_lee();
 
     WindowHost& host_;
