@@ -28,6 +28,11 @@ public:
     // Runs every job queued and delivers its steps and ending, until nothing is left (an
     // ending may start another job). Returns how many jobs ran.
     std::size_t settle();
+    // One slice of that: runs one job, then more while `slice_over` is false, and delivers
+    // every step and ending the jobs left. While the slice runs, the runners ask a job that
+    // can pause to pause once the slice is over (BackgroundWork::should_pause); what is left
+    // waits for the next slice. Returns how many jobs ran.
+    std::size_t settle_slice(const std::function<bool()>& slice_over);
     // True when no job waits and nothing waits to be delivered.
     bool idle() const;
     // Forgets every job and delivery not yet made: the program is thrown away, and whatever
@@ -36,7 +41,12 @@ public:
 
 private:
     class Runner;
-    std::shared_ptr<std::vector<Runner*>> runners_;
+    struct Shared {
+        std::vector<Runner*> runners;
+        const std::function<bool()>* slice_over = nullptr;  // during settle_slice only
+    };
+    std::size_t settle_while(const std::function<bool()>* slice_over);
+    std::shared_ptr<Shared> shared_;
 };
 
 }  // namespace rainbow

@@ -28,7 +28,7 @@ inline constexpr int largest_screen_pixels = largest_picture_pixels;
 // The program: owns its windows, and starts as the desktop program
 // does (the first window is opened: the main window is loaded and its first scene drawn).
 // Every other window is created on first use.
-class Program : public WindowHost {
+class Program final : public WindowHost {
 public:
     explicit Program(Screen screen = {});
     ~Program();

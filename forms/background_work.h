@@ -13,6 +13,10 @@ public:
     virtual void post(std::function<void()> step) = 0;
     // Returns when every job started has ended.
     virtual void wait() = 0;
+    // Asked by a job that can stop at a boundary (a row of the Lee diagram) and be started
+    // again from where it stopped: true when its runner wants the thread back now (a browser
+    // running the work in short slices). The desktop's runners never do.
+    virtual bool should_pause() const { return false; }
 };
 
 // Runs every job at once, to the end, on the calling thread: the render command and tests.

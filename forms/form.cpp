@@ -48,6 +48,16 @@ double Form::client_height_twips() const {
     return std::max(0.0, geometry_.height - bars);
 }
 
+Control* Form::frame_of(const Control& control) const {
+    if (control.container.empty()) return nullptr;
+    Control* frame = find(control.container);
+    return frame != nullptr && frame->kind() == ControlKind::frame ? frame : nullptr;
+}
+
+Geometry Form::placed_twips(const Control& control) const {
+    return frame_of(control) != nullptr ? control.geometry() : to_twips(control.geometry());
+}
+
 Geometry Form::to_twips(const Geometry& g) const {
     if (!client_ || !client_->has_user_scale()) return g;
     const Scale s = client_->current_scale();

@@ -60,6 +60,12 @@ public:
     // A control's rectangle in twips, relative to the client area: control geometry is in
     // twips, or in the user units of a client surface that has a user scale.
     Geometry to_twips(const Geometry& g) const;
+    // The frame a control sits in (its container, when that is a frame of this form), or null
+    // for a control placed on the client area.
+    Control* frame_of(const Control& control) const;
+    // A control's rectangle in twips of what holds it: the frame it sits in (a frame keeps
+    // twips for what it holds), or else the client area (see to_twips).
+    Geometry placed_twips(const Control& control) const;
     // The inverse: a rectangle in twips from the client area's top-left corner, in the user
     // units of the client surface (unchanged while it has no user scale).
     Geometry from_twips(const Geometry& g) const;

@@ -24,22 +24,7 @@ void write_control(JsonOut& json, const Control& c, std::string_view tooltip) {
     json.key("top").value(c.top());
     json.key("width").value(c.width());
     json.key("height").value(c.height());
-    switch (c.kind()) {
-        case ControlKind::scrollbar: {
-            const auto& bar = static_cast<const ScrollBar&>(c);
-            json.key("value").value(bar.value());
-            json.key("min").value(bar.min());
-            json.key("max").value(bar.max());
-            break;
-        }
-        case ControlKind::option:
-            json.key("checked").value(static_cast<const OptionButton&>(c).value());
-            break;
-        case ControlKind::menuitem:
-            json.key("checked").value(static_cast<const MenuItem&>(c).checked);
-            break;
-        default: break;
-    }
+    write_control_state(json, c);
     json.close('}');
 }
 
@@ -121,12 +106,10 @@ void write_picture(JsonOut& json, std::string_view name, const Surface& surface)
     ItemWriter writer{json};
     // A list cleared under a user scale starts with that scale, so that a reader of the
     // items alone knows their coordinate system.
-    const auto& base = surface.base_user_scale();
-    if (base && !surface.items().empty() &&
-        !std::holds_alternative<ScaleItem>(surface.items().front())) {
+    if (const auto leading = surface.leading_scale()) {
         json.line(5);
         json.open('{');
-        writer(ScaleItem{float(base->x1), float(base->y1), float(base->x2), float(base->y2)});
+        writer(*leading);
         json.close('}');
     }
     for (const Item& item : surface.items()) {
@@ -140,6 +123,25 @@ void write_picture(JsonOut& json, std::string_view name, const Surface& surface)
 }
 
 }  // namespace
+
+void write_control_state(JsonOut& json, const Control& c) {
+    switch (c.kind()) {
+        case ControlKind::scrollbar: {
+            const auto& bar = static_cast<const ScrollBar&>(c);
+            json.key("value").value(bar.value());
+            json.key("min").value(bar.min());
+            json.key("max").value(bar.max());
+            break;
+        }
+        case ControlKind::option:
+            json.key("checked").value(static_cast<const OptionButton&>(c).value());
+            break;
+        case ControlKind::menuitem:
+            json.key("checked").value(static_cast<const MenuItem&>(c).checked);
+            break;
+        default: break;
+    }
+}
 
 void JsonOut::string(std::string_view s) {
     out_ << '"';

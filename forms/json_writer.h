@@ -9,9 +9,11 @@
 
 #include "forms/color.h"
 #include "forms/control_texts.h"
+#include "portable/charconv.h"
 
 namespace rainbow {
 
+class Control;
 class Form;
 struct Settings;
 
@@ -66,7 +68,7 @@ private:
         if (!std::isfinite(v)) return null();
         // Shortest text that reads back to the same value, independent of the locale.
         char buffer[64];
-        auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, v);
+        auto [end, error] = portable::to_chars(buffer, buffer + sizeof buffer, v);
         raw(std::string_view(buffer, error == std::errc{} ? end - buffer : 0));
     }
 
@@ -96,6 +98,10 @@ private:
     bool after_key_ = false;
     int pending_indent_ = -1;
 };
+
+// What a control holds, as members: a scroll bar's "value", "min" and "max", an option's or
+// a menu item's "checked"; nothing for the other kinds.
+void write_control_state(JsonOut& json, const Control& control);
 
 // The shared settings as the member "settings", every one by its name.
 void write_settings_json(JsonOut& json, const Settings& settings);

@@ -1,10 +1,16 @@
 #include "forms/png.h"
 
+#ifndef RAINBOW_WITHOUT_PNG
 #include <png.h>
+#endif
 
 #include <array>
 
 namespace rainbow {
+
+#ifdef RAINBOW_WITHOUT_PNG
+std::vector<std::uint8_t> encode_png(int, int, std::span<const std::uint8_t>) { return {}; }
+#else
 namespace {
 
 void append_bytes(png_structp png, png_bytep data, png_size_t length) {
@@ -45,6 +51,7 @@ std::vector<std::uint8_t> encode_png(int width, int height, std::span<const std:
     if (!written) out.clear();
     return out;
 }
+#endif
 
 std::string base64(std::span<const std::uint8_t> bytes) {
     static constexpr char digits[] =

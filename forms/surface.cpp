@@ -52,6 +52,13 @@ Scale Surface::current_scale() const { return user_scale_ ? *user_scale_ : twips
 
 Scale Surface::base_scale() const { return base_user_scale_ ? *base_user_scale_ : twips_scale(); }
 
+std::optional<ScaleItem> Surface::leading_scale() const {
+    if (!base_user_scale_ || items_.empty() || std::holds_alternative<ScaleItem>(items_.front()))
+        return std::nullopt;
+    const Scale& base = *base_user_scale_;
+    return ScaleItem{float(base.x1), float(base.y1), float(base.x2), float(base.y2)};
+}
+
 void Surface::set_baker(Baker* baker) { installed_baker = baker; }
 
 void Surface::bake() {

@@ -156,6 +156,9 @@ public:
     Scale base_scale() const;
     // The user scale in force before the first item, when one had been set.
     const std::optional<Scale>& base_user_scale() const { return base_user_scale_; }
+    // The scale item a reader of the items alone needs first: the user scale a list was
+    // cleared under, when the list does not start with a scale of its own.
+    std::optional<ScaleItem> leading_scale() const;
 
     const std::vector<Item>& items() const { return items_; }
 

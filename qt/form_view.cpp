@@ -136,20 +136,15 @@ QRect FormView::to_pixels(const Geometry& g) const {
 }
 
 QWidget* FormView::parent_for(const Control& control) const {
-    if (!control.container.empty()) {
-        Control* frame = form_.find(control.container);
-        if (frame != nullptr && frame->kind() == ControlKind::frame) {
-            auto it = widgets_.find(frame);
-            if (it != widgets_.end() && it->second) return it->second;
-        }
+    if (Control* frame = form_.frame_of(control)) {
+        auto it = widgets_.find(frame);
+        if (it != widgets_.end() && it->second) return it->second;
     }
     return client_;
 }
 
 QRect FormView::pixel_rect(const Control& control) const {
-    // A frame keeps twips for what it holds; the form's client area may have a user scale.
-    const bool in_frame = parent_for(control) != client_;
-    return to_pixels(in_frame ? control.geometry() : form_.to_twips(control.geometry()));
+    return to_pixels(form_.placed_twips(control));
 }
 
 QSize FormView::designed_content_size() const {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "portable/charconv.h"
 #include "soak/picture_export.h"
 #include "soak/soak.h"
 
@@ -23,7 +24,8 @@ const char* const usage =
 
 template <class T>
 bool number(std::string_view text, T& value) {
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    auto [end, error] =
+        rainbow::portable::from_chars(text.data(), text.data() + text.size(), value);
     return !text.empty() && error == std::errc{} && end == text.data() + text.size();
 }
 

@@ -17,8 +17,6 @@ namespace {
 using testing::items_of;
 using testing::texts_starting_with;
 
-const double pi = 4 * std::atan(1.0);
-
 struct Vec {
     double x, y;
 };

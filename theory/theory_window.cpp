@@ -333,14 +333,18 @@ void TheoryWindow::run_lee(std::size_t stop_at) {
     BackgroundWork* work = work_.get();
     std::vector<bool> done_rows(total);
     for (std::size_t r = 0; r < total; ++r) done_rows[r] = lee_rows_[r].has_value();
+    // A runner that works in slices asks the job to pause after a row; the job then ends, and
+    // its ending runs it on from the rows done, to the same stop, in a later slice.
+    auto paused = std::make_shared<bool>(false);
     work_->start(
-        [this, stop, work, settings = lee_settings_, done_rows, done] {
+        [this, stop, paused, work, settings = lee_settings_, done_rows, done] {
             // Stopped before it began (a replayed Cancel, a window closing): no row at all.
             if (done >= *stop) return;
             scattering::lee_diagram(
                 settings,
-                [this, stop, work, settings](std::size_t index, const scattering::ColourBand& row,
-                                             std::size_t rows_done, std::size_t) {
+                [this, stop, paused, work, settings](std::size_t index,
+                                                     const scattering::ColourBand& row,
+                                                     std::size_t rows_done, std::size_t) {
                     work->post([this, stop, index, row, settings] {
                         // The rows are delivered in the order computed: those beyond the stop
                         // were computed before the job saw it, and are not shown.
@@ -350,16 +354,21 @@ void TheoryWindow::run_lee(std::size_t stop_at) {
                             kept_->lee_rows[index] = row;
                         show_lee();
                     });
-                    return rows_done < *stop;
+                    if (rows_done >= *stop) return false;
+                    *paused = work->should_pause();
+                    return !*paused;
                 },
                 scattering::threads_parallel_for(2), done_rows);
         },
-        [this] {
+        [this, stop, paused] {
             lee_running_ = false;
-            if (!lee_restart_stop_) return;
-            const std::size_t restart_stop = *lee_restart_stop_;
-            lee_restart_stop_.reset();
-            run_lee(restart_stop);
+            if (lee_restart_stop_) {
+                const std::size_t restart_stop = *lee_restart_stop_;
+                lee_restart_stop_.reset();
+                run_lee(restart_stop);
+            } else if (*paused) {
+                run_lee(*stop);
+            }
         });
 }
 

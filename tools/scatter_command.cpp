@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "forms/utf8.h"
+#include "portable/charconv.h"
 #include "scattering/airy.h"
 #include "scattering/debye.h"
 #include "scattering/geometric.h"
@@ -59,7 +60,7 @@ const char* const help =
 double number(const std::string& text, const char* what) {
     double value = 0;
     const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    const auto [stop, error] = portable::from_chars(text.data(), end, value);
     if (error != std::errc{} || stop != end || !std::isfinite(value))
         throw BadArgument(std::string(what) + " is not a number: " + in_quotes(text));
     return value;

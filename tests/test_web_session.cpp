@@ -1,0 +1,408 @@
+// The browser edition's session: the same program as the render command, its display lists
+// as flat arrays, and the theory window's long computations in short slices.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "app/deferred_work.h"
+#include "app/lesson.h"
+#include "app/program.h"
+#include "app/state_json.h"
+#include "app/step.h"
+#include "display_list.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "json_reader.h"
+#include "theory/colour_pictures.h"
+#include "theory/theory_window.h"
+#include "web/picture_arrays.h"
+#include "web/session.h"
+
+namespace rainbow {
+namespace {
+
+using testing::items_of;
+using testing::Json;
+
+std::vector<float> numbers(std::initializer_list<float> list) { return list; }
+
+TEST(PictureArrays, EveryKindOfItemIsItsOpCodeThenItsFields) {
+    struct Row {
+        const char* what;
+        void (*draw)(Surface&);
+        std::vector<float> nums;
+        std::vector<std::string> texts;
+        std::size_t images;
+    };
+    const Row rows[] = {
+        {"scale",
+         [](Surface& s) { s.scale(-10, 20, 30, -40); },
+         numbers({0, -10, 20, 30, -40}),
+         {},
+         0},
+        {"dashed line of width 3",
+         [](Surface& s) {
+             s.set_pen({Rgb{1, 2, 3}, 3, LineStyle::dashed});
+             s.line(1, 2, 3, 4);
+         },
+         numbers({1, 1, 2, 3, 4, 1, 2, 3, 3, 1}),
+         {},
+         0},
+        {"filled circle",
+         [](Surface& s) {
+             s.fill_style = 0;
+             s.fill_color = Rgb{7, 8, 9};
+             s.circle(5, 6, 7, Rgb{255, 0, 0});
+         },
+         numbers({2, 5, 6, 7, 255, 0, 0, 1, 0, 1, 7, 8, 9, 0, 0, 0, 0}),
+         {},
+         0},
+        {"arc",
+         [](Surface& s) {
+             s.arc(0, 0, 1, Rgb{0, 0, 255}, 0.5f, 2.0f);
+         },
+         numbers({2, 0, 0, 1, 0, 0, 255, 1, 0, 0, 0, 0, 0, 1, 0.5f, 1, 2.0f}),
+         {},
+         0},
+        {"point",
+         [](Surface& s) {
+             s.pset(3, 4, Rgb{9, 9, 9});
+         },
+         numbers({3, 3, 4, 9, 9, 9, 1}),
+         {},
+         0},
+        {"texts, the second on a backing",
+         [](Surface& s) {
+             s.current_x = 10;
+             s.current_y = 20;
+             s.print("α");
+             s.current_x = 30;
+             s.current_y = 40;
+             s.print("β");
+             s.raise_texts(1, Rgb{255, 255, 0});
+         },
+         numbers({4, 10, 20, 0, 0, 0, 0, 0, 0, 0, 0, 4, 30, 40, 0, 0, 0, 1, 1, 255, 255, 0}),
+         {"α", "β"},
+         0},
+        {"image",
+         [](Surface& s) {
+             s.image(0, 1, 2, 3, 2, 1, {1, 2, 3, 4, 5, 6});
+         },
+         numbers({5, 0, 1, 2, 3, 2, 1, 0}),
+         {},
+         1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Surface surface(1500, 1500);
+        row.draw(surface);
+        const PictureArrays arrays = picture_arrays(surface);
+        EXPECT_EQ(arrays.nums, row.nums);
+        EXPECT_EQ(arrays.texts, row.texts);
+        ASSERT_EQ(arrays.images.size(), row.images);
+        if (row.images > 0) {
+            EXPECT_EQ(arrays.images[0].rgb, (std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6}));
+        }
+        EXPECT_EQ(arrays.width_twips, 1500);
+    }
+}
+
+// Walks the arrays item by item: every op code known, every text and image index in range.
+std::size_t items_walked(const PictureArrays& arrays) {
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < arrays.nums.size(); ++count) {
+        const float op = arrays.nums[at];
+        const std::size_t length = item_length(op);
+        EXPECT_GT(length, 0u) << "unknown op " << op << " at " << at;
+        if (length == 0 || at + length > arrays.nums.size()) return count;
+        if (op == 4) {
+            EXPECT_LT(arrays.nums[at + 6], float(arrays.texts.size()));
+        } else if (op == 5) {
+            EXPECT_LT(arrays.nums[at + 7], float(arrays.images.size()));
+        }
+        at += length;
+    }
+    return count;
+}
+
+TEST(PictureArrays, AListClearedUnderAUserScaleStartsWithThatScale) {
+    Surface surface(3000, 3000);
+    surface.scale(-1, 1, 1, -1);
+    surface.cls();
+    surface.line(0, 0, 1, 1);
+    const PictureArrays arrays = picture_arrays(surface);
+    ASSERT_EQ(items_walked(arrays), 2u);
+    EXPECT_EQ(std::vector<float>(arrays.nums.begin(), arrays.nums.begin() + 5),
+              numbers({0, -1, 1, 1, -1}));
+}
+
+// A program taking the steps as the render command does, for comparison.
+std::string render_command_state(const std::vector<Step>& steps) {
+    DeferredWork work;
+    Program program;
+    program.set_background_work_factory([&work] { return work.runner(); });
+    take_steps_coalesced(program, steps, work);
+    std::ostringstream out;
+    write_state_json(program, out);
+    return out.str();
+}
+
+void finish_work(Session& session) {
+    for (int slice = 0; session.busy() && slice < 100000; ++slice) session.work(40);
+    ASSERT_FALSE(session.busy());
+}
+
+TEST(WebSession, GivesTheRenderCommandsStateForTheSameSteps) {
+    using A = Step::Action;
+    const std::vector<std::vector<Step>> views = {
+        {},
+        {{A::click, "arxiki", "parallel"},
+         {A::set, "arxiki", "arithaktinon", 12},
+         {A::set, "arxiki", "arithanak", 2}},
+        {{A::click, "arxiki", "Command5"}, {A::click, "cut_rays", "SOURCEONAXIS"}},
+        {{A::click, "arxiki", "Command7"}, {A::set, "theoria", "radius", 301}},
+    };
+    for (const auto& steps : views) {
+        SCOPED_TRACE(steps.empty() ? "start" : describe(steps.back()));
+        Session session(1920, 1080);
+        for (const Step& step : steps) {
+            const char* action = step.action == A::set ? "set" : "click";
+            EXPECT_EQ(session.step(action, step.form, step.control, step.value), "");
+        }
+        finish_work(session);
+        EXPECT_EQ(session.state_json(), render_command_state(steps));
+    }
+}
+
+TEST(WebSession, RefusesAStepWithTheRenderCommandsMessageAndChangesNothing) {
+    struct Row {
+        const char* action;
+        const char* form;
+        const char* control;
+        int value;
+    };
+    const Row rows[] = {
+        {"set", "arxiki", "goniatheta", 100000},  // out of the bar's range
+        {"click", "nowhere", "Command1", 0},      {"click", "arxiki", "no_such_control", 0},
+        {"set", "arxiki", "Command1", 1},          // a button takes no value
+        {"click", "cut_rays", "SOURCEONAXIS", 0},  // a window not open
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.action) + " " + row.form + "." + row.control);
+        Session session(1920, 1080);
+        const std::string before = session.state_json();
+        Program program;
+        std::string expected;
+        try {
+            const Step::Action action =
+                std::string(row.action) == "set" ? Step::Action::set : Step::Action::click;
+            take_step(program, {action, row.form, row.control, row.value});
+        } catch (const BadStep& e) {
+            expected = e.what();
+        }
+        ASSERT_FALSE(expected.empty());
+        EXPECT_EQ(session.step(row.action, row.form, row.control, row.value), expected);
+        EXPECT_EQ(session.state_json(), before);
+        EXPECT_EQ(session.lesson_json(), Session(1920, 1080).lesson_json());
+    }
+    Session session(1920, 1080);
+    EXPECT_EQ(session.step("jump", "arxiki", "Command1", 0),
+              "unknown action 'jump' (set, click or close)");
+    EXPECT_EQ(session.step("close", "arxiki", "", 0), "");
+    EXPECT_TRUE(session.ended());
+    EXPECT_NE(session.step("click", "arxiki", "Command1", 0), "");
+    session.restart();
+    EXPECT_FALSE(session.ended());
+    EXPECT_EQ(session.state_json(), render_command_state({}));
+}
+
+TEST(WebSession, ReportsEachChangedPictureOnce) {
+    Session session(1920, 1080);
+    const std::vector<std::string> first = session.changed_pictures();
+    EXPECT_NE(std::find(first.begin(), first.end(), "arxiki.Picture1"), first.end());
+    EXPECT_TRUE(session.changed_pictures().empty());
+    EXPECT_EQ(session.step("set", "arxiki", "goniatheta", 30), "");
+    const std::vector<std::string> moved = session.changed_pictures();
+    EXPECT_NE(std::find(moved.begin(), moved.end(), "arxiki.Picture1"), moved.end());
+    EXPECT_TRUE(session.changed_pictures().empty());
+    EXPECT_EQ(session.step("click", "arxiki", "Command6", 0), "");  // opens the caustics
+    const std::vector<std::string> opened = session.changed_pictures();
+    EXPECT_TRUE(std::any_of(opened.begin(), opened.end(),
+                            [](const std::string& name) { return name.starts_with("kafstikh."); }));
+    session.restart();
+    EXPECT_EQ(session.changed_pictures(), first);
+}
+
+TEST(WebSession, PictureArraysHoldEveryItemOfTheDisplayList) {
+    Session session(1920, 1080);
+    EXPECT_EQ(session.step("click", "arxiki", "Command1", 0), "");
+    Program program;
+    take_step(program, {Step::Action::click, "arxiki", "Command1"});
+    const Surface& surface =
+        static_cast<PictureBox&>(*program.find_form("arxiki")->find("Picture1")).surface();
+    const PictureArrays arrays = session.picture("arxiki", "Picture1");
+    EXPECT_EQ(items_walked(arrays), surface.items().size() + (surface.leading_scale() ? 1 : 0));
+    EXPECT_EQ(arrays.texts.size(), items_of<TextItem>(surface).size());
+    EXPECT_TRUE(session.picture("arxiki", "nothing").nums.empty());
+    EXPECT_TRUE(session.picture("nowhere", "client").nums.empty());
+}
+
+TEST(WebSession, FormsCarryPlacesValuesAndTranslatedDescriptions) {
+    Program program;
+    Form& arxiki = *program.find_form("arxiki");
+    const auto& bar = static_cast<const ScrollBar&>(*arxiki.find("goniatheta"));
+    ASSERT_FALSE(bar.description.tooltip.empty());
+    const Json table = {
+        {"arxiki", {{bar.description.tooltip, "Η γωνία"}, {bar.description.role, "ρόλος"}}}};
+    Session session(1920, 1080, table.dump());
+    const auto forms = nlohmann::ordered_json::parse(session.forms_json())["forms"];
+    const auto& form = forms["arxiki"];
+    EXPECT_EQ(form["caption"], arxiki.caption);
+    EXPECT_EQ(form["width"], arxiki.client_width_twips());
+    // The controls in the model's order, each placed in twips of the client area.
+    std::vector<std::string> names;
+    for (const auto& [name, control] : form["controls"].items()) names.push_back(name);
+    ASSERT_EQ(names.size(), arxiki.controls().size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        SCOPED_TRACE(names[i]);
+        const Control& c = *arxiki.controls()[i];
+        EXPECT_EQ(names[i], c.name());
+        const auto& json = form["controls"][names[i]];
+        const Geometry twips = arxiki.placed_twips(c);
+        EXPECT_DOUBLE_EQ(json["left"].get<double>(), twips.left);
+        EXPECT_DOUBLE_EQ(json["height"].get<double>(), twips.height);
+        EXPECT_EQ(json["accessible_name"],
+                  c.caption.empty() ? json["role"].get<std::string>() : c.caption);
+    }
+    const auto& goniatheta = form["controls"]["goniatheta"];
+    EXPECT_EQ(goniatheta["value"], bar.value());
+    EXPECT_EQ(goniatheta["min"], bar.min());
+    EXPECT_EQ(goniatheta["max"], bar.max());
+    EXPECT_EQ(goniatheta["large"], bar.large_change);
+    EXPECT_EQ(goniatheta["tooltip"], "Η γωνία");
+    EXPECT_EQ(goniatheta["role"], "ρόλος");
+    EXPECT_EQ(goniatheta["accessible_name"], "ρόλος");
+    EXPECT_EQ(form["pictures"].front(), "Picture1");
+}
+
+TEST(WebSession, TranslationsMustBeATableOfTables) {
+    for (const char* bad : {"[1]", "{\"arxiki\": 5}", "{\"arxiki\": {\"a\": \"b\"", "nonsense"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(translate_from_json(bad), std::invalid_argument);
+    }
+    const Translate translate =
+        translate_from_json(R"({"arxiki": {"Angle": "Γωνία", "Empty": ""}})");
+    EXPECT_EQ(translate("arxiki", "Angle"), "Γωνία");
+    EXPECT_EQ(translate("arxiki", "Empty"), "Empty");  // not translated yet: the English
+    EXPECT_EQ(translate("kafstikh", "Angle"), "Angle");
+    EXPECT_FALSE(translate_from_json(""));
+}
+
+TEST(WebSession, OpensItsOwnLessonsAndRefusesBrokenOnesUnchanged) {
+    Session session(1920, 1080);
+    EXPECT_EQ(session.step("click", "arxiki", "parallel", 0), "");
+    EXPECT_EQ(session.step("set", "arxiki", "goniatheta", 25), "");
+    const std::string lesson = session.lesson_json();
+    const std::string state = session.state_json();
+
+    Session other(1920, 1080);
+    EXPECT_EQ(other.open_lesson(lesson), "");
+    EXPECT_EQ(other.state_json(), state);
+    EXPECT_EQ(other.lesson_json(), lesson);
+
+    const std::string bad_step =
+        R"({"version": 1, "screen": {"width": 1920, "height": 1080}, "steps": [)"
+        R"({"action": "click", "form": "arxiki", "control": "nothing"}]})";
+    for (const std::string& bad : {std::string("{"), bad_step}) {
+        SCOPED_TRACE(bad);
+        const std::string message = other.open_lesson(bad);
+        EXPECT_NE(message, "");
+        EXPECT_EQ(message.find('\n'), std::string::npos);
+        EXPECT_EQ(other.state_json(), state);
+    }
+}
+
+// The theory window on 10 um drops with its first pictures computed, its work in `work`.
+TheoryWindow& theory_window(Program& program, DeferredWork& work) {
+    program.set_background_work_factory([&work] { return work.runner(); });
+    take_step(program, {Step::Action::click, "arxiki", "Command7"});
+    take_step(program, {Step::Action::set, "theoria", "radius", 301});
+    work.settle();
+    return program.theoria();
+}
+
+ImageItem lee_image(const Surface& surface) {
+    const auto images = items_of<ImageItem>(surface);
+    EXPECT_EQ(images.size(), 1u);
+    return images.empty() ? ImageItem{} : images.front();
+}
+
+TEST(WebSession, TheLeeDiagramInSlicesGivesTheRowsComputedAtOnceAndStopsWhenCancelled) {
+    DeferredWork work;
+    Program program;
+    TheoryWindow& w = theory_window(program, work);
+    const auto one_row_a_slice = [] { return true; };  // every slice over at once
+
+    take_step(program, {Step::Action::click, "theoria", "lee_start"});
+    constexpr std::size_t slices = 4;
+    for (std::size_t slice = 1; slice <= slices; ++slice) {
+        EXPECT_EQ(work.settle_slice(one_row_a_slice), 1u);
+        EXPECT_EQ(w.lee_rows_done(), slice);
+        EXPECT_FALSE(work.idle());  // the rest waits for the next slice
+    }
+    const std::string total = std::to_string(w.lee_settings().rows);
+    EXPECT_EQ(w.lee_progress.caption, std::to_string(slices) + " / " + total);
+
+    // The same rows computed in one go.
+    LeeRows rows(std::size_t(w.lee_settings().rows));
+    scattering::lee_diagram(
+        w.lee_settings(),
+        [&rows](std::size_t index, const scattering::ColourBand& row, std::size_t done,
+                std::size_t) {
+            rows[index] = row;
+            return done < slices;
+        },
+        scattering::serial_for());
+    Surface at_once = w.lee.surface();
+    draw_lee_diagram(at_once, rows, w.lee_settings(), 10.0, theory_words());
+    EXPECT_TRUE(lee_image(w.lee.surface()) == lee_image(at_once));
+
+    // Cancelled between two slices: no row more.
+    take_step(program, {Step::Action::click, "theoria", "lee_cancel"});
+    work.settle_slice(one_row_a_slice);
+    EXPECT_TRUE(work.idle());
+    EXPECT_EQ(w.lee_rows_done(), slices);
+    EXPECT_FALSE(w.lee_running());
+    EXPECT_EQ(w.lee_progress.caption, std::to_string(slices) + " / " + total);
+
+    // Started again, it goes on from the rows it has.
+    take_step(program, {Step::Action::click, "theoria", "lee_start"});
+    work.settle_slice(one_row_a_slice);
+    EXPECT_EQ(w.lee_rows_done(), slices + 1);
+    work.discard();
+}
+
+TEST(WebSession, WorkReturnsWithinItsSliceWhileTheLeeDiagramRuns) {
+    Session session(1920, 1080);
+    EXPECT_EQ(session.step("click", "arxiki", "Command7", 0), "");
+    EXPECT_EQ(session.step("set", "theoria", "radius", 301), "");
+    finish_work(session);
+    EXPECT_EQ(session.step("click", "theoria", "lee_start", 0), "");
+    EXPECT_TRUE(session.busy());
+    session.work(1);
+    session.changed_pictures();
+    session.work(1);
+    const auto changed = session.changed_pictures();
+    EXPECT_NE(std::find(changed.begin(), changed.end(), "theoria.lee"), changed.end());
+    EXPECT_TRUE(session.busy());
+    EXPECT_EQ(session.step("click", "theoria", "lee_cancel", 0), "");
+    session.work(1);
+    EXPECT_FALSE(session.busy());
+}
+
+}  // namespace
+}  // namespace rainbow

@@ -1,0 +1,250 @@
+#include "web/session.h"
+
+#include <algorithm>
+#include <chrono>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <stdexcept>
+
+#include "app/lesson.h"
+#include "app/state_json.h"
+#include "app/step.h"
+#include "forms/controls.h"
+#include "forms/form.h"
+#include "forms/json_writer.h"
+#include "forms/utf8.h"
+
+namespace rainbow {
+
+namespace {
+
+using Json = nlohmann::json;
+
+int screen_side(int pixels) {
+    return std::clamp(pixels, smallest_screen_pixels, largest_screen_pixels);
+}
+
+// The surfaces of a form by picture name: its client area first, then its picture boxes.
+std::vector<std::pair<std::string, const Surface*>> surfaces_of(Form& form) {
+    std::vector<std::pair<std::string, const Surface*>> surfaces;
+    if (const Surface* client = form.client_surface()) surfaces.emplace_back("client", client);
+    for (const auto& c : form.controls()) {
+        if (c->kind() == ControlKind::picture)
+            surfaces.emplace_back(c->name(), &static_cast<const PictureBox&>(*c).surface());
+    }
+    return surfaces;
+}
+
+void write_control(JsonOut& json, const Form& form, const Control& c, const Translate& translate) {
+    json.key(c.name()).open('{');
+    json.key("kind").value(kind_name(c.kind()));
+    json.key("caption").value(c.caption);
+    json.key("visible").value(c.visible);
+    const Geometry place = form.placed_twips(c);
+    json.key("left").value(place.left);
+    json.key("top").value(place.top);
+    json.key("width").value(place.width);
+    json.key("height").value(place.height);
+    write_control_state(json, c);
+    if (c.kind() == ControlKind::scrollbar) {
+        const auto& bar = static_cast<const ScrollBar&>(c);
+        json.key("large").value(bar.large_change);
+        json.key("small").value(bar.small_change);
+        json.key("vertical").value(bar.vertical());
+    }
+    json.key("container").value(c.container);
+    if (c.kind() == ControlKind::option) json.key("group").value(c.container);
+    json.key("fore_color").value(c.fore_color);
+    json.key("back_color");
+    if (c.back_color) {
+        json.value(*c.back_color);
+    } else {
+        json.null();
+    }
+    json.key("font").value(c.font);
+    json.key("font_size").value(c.font_size);
+    const std::string role = translate_text(translate, form.name(), c.description.role);
+    json.key("role").value(role);
+    const std::string tooltip = translate_text(translate, form.name(), c.description.tooltip);
+    json.key("tooltip").value(tooltip);
+    json.key("accessible_name").value(c.caption.empty() ? role : c.caption);
+    json.key("accessible_description").value(tooltip);
+    json.close('}');
+}
+
+void write_form(JsonOut& json, Form& form, const Translate& translate) {
+    json.key(form.name()).open('{');
+    json.key("caption").value(form.caption);
+    json.key("shown").value(form.shown);
+    json.key("width").value(form.client_width_twips());
+    json.key("height").value(form.client_height_twips());
+    if (form.client_surface() != nullptr) {
+        json.key("client_role")
+            .value(translate_text(translate, form.name(), form.client_description.role));
+        json.key("client_tooltip")
+            .value(translate_text(translate, form.name(), form.client_description.tooltip));
+    }
+    json.key("controls").open('{');
+    for (const auto& c : form.controls()) write_control(json, form, *c, translate);
+    json.close('}');
+    json.key("pictures").open('[');
+    for (const auto& [name, surface] : surfaces_of(form)) json.value(name);
+    json.close(']');
+    json.close('}');
+}
+
+Step::Action action_named(const std::string& action) {
+    if (action == "set") return Step::Action::set;
+    if (action == "click") return Step::Action::click;
+    if (action == "close") return Step::Action::close;
+    throw BadStep("unknown action " + in_quotes(action) + " (set, click or close)");
+}
+
+}  // namespace
+
+Translate translate_from_json(const std::string& table) {
+    if (table.empty()) return {};
+    const Json json = Json::parse(table, nullptr, false);
+    if (!json.is_object()) throw std::invalid_argument("the translations are not a JSON object");
+    auto texts =
+        std::make_shared<std::map<std::string, std::map<std::string, std::string>, std::less<>>>();
+    for (const auto& [context, entries] : json.items()) {
+        if (!entries.is_object())
+            throw std::invalid_argument("the translations of " + in_quotes(context) +
+                                        " are not a JSON object");
+        auto& own = (*texts)[context];
+        for (const auto& [source, text] : entries.items()) {
+            if (text.is_string() && !text.get_ref<const std::string&>().empty())
+                own[source] = text.get<std::string>();
+        }
+    }
+    return [texts](std::string_view context, std::string_view source) {
+        const auto in_context = texts->find(context);
+        if (in_context != texts->end()) {
+            const auto found = in_context->second.find(std::string(source));
+            if (found != in_context->second.end()) return found->second;
+        }
+        return std::string(source);
+    };
+}
+
+Session::Session(int width_pixels, int height_pixels, const std::string& translations_json)
+    : screen_{screen_side(width_pixels) * twips_per_pixel,
+              screen_side(height_pixels) * twips_per_pixel},
+      translate_(translate_from_json(translations_json)) {
+    start();
+}
+
+Session::~Session() { stop(); }
+
+void Session::start() {
+    work_ = std::make_unique<DeferredWork>();
+    program_ = std::make_unique<Program>(screen_);
+    program_->set_translate(translate_);
+    program_->set_background_work_factory([work = work_.get()] { return work->runner(); });
+    reported_.clear();
+}
+
+void Session::stop() {
+    if (work_) work_->discard();  // nothing waiting will ever be seen
+    program_.reset();
+    work_.reset();
+}
+
+std::string Session::step(const std::string& action, const std::string& form,
+                          const std::string& control, int value) {
+    try {
+        Step step{action_named(action), form, control, value};
+        if (step.action == Step::Action::close) step.control.clear();
+        take_step(*program_, step);
+        return "";
+    } catch (const BadStep& e) {
+        return e.what();
+    } catch (const std::exception& e) {
+        // A handler that fails leaves its window as it was drawn; the page says so and goes on.
+        return describe(Step{Step::Action::click, form, control, value}) + ": " + e.what();
+    }
+}
+
+std::string Session::state_json() {
+    std::ostringstream out;
+    write_state_json(*program_, out, translate_);
+    return out.str();
+}
+
+std::string Session::forms_json() {
+    std::ostringstream out;
+    JsonOut json(out);
+    json.open('{');
+    json.key("forms").open('{');
+    for (Form* form : program_->forms()) write_form(json, *form, translate_);
+    json.close('}');
+    json.close('}');
+    return out.str();
+}
+
+std::vector<std::string> Session::changed_pictures() {
+    std::vector<std::string> changed;
+    for (Form* form : program_->forms()) {
+        for (const auto& [name, surface] : surfaces_of(*form)) {
+            const std::string key = form->name() + "." + name;
+            const auto now = std::make_tuple(surface->generation(), surface->items().size(),
+                                             surface->baked_count(), surface->width_twips(),
+                                             surface->height_twips());
+            auto [it, added] = reported_.try_emplace(key, now);
+            if (added || it->second != now) {
+                it->second = now;
+                changed.push_back(key);
+            }
+        }
+    }
+    return changed;
+}
+
+PictureArrays Session::picture(const std::string& form, const std::string& picture) {
+    Form* found = program_->find_form(form);
+    if (found == nullptr) return {};
+    for (const auto& [name, surface] : surfaces_of(*found)) {
+        if (name == picture) return picture_arrays(*surface);
+    }
+    return {};
+}
+
+bool Session::busy() const { return !work_->idle(); }
+
+void Session::work(double ms) {
+    using Clock = std::chrono::steady_clock;
+    const auto end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                        std::chrono::duration<double, std::milli>(ms));
+    work_->settle_slice([end] { return Clock::now() >= end; });
+}
+
+std::string Session::lesson_json() const { return rainbow::lesson_json(lesson_of(*program_)); }
+
+std::string Session::open_lesson(const std::string& text) {
+    Lesson lesson;
+    try {
+        lesson = parse_lesson(text);
+        lesson.screen = screen_;  // laid out for the screen it is shown on
+        check_lesson(lesson);
+    } catch (const BadLesson& e) {
+        return e.what();
+    }
+    stop();
+    start();
+    try {
+        take_steps_coalesced(*program_, lesson.steps, *work_);
+    } catch (const std::exception& e) {  // checked above: only a failing handler gets here
+        return e.what();
+    }
+    return "";
+}
+
+void Session::restart() {
+    stop();
+    start();
+}
+
+bool Session::ended() const { return program_->ended(); }
+
+}  // namespace rainbow
