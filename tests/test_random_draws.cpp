@@ -63,8 +63,8 @@ TEST(RandomDraws, RejectsTheDrawsThatWouldFavourSomeValues) {
     // Below 2^31 + 1 almost half the raw draws must be rejected: seed 1's first six draws
     // take seven raw outputs, and a draw kept in spite of its bias shifts every later one.
     RandomDraws draws(1);
-    const std::vector<std::uint32_t> expected = {895547922,  1546885062, 2002651684,
-                                                 245631,     275145156,  649254245};
+    const std::vector<std::uint32_t> expected = {895547922, 1546885062, 2002651684,
+                                                 245631,    275145156,  649254245};
     for (const std::uint32_t value : expected) EXPECT_EQ(draws.below(2147483649u), value);
     // The bounds themselves: one value, and the whole range of int.
     RandomDraws edges(7);
