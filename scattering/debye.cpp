@@ -3,42 +3,57 @@
 #include <algorithm>
 #include <cmath>
 
+#include "scattering/double_double.h"
+
 namespace rainbow::scattering {
 namespace {
 
-// Riccati-Hankel functions of the outgoing (xi_n = psi_n - i chi_n) and incoming
-// (zeta_n = psi_n + i chi_n) waves, as logarithmic derivatives and values, n = 1 .. N.
-struct HankelWaves {
-    std::vector<complex> outgoing, incoming;              // values
-    std::vector<complex> outgoing_log_d, incoming_log_d;  // f'(z) / f(z)
-};
-
-HankelWaves hankel_waves(complex z, int terms) {
-    HankelWaves w;
-    w.outgoing.resize(std::size_t(terms));
-    w.incoming.resize(std::size_t(terms));
-    w.outgoing_log_d.resize(std::size_t(terms));
-    w.incoming_log_d.resize(std::size_t(terms));
-    const complex i{0, 1};
-    // n = -1 and n = 0: xi = exp(iz), -i exp(iz); zeta = exp(-iz), i exp(-iz).
-    complex out_before = std::exp(i * z), out = -i * std::exp(i * z);
-    complex in_before = std::exp(-i * z), in = i * std::exp(-i * z);
-    for (int n = 1; n <= terms; ++n) {
-        const complex factor = (2.0 * n - 1.0) / z;
-        const complex out_n = factor * out - out_before;
-        const complex in_n = factor * in - in_before;
-        // f_n' = f_{n-1} - n f_n / z
-        w.outgoing[std::size_t(n) - 1] = out_n;
-        w.incoming[std::size_t(n) - 1] = in_n;
-        w.outgoing_log_d[std::size_t(n) - 1] = out / out_n - double(n) / z;
-        w.incoming_log_d[std::size_t(n) - 1] = in / in_n - double(n) / z;
-        out_before = out;
-        out = out_n;
-        in_before = in;
-        in = in_n;
+// The Riccati-Hankel functions of the outgoing (xi_n = psi_n - i chi_n) and incoming
+// (zeta_n = psi_n + i chi_n) waves at one argument, with their logarithmic derivatives
+// f'(z) / f(z), carried upward in n one order at a time.
+//
+// They are carried in double-double: over thousands of orders the rounding of a double
+// recurrence adds up to 1e-14 of each value, and the p-th term then takes differences of
+// nearly equal numbers (the reflection inside vanishes near Brewster's angle, 1 - R22 for the
+// surface wave): its coefficients came out 1e-11 wrong, and the bow's dark side, a sum of
+// thousands of them that nearly cancel, 1e-6 wrong and different from one standard library
+// to another.
+class HankelWaves {
+public:
+    explicit HankelWaves(complex z) : inverse_(ComplexDD(1.0) / ComplexDD::of(z)) {
+        // n = -1 and n = 0: xi = exp(iz), -i exp(iz); zeta = exp(-iz), i exp(-iz).
+        const SineCosine turn = sine_cosine(z.real());
+        const DoubleDouble c = turn.cosine, s = turn.sine;
+        const DoubleDouble grow = exponential(z.imag()), fall = exponential(-z.imag());
+        out_before_ = {fall * c, fall * s};
+        out_ = {fall * s, -(fall * c)};
+        in_before_ = {grow * c, -(grow * s)};
+        in_ = {grow * s, grow * c};
     }
-    return w;
-}
+
+    // To order n, the one after the last.
+    void next(int n) {
+        const ComplexDD factor = inverse_ * DoubleDouble(2.0 * n - 1.0);
+        const ComplexDD n_over_z = inverse_ * DoubleDouble(double(n));
+        const ComplexDD out_n = factor * out_ - out_before_;
+        const ComplexDD in_n = factor * in_ - in_before_;
+        // f_n' = f_{n-1} - n f_n / z
+        outgoing_log_d = out_ / out_n - n_over_z;
+        incoming_log_d = in_ / in_n - n_over_z;
+        out_before_ = out_;
+        out_ = out_n;
+        in_before_ = in_;
+        in_ = in_n;
+    }
+
+    const ComplexDD& outgoing() const { return out_; }
+    const ComplexDD& incoming() const { return in_; }
+    ComplexDD outgoing_log_d, incoming_log_d;
+
+private:
+    ComplexDD inverse_;  // 1 / z
+    ComplexDD out_before_, out_, in_before_, in_;
+};
 
 // The p-th term of one partial wave. The surface joins the field f outside to g inside
 // by f = g and f' = impedance g' (impedance 1/m for a_n, m for b_n). With the outgoing
@@ -49,36 +64,38 @@ HankelWaves hankel_waves(complex z, int terms) {
 //   D = xi'(x) zeta(mx) - impedance xi(x) zeta'(mx)
 // The field outside, psi(x) - c xi(x), holds half an outgoing wave of its own: so the
 // surface term is (1 - R22) / 2 and the p-th term (p >= 1) is -T21 R11^(p-1) T12 / 2.
-complex debye_term(const HankelWaves& outside, const HankelWaves& inside, std::size_t i,
-                   complex impedance, int p) {
-    const complex xi_x = outside.outgoing[i], l_xi_x = outside.outgoing_log_d[i];
-    const complex zeta_x = outside.incoming[i], l_zeta_x = outside.incoming_log_d[i];
-    const complex xi_m = inside.outgoing[i], l_xi_m = inside.outgoing_log_d[i];
-    const complex zeta_m = inside.incoming[i], l_zeta_m = inside.incoming_log_d[i];
+complex debye_term(const HankelWaves& outside, const HankelWaves& inside,
+                   const ComplexDD& impedance, int p) {
     // D divided by xi(x) zeta(mx), so that no product of large values is formed.
-    const complex reduced = l_xi_x - impedance * l_zeta_m;
+    const ComplexDD reduced = outside.outgoing_log_d - impedance * inside.incoming_log_d;
     if (p == 0) {
-        const complex r22 = (zeta_x / xi_x) * (impedance * l_zeta_m - l_zeta_x) / reduced;
-        return 0.5 * (1.0 - r22);
+        const ComplexDD r22 = (outside.incoming() / outside.outgoing()) *
+                              (impedance * inside.incoming_log_d - outside.incoming_log_d) /
+                              reduced;
+        return (ComplexDD(0.5) - r22 * DoubleDouble(0.5)).rounded();
     }
-    const complex r11 = (xi_m / zeta_m) * (impedance * l_xi_m - l_xi_x) / reduced;
-    const complex transmissions =
-        -4.0 * impedance / (xi_x * xi_x * zeta_m * zeta_m * reduced * reduced);
-    return -0.5 * transmissions * std::pow(r11, p - 1);
+    const ComplexDD r11 = (inside.outgoing() / inside.incoming()) *
+                          (impedance * inside.outgoing_log_d - outside.outgoing_log_d) / reduced;
+    const ComplexDD joined = outside.outgoing() * inside.incoming() * reduced;
+    const ComplexDD half_transmissions = impedance * DoubleDouble(2.0) / (joined * joined);
+    return (half_transmissions * power(r11, p - 1)).rounded();
 }
 
 }  // namespace
 
 PartialWaves debye_partial_waves(complex index, double size_parameter, int p) {
     const int terms = std::max(1, mie_term_count(size_parameter));
-    const HankelWaves outside = hankel_waves(complex{size_parameter, 0.0}, terms);
-    const HankelWaves inside = hankel_waves(index * size_parameter, terms);
+    HankelWaves outside(complex{size_parameter, 0.0});
+    HankelWaves inside(index * size_parameter);
+    const ComplexDD magnetic = ComplexDD::of(index), electric = ComplexDD(1.0) / magnetic;
     PartialWaves waves;
     waves.a.resize(std::size_t(terms));
     waves.b.resize(std::size_t(terms));
-    for (std::size_t i = 0; i < std::size_t(terms); ++i) {
-        waves.a[i] = debye_term(outside, inside, i, 1.0 / index, p);
-        waves.b[i] = debye_term(outside, inside, i, index, p);
+    for (int n = 1; n <= terms; ++n) {
+        outside.next(n);
+        inside.next(n);
+        waves.a[std::size_t(n) - 1] = debye_term(outside, inside, electric, p);
+        waves.b[std::size_t(n) - 1] = debye_term(outside, inside, magnetic, p);
     }
     return waves;
 }

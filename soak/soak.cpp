@@ -5,7 +5,6 @@
 #include <exception>
 #include <memory>
 #include <nlohmann/json.hpp>
-#include <random>
 #include <sstream>
 
 #include "app/deferred_work.h"
@@ -14,6 +13,7 @@
 #include "app/state_json.h"
 #include "forms/controls.h"
 #include "forms/form.h"
+#include "soak/random_draws.h"
 #include "soak/soak_checks.h"
 
 namespace rainbow {
@@ -106,10 +106,8 @@ public:
     }
 
 private:
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-    int between(int a, int b) {
-        return std::uniform_int_distribution<int>(std::min(a, b), std::max(a, b))(random_);
-    }
+    int below(int n) { return int(random_.below(std::uint32_t(n))); }
+    int between(int a, int b) { return random_.between(a, b); }
 
     void restart() {
         lists_.reset();
@@ -282,7 +280,7 @@ private:
     }
 
     SoakOptions options_;
-    std::mt19937_64 random_;
+    RandomDraws random_;
     std::unique_ptr<Session> session_;
     Program* program_ = nullptr;  // the session's
     DisplayListCheck lists_;

@@ -40,7 +40,7 @@ struct SoakReport {
 
 struct SoakOptions {
     long events = 1000;
-    std::uint64_t seed = 1;
+    std::uint32_t seed = 1;  // of the Mersenne Twister, as the C++ standard seeds it
     // Paints the program's pictures as an export would; the JSON state is written always.
     std::function<void(Program&)> export_pictures;
     // More than this many bytes resident is a fault.
