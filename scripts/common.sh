@@ -71,6 +71,9 @@ test_packages=(libgtest-dev googletest xvfb xauth clang-format desktop-file-util
                poppler-utils locales git)
 test_locales=(el_GR.UTF-8 en_US.UTF-8)
 build_packages=("${program_packages[@]}" "${test_packages[@]}")
+# The browser edition's page: its fonts cut with fonttools (WOFF2 through python3-brotli) from
+# fonts-liberation, its tests in Debian's chromium.
+web_page_packages=(fonttools python3-brotli fonts-liberation chromium)
 # scripts/fuzz builds with clang and its libFuzzer and sanitizer runtimes.
 fuzz_packages=(clang libclang-rt-14-dev)
 
