@@ -27,6 +27,16 @@ export function clientTwips(form) {
   return { width, height };
 }
 
+// The designed fonts as the desktop shows them (Liberation's metric-compatible faces).
+const FONT_FAMILIES = {
+  'Times New Roman': '"Liberation Serif", "Times New Roman", serif',
+  Arial: '"Liberation Sans", Arial, sans-serif',
+  'MS Sans Serif': '"Liberation Sans", Arial, sans-serif',
+};
+export const fontFamily = (designed) => FONT_FAMILIES[designed] || (designed ? `"${designed}", serif` : '');
+// Whether an option or menu item is chosen (the core says `value` for options).
+const chosen = (c) => !!(c.checked ?? c.value);
+
 const cssColor = (c) => (Array.isArray(c) ? `rgb(${c[0]},${c[1]},${c[2]})` : '');
 
 // A form shown in an element: `take(step)` sends a step ({action, control, value}).
@@ -69,6 +79,9 @@ export class FormView {
       const canvas = document.createElement('canvas');
       canvas.className = 'picture client-picture';
       canvas.dataset.picture = `${this.name}.client`;
+      canvas.setAttribute('role', 'img');
+      if (form.client_role) canvas.setAttribute('aria-label', form.client_role);
+      if (form.client_tooltip) canvas.title = form.client_tooltip;
       this.client.prepend(canvas);
       this.canvases.set('client', canvas);
     }
@@ -111,6 +124,7 @@ export class FormView {
       width: `${Math.max(0, Math.round((c.left + c.width) * k) - left)}px`,
       height: `${Math.max(0, Math.round((c.top + c.height) * k) - top)}px`,
       fontSize: `${(c.font_size || this.form.font_size || 8.25) * TWIPS_PER_POINT * k}px`,
+      fontFamily: fontFamily(c.font),
     });
   }
 
@@ -231,7 +245,7 @@ export class FormView {
         break;
       }
       case 'option': {
-        w.querySelector('input').checked = !!c.checked;
+        w.querySelector('input').checked = chosen(c);
         const span = w.querySelector('span');
         if (span.textContent !== caption) span.textContent = caption;
         w.style.color = cssColor(c.fore_color);
@@ -257,8 +271,8 @@ export class FormView {
       }
       case 'menuitem':
         if (w.textContent !== caption) w.textContent = caption;
-        w.setAttribute('aria-checked', String(!!c.checked));
-        w.classList.toggle('checked', !!c.checked);
+        w.setAttribute('aria-checked', String(chosen(c)));
+        w.classList.toggle('checked', chosen(c));
         break;
       default: break;
     }

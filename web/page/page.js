@@ -2,7 +2,7 @@
 // what the desktop's picture menu offers, the program itself in a worker.
 import { playDisplayList, growthAt, textMetrics, DEFAULT_GROWTH } from './player.js';
 import { displayListSvg } from './svg.js';
-import { FormView } from './forms.js';
+import { FormView, controlList } from './forms.js';
 import { HelpView } from './help.js';
 import { translator } from './i18n.js';
 
@@ -31,6 +31,7 @@ const state = {
   waiters: new Map(), // id -> resolve, for state and help pictures
   nextId: 1,
   imageCaches: new WeakMap(),
+  stepsSent: [], // the steps the controls sent, for the tests
 };
 
 function status(text, alert = false) {
@@ -76,6 +77,12 @@ function ask(message, transfer) {
 function received(m) {
   switch (m.type) {
     case 'ready': document.documentElement.dataset.core = m.standIn ? 'stand-in' : 'module'; break;
+    case 'restarted':
+      // The program ended (END): the page is the program afresh.
+      status('');
+      state.help.hide();
+      activate('arxiki');
+      break;
     case 'forms': takeForms(m.forms); break;
     case 'picture':
       state.lists.set(m.name, m);
@@ -107,11 +114,6 @@ function received(m) {
 function takeForms(forms) {
   const shownBefore = new Set(Object.keys(state.forms).filter((n) => state.forms[n].shown));
   state.forms = forms;
-  // The main window closed (END): the page starts afresh.
-  if (forms.arxiki && !forms.arxiki.shown) {
-    send({ type: 'restart' });
-    return;
-  }
   for (const [name, form] of Object.entries(forms)) {
     let view = state.views.get(name);
     if (!view) {
@@ -123,6 +125,7 @@ function takeForms(forms) {
       $('#windows').appendChild(panel);
       view = new FormView(name, panel, (s) => {
         status('');
+        state.stepsSent.push({ action: s.action, form: name, control: s.control, value: s.value });
         send({ type: 'step', action: s.action, form: name, control: s.control, value: s.value });
       });
       state.views.set(name, view);
@@ -211,6 +214,7 @@ function paint(canvas, list) {
 
 function paintDirty() {
   state.frameRequested = false;
+  if (!fontsReady) return;
   for (const name of state.dirty) {
     const [form, picture] = splitName(name);
     const view = state.views.get(form);
@@ -244,7 +248,8 @@ export async function pictureBlob(name, width, format) {
   const [form, picture] = splitName(name);
   const canvas = state.views.get(form).canvas(picture);
   const list = state.lists.get(name);
-  const aspect = canvas.clientHeight / Math.max(1, canvas.clientWidth) || list.heightTwips / list.widthTwips;
+  // The picture's own proportions: the shown canvas is rounded to whole pixels.
+  const aspect = list.heightTwips / list.widthTwips || canvas.clientHeight / Math.max(1, canvas.clientWidth);
   width = Math.max(16, Math.min(LARGEST_PICTURE_PIXELS, Math.round(width)));
   let height = Math.round(width * aspect);
   if (height > LARGEST_PICTURE_PIXELS) {
@@ -387,7 +392,13 @@ new ResizeObserver(() => {
   for (const name of state.lists.keys()) state.dirty.add(name);
   requestPaint();
 }).observe($('#windows'));
-document.fonts.ready.then(start);
+// The program starts at once; pictures wait for the fonts, which load meanwhile.
+const fontsLoaded = Promise.all([
+  document.fonts.load(`12px ${'"Liberation Sans"'}`), document.fonts.load(`12px ${'"Liberation Serif"'}`),
+]).catch(() => {});
+let fontsReady = false;
+fontsLoaded.then(() => { fontsReady = true; requestPaint(); });
+start();
 
 // For the browser tests: the page's state as the program gives it, and a picture as a PNG.
 window.rainbowPage = {
@@ -409,5 +420,7 @@ window.rainbowPage = {
   play: (ctx, name, width, height) => playDisplayList(ctx, state.lists.get(name), width, height, 1),
   get busy() { return state.busy; },
   lists: state.lists,
+  stepsSent: state.stepsSent,
+  controls: (form) => controlList(state.forms[form]),
   growthAt,
 };

@@ -93,6 +93,11 @@ function handle(message) {
       const error = session.step(message.action, message.form, message.control,
         message.value === undefined ? 0 : message.value);
       if (error) post({ type: 'error', message: error });
+      // END ends the desktop program; the page starts afresh.
+      if (session.ended && session.ended()) {
+        session.restart();
+        post({ type: 'restarted' });
+      }
       afterChange();
       break;
     }

@@ -73,6 +73,148 @@ test('the canvas player draws as the native player (at most 2% of pixels off by 
   }
 });
 
+
+// Every control of the shown windows, worked as a user works it: the step it sends must be
+// the render command's step for the same action.
+async function workControls(page, form) {
+  const controls = await page.evaluate((f) => window.rainbowPage.controls(f), form);
+  const expected = [];
+  for (const c of controls) {
+    if (c.visible === false) continue;
+    const at = `#window-${form} [data-control="${c.name}"]`;
+    if (c.kind === 'scrollbar') {
+      for (const key of ['End', 'Home']) {
+        const [before, after] = await page.$eval(at, (e, k) => [Number(e.value), Number(k === 'End' ? e.max : e.min)], key);
+        if (after === before) continue;
+        await page.focus(at);
+        await page.keyboard.press(key);
+        const value = c.min > c.max ? c.min + c.max - after : after;
+        expected.push({ action: 'set', form, control: c.name, value });
+        await page.evaluate(() => window.rainbowPage.settled());
+      }
+    } else if (c.kind === 'option' && !(c.checked ?? c.value)) {
+      await page.click(`${at} input`);
+      expected.push({ action: 'click', form, control: c.name, value: 1 });
+      await page.evaluate(() => window.rainbowPage.settled());
+    }
+  }
+  return expected;
+}
+
+test('each scroll bar and option sends the render command\'s step, and the state follows', async ({ page, standIn }) => {
+  const expected = await workControls(page, 'arxiki');
+  const sent = await page.evaluate(() => window.rainbowPage.stepsSent);
+  check(expected.length >= 8, `only ${expected.length} steps taken`);
+  check(JSON.stringify(sent) === JSON.stringify(expected), `sent ${JSON.stringify(sent)}\nexpected ${JSON.stringify(expected)}`);
+  check(!page.errors.length, page.errors.join('\n'));
+  if (standIn) return;
+  const ours = await page.evaluate(() => window.rainbowPage.stateJson());
+  check(ours === nativeState(render, expected), 'the state after the controls differs from native');
+});
+
+test('each window opens from its button, its controls work, and closes', async ({ page }) => {
+  const windows = [['Command5', 'cut_rays'], ['Command6', 'kafstikh'], ['Command7', 'theoria']];
+  const steps = [];
+  for (const [button, form] of windows) {
+    await page.click(`#window-arxiki [data-control="${button}"]`);
+    steps.push({ action: 'click', form: 'arxiki', control: button, value: 1 });
+    await page.evaluate(() => window.rainbowPage.settled());
+    const shown = await page.$eval(`#window-${form}`, (e) => !e.hidden);
+    check(shown, `${form} is not shown after ${button}`);
+    const painted = await page.$$eval(`#window-${form} canvas`, (cs) => cs.filter((c) => c.width > 0).length);
+    check(painted > 0, `${form}: no picture painted`);
+    if (form !== 'theoria') steps.push(...await workControls(page, form));
+    const ours = await page.evaluate(() => window.rainbowPage.stateJson());
+    check(ours === nativeState(render, steps), `${form}: the state differs from native after ${steps.length} steps`);
+    await page.click(`.tab:has(.tab-title[aria-controls="window-${form}"]) .tab-close`);
+    await page.evaluate(() => window.rainbowPage.settled());
+    const hidden = await page.$eval(`.tab:has(.tab-title[aria-controls="window-${form}"])`, (e) => e.hidden);
+    check(hidden, `${form}: its tab stays after closing`);
+    steps.push({ action: 'close', form, control: '', value: 0 });
+  }
+}, { needsCore: true });
+
+// Waits for a file to appear in the download folder.
+async function downloaded(dir, name, timeout = 20000) {
+  const file = path.join(dir, name);
+  for (const start = Date.now(); Date.now() - start < timeout;) {
+    if (fs.existsSync(file) && fs.statSync(file).size > 0) return file;
+    await new Promise((r) => setTimeout(r, 100));
+  }
+  throw new Error(`${name} was not downloaded`);
+}
+
+test('a picture saves as PNG at a chosen size and as SVG, painted afresh', async ({ page, work: dir }) => {
+  const rows = [
+    { format: 'png', width: 3000 },
+    { format: 'svg', width: 500 },
+    { format: 'png', width: 12000, saved: 10000 }, // the desktop's bound
+  ];
+  for (const row of rows) {
+    const name = 'arxiki-Picture1.' + row.format;
+    fs.rmSync(path.join(dir, name), { force: true });
+    await page.click('#save-picture');
+    await page.$eval('#save-width', (e, w) => { e.value = String(w); }, row.width);
+    await page.select('#save-format', row.format);
+    await page.$eval('#save-width', (e) => e.removeAttribute('max')); // as a user typing past it
+    await page.click('#save-ok');
+    const file = await downloaded(dir, name, 60000);
+    const bytes = fs.readFileSync(file);
+    if (row.format === 'png') {
+      const [w, h] = [bytes.readUInt32BE(16), bytes.readUInt32BE(20)];
+      check(w === (row.saved || row.width) && h === w, `${row.width}: saved ${w}x${h}`);
+    } else {
+      const svg = bytes.toString('utf8');
+      check(svg.startsWith('<svg') && svg.includes('width="500"') && /<line /.test(svg) && /<text /.test(svg),
+        'the SVG lacks lines or text');
+    }
+  }
+});
+
+test('a lesson saves as a download and opens from the file picker', async ({ page, work: dir, standIn }) => {
+  await page.click('#save-lesson');
+  const file = await downloaded(dir, 'lesson.json');
+  const lesson = JSON.parse(fs.readFileSync(file, 'utf8'));
+  check(typeof lesson === 'object', 'the lesson is not JSON');
+  const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#open-lesson')]);
+  await chooser.accept([file]);
+  await page.evaluate(() => window.rainbowPage.settled());
+  const message = await page.$eval('#status', (e) => e.textContent);
+  check(message === '', `opening the lesson said: ${message}`);
+  const broken = path.join(dir, 'broken.json');
+  fs.writeFileSync(broken, '{"not": "a lesson"');
+  const [again] = await Promise.all([page.waitForFileChooser(), page.click('#open-lesson')]);
+  await again.accept([broken]);
+  await page.evaluate(() => window.rainbowPage.settled());
+  if (!standIn) {
+    const said = await page.$eval('#status', (e) => e.textContent);
+    check(said.includes('This lesson cannot be opened'), `a broken lesson said: ${said}`);
+    const ours = await page.evaluate(() => window.rainbowPage.stateJson());
+    check(ours === nativeState(render, [], ['--lesson', file]), 'the lesson replayed differs from native');
+  }
+});
+
+test('help opens on the window\'s page with F1, its pictures drawn live, in the browser\'s language', async ({ browser, work: dir }) => {
+  for (const language of ['en', 'el']) {
+    const { page } = await openPage(browser, pathToFileURL(pageFile).href, dir, { language });
+    try {
+      await page.keyboard.press('F1');
+      await page.waitForFunction(() => !document.querySelector('#help').hidden);
+      const shown = await page.$eval('#help', (e) => e.dataset.page);
+      check(shown === 'arxiki.html', `F1 showed ${shown}`);
+      await page.waitForFunction(() => [...document.querySelectorAll('.help-picture')].every((c) => c.dataset.drawn), { timeout: 60000 });
+      const pictures = await page.$$eval('.help-picture', (cs) => cs.length);
+      check(pictures >= 1, 'no live picture on the main window\'s help page');
+      const copy = await page.$eval('#copy', (e) => e.textContent);
+      check(copy === (language === 'el' ? 'Αντιγραφή εικόνας' : 'Copy picture'), `${language}: the toolbar says ${copy}`);
+      const title = await page.$eval('#window-arxiki [data-control="Command1"]', (e) => e.title);
+      check(title.length > 0, `${language}: Belqor's button has no tooltip`);
+    } finally {
+      await page.close();
+    }
+  }
+});
+
 run();
 
 async function run() {
@@ -88,7 +230,7 @@ async function run() {
       const { page, loadMs, standIn } = await openPage(browser, pathToFileURL(pageFile).href, work);
       try {
         if (t.needsCore && standIn) throw new Skip('the page was built with the stand-in core');
-        await t.fn({ page, loadMs, standIn, work });
+        await t.fn({ page, loadMs, standIn, work, browser });
         console.log(`ok    ${t.name}`);
       } catch (e) {
         if (e instanceof Skip) {
