@@ -3,6 +3,18 @@
 
 const TWIPS_PER_POINT = 20;
 
+// A new element with properties (className, type, textContent, ...) and attributes (the rest),
+// appended to `parent` when one is given.
+const PROPERTIES = new Set(['className', 'type', 'textContent', 'tabIndex', 'name', 'hidden', 'title']);
+export function make(tag, fields = {}, parent = null) {
+  const e = document.createElement(tag);
+  for (const [key, value] of Object.entries(fields)) {
+    if (PROPERTIES.has(key)) e[key] = value; else e.setAttribute(key, value);
+  }
+  if (parent) parent.appendChild(e);
+  return e;
+}
+
 // The controls of a form in the model's order, each with its name.
 export function controlList(form) {
   const c = form.controls || {};
@@ -45,11 +57,8 @@ export class FormView {
     this.name = name;
     this.element = element;
     this.take = take;
-    this.menubar = element.appendChild(document.createElement('div'));
-    this.menubar.className = 'menubar';
-    this.menubar.setAttribute('role', 'menubar');
-    this.client = element.appendChild(document.createElement('div'));
-    this.client.className = 'client';
+    this.menubar = make('div', { className: 'menubar', role: 'menubar' }, element);
+    this.client = make('div', { className: 'client' }, element);
     this.widgets = new Map(); // control name -> element
     this.canvases = new Map(); // picture name -> canvas
     this.form = null;
@@ -76,10 +85,7 @@ export class FormView {
       if (w) this.sync(c, w);
     }
     if ((form.pictures || []).includes('client') && !this.canvases.has('client')) {
-      const canvas = document.createElement('canvas');
-      canvas.className = 'picture client-picture';
-      canvas.dataset.picture = `${this.name}.client`;
-      canvas.setAttribute('role', 'img');
+      const canvas = make('canvas', { className: 'picture client-picture', 'data-picture': `${this.name}.client`, role: 'img' });
       if (form.client_role) canvas.setAttribute('aria-label', form.client_role);
       if (form.client_tooltip) canvas.title = form.client_tooltip;
       this.client.prepend(canvas);
@@ -138,9 +144,7 @@ export class FormView {
     let w;
     switch (c.kind) {
       case 'scrollbar': {
-        w = document.createElement('input');
-        w.type = 'range';
-        w.className = 'scrollbar';
+        w = make('input', { type: 'range', className: 'scrollbar' });
         // The value is taken when the thumb is let go (or a key moved it), as the desktop does.
         w.addEventListener('change', () => {
           const bar = this.current(c.name);
@@ -149,12 +153,9 @@ export class FormView {
         break;
       }
       case 'option': {
-        w = document.createElement('label');
-        w.className = 'option';
-        const input = w.appendChild(document.createElement('input'));
-        input.type = 'radio';
-        input.name = `${this.name}.${c.container || 'options'}.${c.name}`;
-        w.appendChild(document.createElement('span'));
+        w = make('label', { className: 'option' });
+        const input = make('input', { type: 'radio', name: `${this.name}.${c.container || 'options'}.${c.name}` }, w);
+        make('span', {}, w);
         input.addEventListener('click', (e) => {
           // The model keeps one option of a group chosen; the page only shows it.
           e.preventDefault();
@@ -163,40 +164,24 @@ export class FormView {
         break;
       }
       case 'button':
-        w = document.createElement('button');
-        w.className = 'button';
-        w.type = 'button';
+        w = make('button', { className: 'button', type: 'button' });
         w.addEventListener('click', () => step('click', 1));
         break;
       case 'label':
-        w = document.createElement('div');
-        w.className = 'label';
+        w = make('div', { className: 'label' });
         break;
       case 'frame':
-        w = document.createElement('fieldset');
-        w.className = 'frame';
-        w.appendChild(document.createElement('legend'));
+        w = make('fieldset', { className: 'frame' });
+        make('legend', {}, w);
         break;
       case 'picture':
-        w = document.createElement('canvas');
-        w.className = 'picture';
-        w.dataset.picture = `${this.name}.${c.name}`;
-        w.tabIndex = 0;
-        w.setAttribute('role', 'img');
+        w = make('canvas', { className: 'picture', 'data-picture': `${this.name}.${c.name}`, tabIndex: 0, role: 'img' });
         this.canvases.set(c.name, w);
         break;
       case 'menu': {
-        w = document.createElement('div');
-        w.className = 'menu';
-        const title = w.appendChild(document.createElement('button'));
-        title.type = 'button';
-        title.className = 'menu-title';
-        title.setAttribute('aria-haspopup', 'menu');
-        title.setAttribute('aria-expanded', 'false');
-        const items = w.appendChild(document.createElement('div'));
-        items.className = 'menu-items';
-        items.setAttribute('role', 'menu');
-        items.hidden = true;
+        w = make('div', { className: 'menu' });
+        const title = make('button', { type: 'button', className: 'menu-title', 'aria-haspopup': 'menu', 'aria-expanded': 'false' }, w);
+        const items = make('div', { className: 'menu-items', role: 'menu', hidden: true }, w);
         title.addEventListener('click', () => {
           items.hidden = !items.hidden;
           title.setAttribute('aria-expanded', String(!items.hidden));
@@ -206,10 +191,7 @@ export class FormView {
       }
       case 'menuitem': {
         const menu = this.widgets.get(c.container);
-        w = document.createElement('button');
-        w.type = 'button';
-        w.className = 'menuitem';
-        w.setAttribute('role', 'menuitemcheckbox');
+        w = make('button', { type: 'button', className: 'menuitem', role: 'menuitemcheckbox' });
         w.addEventListener('click', () => {
           if (menu) menu.querySelector('.menu-items').hidden = true;
           step('click', 1);

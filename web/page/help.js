@@ -1,6 +1,7 @@
 // The help pages in a panel of the page. Their pictures are drawn live: each is the display
 // list of a picture after its steps, played on a canvas where the page had an image.
 import { playDisplayList } from './player.js';
+import { make } from './forms.js';
 
 const PICTURE = /(?:^|\/)pictures\/([\w-]+)\.png$/;
 
@@ -15,12 +16,9 @@ export class HelpView {
     this.drawn = new Map(); // picture name -> display list promise
     this.history = [];
     element.innerHTML = '';
-    const bar = element.appendChild(document.createElement('div'));
-    bar.className = 'help-bar';
+    const bar = make('div', { className: 'help-bar' }, element);
     const button = (text, action) => {
-      const b = bar.appendChild(document.createElement('button'));
-      b.type = 'button';
-      b.textContent = text;
+      const b = make('button', { type: 'button', textContent: text }, bar);
       b.addEventListener('click', action);
       return b;
     };
@@ -28,8 +26,7 @@ export class HelpView {
     button(tr('Help', 'Contents'), () => this.show('index.html'));
     const close = button('×', () => this.hide());
     close.setAttribute('aria-label', '×');
-    this.body = element.appendChild(document.createElement('article'));
-    this.body.className = 'help-page';
+    this.body = make('article', { className: 'help-page', tabIndex: -1 }, element);
     element.addEventListener('keydown', (e) => { if (e.key === 'Escape') this.hide(); });
   }
 
@@ -49,7 +46,11 @@ export class HelpView {
     if (html === undefined) return;
     this.history.push(target);
     this.element.hidden = false;
-    this.body.innerHTML = html;
+    // Made in a template first, where the pages' images are not fetched: they become canvases.
+    const template = document.createElement('template');
+    template.innerHTML = html;
+    for (const img of template.content.querySelectorAll('img')) this.livePicture(img);
+    this.body.replaceChildren(template.content);
     this.element.dataset.page = file;
     for (const a of this.body.querySelectorAll('a[href]')) {
       const href = a.getAttribute('href');
@@ -59,7 +60,6 @@ export class HelpView {
         a.addEventListener('click', (e) => { e.preventDefault(); this.scrollTo(href.slice(1)); });
       }
     }
-    for (const img of this.body.querySelectorAll('img')) this.livePicture(img);
     if (anchor) this.scrollTo(anchor); else this.element.scrollTop = 0;
     this.body.focus?.();
   }
@@ -78,10 +78,7 @@ export class HelpView {
       img.remove();
       return;
     }
-    const canvas = document.createElement('canvas');
-    canvas.className = 'help-picture';
-    canvas.dataset.helpPicture = match[1];
-    canvas.setAttribute('role', 'img');
+    const canvas = make('canvas', { className: 'help-picture', 'data-help-picture': match[1], role: 'img' });
     if (img.alt) canvas.setAttribute('aria-label', img.alt);
     const width = Number(img.getAttribute('width')) || 400;
     canvas.style.width = `${width}px`;
@@ -97,7 +94,10 @@ export class HelpView {
       canvas.style.height = `${height}px`;
       // Painted at the size the picture is made for (its pens and text grow with it), shown
       // at the page's width.
-      const logical = spec.size || width;
+      // As the render command paints it: its longer side `size`, or its size on the help's
+      // screen, at least 600 pixels.
+      const longer = spec.size || Math.max(600, Math.max(list.widthTwips, list.heightTwips) / 15);
+      const logical = aspect > 1 ? longer / aspect : longer;
       const ratio = ((window.devicePixelRatio || 1) * width) / logical;
       canvas.width = Math.ceil(width * (window.devicePixelRatio || 1));
       canvas.height = Math.ceil(height * (window.devicePixelRatio || 1));

@@ -1,8 +1,8 @@
 // The page: the program's windows as tabs, their pictures played on canvases, a toolbar for
 // what the desktop's picture menu offers, the program itself in a worker.
-import { playDisplayList, growthAt, textMetrics, DEFAULT_GROWTH } from './player.js';
+import { playDisplayList, growthAt, textMetrics, imageCanvas, DEFAULT_GROWTH } from './player.js';
 import { displayListSvg } from './svg.js';
-import { FormView, controlList } from './forms.js';
+import { FormView, controlList, make } from './forms.js';
 import { HelpView } from './help.js';
 import { translator } from './i18n.js';
 
@@ -117,12 +117,7 @@ function takeForms(forms) {
   for (const [name, form] of Object.entries(forms)) {
     let view = state.views.get(name);
     if (!view) {
-      const panel = document.createElement('section');
-      panel.className = 'window';
-      panel.id = `window-${name}`;
-      panel.dataset.form = name;
-      panel.setAttribute('role', 'tabpanel');
-      $('#windows').appendChild(panel);
+      const panel = make('section', { className: 'window', id: `window-${name}`, 'data-form': name, role: 'tabpanel' }, $('#windows'));
       view = new FormView(name, panel, (s) => {
         status('');
         state.stepsSent.push({ action: s.action, form: name, control: s.control, value: s.value });
@@ -146,18 +141,10 @@ function takeForms(forms) {
 function tab(name, form) {
   let t = state.tabs.get(name);
   if (!t) {
-    t = document.createElement('div');
-    t.className = 'tab';
-    const button = t.appendChild(document.createElement('button'));
-    button.type = 'button';
-    button.className = 'tab-title';
-    button.setAttribute('role', 'tab');
-    button.setAttribute('aria-controls', `window-${name}`);
+    t = make('div', { className: 'tab' });
+    const button = make('button', { type: 'button', className: 'tab-title', role: 'tab', 'aria-controls': `window-${name}` }, t);
     button.addEventListener('click', () => activate(name));
-    const close = t.appendChild(document.createElement('button'));
-    close.type = 'button';
-    close.className = 'tab-close';
-    close.textContent = '×';
+    const close = make('button', { type: 'button', className: 'tab-close', textContent: '×' }, t);
     close.addEventListener('click', () => send({ type: 'step', action: 'close', form: name, control: '', value: 0 }));
     $('#tabs').appendChild(t);
     state.tabs.set(name, t);
@@ -271,18 +258,7 @@ export async function pictureBlob(name, width, format) {
   return off.convertToBlob({ type: 'image/png' });
 }
 
-function imageDataUrl(image) {
-  const c = document.createElement('canvas');
-  c.width = image.width; c.height = image.height;
-  const ctx = c.getContext('2d');
-  const data = ctx.createImageData(image.width, image.height);
-  for (let p = 0; p < image.width * image.height; ++p) {
-    data.data.set(image.rgb.subarray(3 * p, 3 * p + 3), 4 * p);
-    data.data[4 * p + 3] = 255;
-  }
-  ctx.putImageData(data, 0, 0);
-  return c.toDataURL('image/png');
-}
+const imageDataUrl = (image) => imageCanvas(image).toDataURL('image/png');
 
 function download(blob, fileName) {
   const a = document.createElement('a');
@@ -417,7 +393,7 @@ window.rainbowPage = {
     await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
   },
   // Plays a picture's list as the render command paints it (no smallest text).
-  play: (ctx, name, width, height) => playDisplayList(ctx, state.lists.get(name), width, height, 1),
+  play: (ctx, name, width, height, ratio = 1) => playDisplayList(ctx, state.lists.get(name), width, height, ratio),
   get busy() { return state.busy; },
   lists: state.lists,
   stepsSent: state.stepsSent,

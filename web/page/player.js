@@ -192,7 +192,7 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         const x1 = mapX(n[i + 1]), y1 = mapY(n[i + 2]), x2 = mapX(n[i + 3]), y2 = mapY(n[i + 4]);
         const image = list.images[n[i + 7]];
         if (!image) break;
-        const source = imageSource(image, options.imageCache);
+        const source = imageCanvas(image, options.imageCache);
         if (!source) break;
         ctx.save();
         // Flipped where the corners run against the picture's axes.
@@ -212,14 +212,15 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
   ctx.restore();
 }
 
-// A canvas holding an image item's pixels (RGB bytes row by row), kept per item object.
-function imageSource(image, cache) {
+// A canvas holding an image item's pixels (RGB bytes row by row), kept per item object in
+// `cache` when one is given; a page's canvas where there is a page (it makes data URLs).
+export function imageCanvas(image, cache) {
   if (cache && cache.has(image)) return cache.get(image);
   const { width, height, rgb: bytes } = image;
   if (!(width > 0 && height > 0) || bytes.length < width * height * 3) return null;
-  const canvas = typeof OffscreenCanvas !== 'undefined'
-    ? new OffscreenCanvas(width, height)
-    : Object.assign(document.createElement('canvas'), { width, height });
+  const canvas = typeof document !== 'undefined'
+    ? Object.assign(document.createElement('canvas'), { width, height })
+    : new OffscreenCanvas(width, height);
   const c = canvas.getContext('2d');
   const data = c.createImageData(width, height);
   for (let p = 0, q = 0; p < width * height; ++p) {

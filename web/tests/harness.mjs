@@ -77,12 +77,13 @@ export function nativePng(render, steps, picture, dir, size = 0) {
   return file;
 }
 
-// Plays the page's display list of `picture` at the native PNG's size and counts the pixels
+// Plays the page's display list of `picture` at the native PNG's size (in device pixels, at
+// `ratio` device pixels a CSS pixel) and counts the pixels
 // whose colour differs by more than 48 in some channel. Writes both pictures and the
 // difference beside `prefix` for a look.
-export async function comparePictures(page, picture, pngFile, prefix) {
+export async function comparePictures(page, picture, pngFile, prefix, ratio = 1) {
   const png = fs.readFileSync(pngFile).toString('base64');
-  const result = await page.evaluate(async (name, data) => {
+  const result = await page.evaluate(async (name, data, ratio) => {
     const image = new Image();
     image.src = `data:image/png;base64,${data}`;
     await image.decode();
@@ -90,7 +91,7 @@ export async function comparePictures(page, picture, pngFile, prefix) {
     const native = new OffscreenCanvas(width, height).getContext('2d');
     native.drawImage(image, 0, 0);
     const ours = new OffscreenCanvas(width, height);
-    window.rainbowPage.play(ours.getContext('2d'), name, width, height);
+    window.rainbowPage.play(ours.getContext('2d'), name, width / ratio, height / ratio, ratio);
     const a = ours.getContext('2d').getImageData(0, 0, width, height).data;
     const b = native.getImageData(0, 0, width, height).data;
     const diff = new OffscreenCanvas(width, height).getContext('2d');
@@ -111,7 +112,7 @@ export async function comparePictures(page, picture, pngFile, prefix) {
       return btoa(s);
     };
     return { off: off / (width * height), width, height, ours: await url(ours), diff: await url(diff.canvas) };
-  }, picture, png);
+  }, picture, png, ratio);
   fs.writeFileSync(`${prefix}-ours.png`, Buffer.from(result.ours, 'base64'));
   fs.writeFileSync(`${prefix}-diff.png`, Buffer.from(result.diff, 'base64'));
   fs.copyFileSync(pngFile, `${prefix}-native.png`);

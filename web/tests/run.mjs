@@ -59,6 +59,13 @@ test('the page\'s state equals the native program\'s after the same steps', asyn
   }
 });
 
+test('on a screen of two device pixels a CSS pixel, the canvas is the native picture painted twice as large', async ({ page }) => {
+  const png = nativePng(render, [], 'arxiki.Picture1', work, 1620);
+  const result = await comparePictures(page, 'arxiki.Picture1', png, path.join(work, 'ratio2'), 2);
+  console.log(`      ratio 2, ${result.width}x${result.height}: ${(100 * result.off).toFixed(2)}% off`);
+  check(result.width === 1620 && result.off <= 0.02, `${(100 * result.off).toFixed(2)}% of pixels differ (see ${result.files})`);
+});
+
 test('the canvas player draws as the native player (at most 2% of pixels off by more than 48)', async ({ page, standIn }) => {
   for (const row of STEP_TABLE) {
     if (standIn && row.steps.length) continue;
