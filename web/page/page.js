@@ -56,10 +56,11 @@ function start() {
   state.worker = makeWorker();
   state.worker.onmessage = (e) => received(e.data);
   state.worker.onerror = (e) => status(e.message || 'worker error', true);
+  // The program lays its windows out for the screen, as the desktop program does.
+  state.screen = { width: Math.round(screen.width || 1920), height: Math.round(screen.height || 1080) };
   send({
     type: 'start',
-    width: Math.round(screen.width || 1920),
-    height: Math.round(screen.height || 1080),
+    ...state.screen,
     language,
     translations: language === 'en' ? '' : JSON.stringify(window.RAINBOW_TRANSLATIONS || {}),
   });
@@ -397,6 +398,7 @@ window.rainbowPage = {
   get busy() { return state.busy; },
   lists: state.lists,
   stepsSent: state.stepsSent,
+  get screen() { return state.screen; },
   controls: (form) => controlList(state.forms[form]),
   growthAt,
 };

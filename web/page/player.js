@@ -99,7 +99,20 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
   const margin = CLIP_MARGIN * k;
   const left = -margin, top = -margin, right = W + margin, bottom = H + margin;
 
+  // Lines of one pen that follow one another are stroked as one path: a picture of thousands
+  // of rays strokes a few dozen paths. (Where two such lines cross, the crossing is covered
+  // once rather than twice: invisible on opaque pens.)
+  let open = false; // a path of lines is being gathered
+  let pen = ''; // the pen in use, as a key
+  const flush = () => {
+    if (open) ctx.stroke();
+    open = false;
+  };
   const usePen = (r, g, b, w, style) => {
+    const key = `${r},${g},${b},${w},${style}`;
+    if (key === pen) return;
+    flush();
+    pen = key;
     const dw = deviceWidth(w);
     ctx.strokeStyle = rgb(r, g, b);
     ctx.lineWidth = dw;
@@ -112,6 +125,10 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
   let i = 0;
   while (i < n.length) {
     const op = n[i];
+    if (op !== OP.line) {
+      flush();
+      pen = ''; // other items set the context's colours
+    }
     switch (op) {
       case OP.scale:
         sx1 = n[i + 1]; sy1 = n[i + 2]; sx2 = n[i + 3]; sy2 = n[i + 4];
@@ -122,10 +139,10 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
           mapY(n[i + 4]) + c, left, top, right, bottom);
         if (!cut) break;
         usePen(n[i + 5], n[i + 6], n[i + 7], w, n[i + 9]);
-        ctx.beginPath();
+        if (!open) ctx.beginPath();
+        open = true;
         ctx.moveTo(cut[0], cut[1]);
         ctx.lineTo(cut[2], cut[3]);
-        ctx.stroke();
         break;
       }
       case OP.circle: {
@@ -209,6 +226,7 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
     }
     i += ITEM_LENGTH[op];
   }
+  flush();
   ctx.restore();
 }
 

@@ -54,11 +54,19 @@ export async function openPage(browser, url, downloads, { width = 1280, height =
     Number(document.documentElement.dataset.painted || 0) > 0, { timeout: 30000 });
   const loadMs = await page.evaluate(() => performance.now());
   const standIn = await page.evaluate(() => document.documentElement.dataset.core === 'stand-in');
+  // The stand-in serves the native start state of the default screen.
+  useScreen(standIn ? null : await page.evaluate(() => window.rainbowPage.screen));
   return { page, loadMs: Math.round(loadMs), standIn, wallMs: Date.now() - started };
 }
 
+// The screen the page's program runs on; the native program is given the same.
+let screenArguments = [];
+export function useScreen(screen) {
+  screenArguments = screen ? ['--screen', `${screen.width}x${screen.height}`] : [];
+}
+
 function renderArguments(steps) {
-  return steps.flatMap(stepArguments);
+  return [...screenArguments, ...steps.flatMap(stepArguments)];
 }
 
 const renderEnv = { ...process.env, QT_QPA_PLATFORM: 'offscreen', LANG: 'C.UTF-8', LC_ALL: 'C.UTF-8' };
@@ -117,4 +125,26 @@ export async function comparePictures(page, picture, pngFile, prefix, ratio = 1)
   fs.writeFileSync(`${prefix}-diff.png`, Buffer.from(result.diff, 'base64'));
   fs.copyFileSync(pngFile, `${prefix}-native.png`);
   return { off: result.off, width: result.width, height: result.height, files: `${prefix}-{ours,native,diff}.png` };
+}
+
+// Where two JSON values first differ: a path and both values, or null when they are equal.
+export function firstDifference(a, b, at = '') {
+  if (typeof a !== typeof b || Array.isArray(a) !== Array.isArray(b) || (a === null) !== (b === null)) {
+    return `${at}: ${JSON.stringify(a)?.slice(0, 200)} vs ${JSON.stringify(b)?.slice(0, 200)}`;
+  }
+  if (a !== null && typeof a === 'object') {
+    const keys = new Set([...Object.keys(a), ...Object.keys(b)]);
+    for (const k of keys) {
+      const d = firstDifference(a[k], b[k], `${at}/${k}`);
+      if (d) return d;
+    }
+    return null;
+  }
+  return a === b ? null : `${at}: ${JSON.stringify(a)} vs ${JSON.stringify(b)}`;
+}
+
+// Fails with the first difference when the page's state is not the native one.
+export function sameState(ours, native, what) {
+  if (ours === native) return;
+  throw new Error(`${what}: the states differ at ${firstDifference(JSON.parse(ours), JSON.parse(native)) || 'the text only'}`);
 }
