@@ -136,6 +136,12 @@ function standInState() {
   return { forms, pictures: plain, stateText: text };
 }
 
+// A script kept as the text of a plain-text element: it must not close the element.
+function workerSource(text) {
+  if (/<\/script/i.test(text)) throw new Error('the worker script holds "</script": it cannot be inlined as text');
+  return text;
+}
+
 // Keeps a script's text from closing the element it sits in.
 const inScript = (text) => text.replace(/<\/(script)/gi, '<\\/$1').replace(/<!--/g, '<\\!--');
 
@@ -166,7 +172,12 @@ function build() {
 
   fs.mkdirSync(out, { recursive: true });
   const single = fill(`<style>\n${style}\n</style>`,
-    `<script>\n${inScript(dataScript)}\nwindow.RAINBOW_WORKER_SOURCE = ${inScript(JSON.stringify(`${core}\n${worker}`))};\n</script>`,
+    // The worker's script as plain text (no script parsing), started before anything else so
+    // that the module compiles while the page loads.
+    `<script type="text/plain" id="worker-source">${workerSource(`${core}\n${worker}`)}</script>\n` +
+    '<script>window.rainbowWorker = new Worker(URL.createObjectURL(new Blob(' +
+    '[document.getElementById("worker-source").textContent], { type: "text/javascript" })));</script>\n' +
+    `<script>\n${inScript(dataScript)}\n</script>`,
     `<script type="module">\n${inScript(page)}\n</script>`);
   fs.writeFileSync(path.join(out, 'rainbow.html'), single);
 

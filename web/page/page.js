@@ -41,10 +41,8 @@ function status(text, alert = false) {
 }
 
 function makeWorker() {
-  if (window.RAINBOW_WORKER_SOURCE) {
-    const blob = new Blob([window.RAINBOW_WORKER_SOURCE], { type: 'text/javascript' });
-    return new Worker(URL.createObjectURL(blob));
-  }
+  // Started by the page's first script, so that the module compiles while the page loads.
+  if (window.rainbowWorker) return window.rainbowWorker;
   return new Worker('worker.js');
 }
 
@@ -77,7 +75,9 @@ function ask(message, transfer) {
 
 function received(m) {
   switch (m.type) {
-    case 'ready': document.documentElement.dataset.core = m.standIn ? 'stand-in' : 'module'; break;
+    case 'ready':
+      performance.mark('rainbow-ready');
+      document.documentElement.dataset.core = m.standIn ? 'stand-in' : 'module'; break;
     case 'restarted':
       // The program ended (END): the page is the program afresh.
       status('');
@@ -86,6 +86,7 @@ function received(m) {
       break;
     case 'forms': takeForms(m.forms); break;
     case 'picture':
+      if (!state.lists.size) performance.mark('rainbow-first-picture');
       state.lists.set(m.name, m);
       state.dirty.add(m.name);
       requestPaint();
@@ -119,11 +120,7 @@ function takeForms(forms) {
     let view = state.views.get(name);
     if (!view) {
       const panel = make('section', { className: 'window', id: `window-${name}`, 'data-form': name, role: 'tabpanel' }, $('#windows'));
-      view = new FormView(name, panel, (s) => {
-        status('');
-        state.stepsSent.push({ action: s.action, form: name, control: s.control, value: s.value });
-        send({ type: 'step', action: s.action, form: name, control: s.control, value: s.value });
-      });
+      view = new FormView(name, panel, (s) => takeStep(s.action, name, s.control, s.value));
       state.views.set(name, view);
       panel.addEventListener('pointerdown', (e) => {
         if (e.target.tagName === 'CANVAS') state.chosenPicture = e.target.dataset.picture;
@@ -139,6 +136,13 @@ function takeForms(forms) {
   requestPaint();
 }
 
+// A user's step, sent to the program.
+function takeStep(action, form, control, value) {
+  status('');
+  state.stepsSent.push({ action, form, control, value });
+  send({ type: 'step', action, form, control, value });
+}
+
 function tab(name, form) {
   let t = state.tabs.get(name);
   if (!t) {
@@ -146,7 +150,7 @@ function tab(name, form) {
     const button = make('button', { type: 'button', className: 'tab-title', role: 'tab', 'aria-controls': `window-${name}` }, t);
     button.addEventListener('click', () => activate(name));
     const close = make('button', { type: 'button', className: 'tab-close', textContent: '×' }, t);
-    close.addEventListener('click', () => send({ type: 'step', action: 'close', form: name, control: '', value: 0 }));
+    close.addEventListener('click', () => takeStep('close', name, '', 0));
     $('#tabs').appendChild(t);
     state.tabs.set(name, t);
   }
@@ -203,6 +207,7 @@ function paint(canvas, list) {
 function paintDirty() {
   state.frameRequested = false;
   if (!fontsReady) return;
+  if (!document.documentElement.dataset.painted) performance.mark('rainbow-first-paint');
   for (const name of state.dirty) {
     const [form, picture] = splitName(name);
     const view = state.views.get(form);
@@ -360,6 +365,7 @@ function setUpToolbar() {
 }
 
 document.documentElement.lang = language;
+performance.mark('rainbow-page-script');
 setUpToolbar();
 state.help = new HelpView($('#help'), language, window.RAINBOW_HELP || {}, window.RAINBOW_HELP_PICTURES || {},
   (message) => ask({ type: 'helpPicture', ...message }), tr);

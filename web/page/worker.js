@@ -85,6 +85,7 @@ function startSession() {
 function handle(message) {
   switch (message.type) {
     case 'start':
+      post({ type: 'ready', standIn: !!core.standIn });
       screen = { width: message.width | 0 || 1920, height: message.height | 0 || 1080 };
       translations = message.translations || '';
       startSession();
@@ -166,6 +167,5 @@ self.onmessage = (event) => {
 
 createRainbowCore(self.rainbowCoreOptions || {}).then((module) => {
   core = module;
-  post({ type: 'ready', standIn: !!module.standIn });
   while (waiting.length) safely(waiting.shift());
 }, (e) => post({ type: 'error', message: `the program could not start: ${e}` }));

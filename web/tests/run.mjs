@@ -107,7 +107,9 @@ async function workControls(page, form) {
         await page.evaluate(() => window.rainbowPage.settled());
       }
     } else if (c.kind === 'option' && !(c.checked ?? c.value)) {
-      await page.click(`${at} input`);
+      // Clicked on the element itself: the windows' layout lets a button cover part of an
+      // option on some screens, as on the desktop.
+      await page.$eval(`${at} input`, (e) => e.click());
       expected.push({ action: 'click', form, control: c.name, value: 1 });
       await page.evaluate(() => window.rainbowPage.settled());
     }
@@ -125,26 +127,31 @@ test('each scroll bar and option sends the render command\'s step, and the state
   sameState(await page.evaluate(() => window.rainbowPage.stateJson()), nativeState(render, expected), 'after the controls');
 });
 
-test('each window opens from its button, its controls work, and closes', async ({ page }) => {
+test('each window opens from its button, its controls work, and it closes', async ({ page }) => {
   const windows = [['Command5', 'cut_rays'], ['Command6', 'kafstikh'], ['Command7', 'theoria']];
-  const steps = [];
   for (const [button, form] of windows) {
+    await page.evaluate(() => { window.rainbowPage.restart(); window.rainbowPage.stepsSent.length = 0; });
+    await page.evaluate(() => window.rainbowPage.settled());
     await page.click(`#window-arxiki [data-control="${button}"]`);
-    steps.push({ action: 'click', form: 'arxiki', control: button, value: 1 });
+    const steps = [{ action: 'click', form: 'arxiki', control: button, value: 1 }];
     await page.evaluate(() => window.rainbowPage.settled());
     const shown = await page.$eval(`#window-${form}`, (e) => !e.hidden);
     check(shown, `${form} is not shown after ${button}`);
     const painted = await page.$$eval(`#window-${form} canvas`, (cs) => cs.filter((c) => c.width > 0).length);
     check(painted > 0, `${form}: no picture painted`);
+    // The theory window's bars start long computations, and its numbers are compared with
+    // native in the golden views (the state test): here only that it opens and closes.
     if (form !== 'theoria') steps.push(...await workControls(page, form));
     const sent = await page.evaluate(() => window.rainbowPage.stepsSent);
     check(JSON.stringify(sent) === JSON.stringify(steps), `sent ${JSON.stringify(sent)}\nexpected ${JSON.stringify(steps)}`);
-    sameState(await page.evaluate(() => window.rainbowPage.stateJson()), nativeState(render, steps), `${form} after ${steps.length} steps`);
-    await page.click(`.tab:has(.tab-title[aria-controls="window-${form}"]) .tab-close`);
+    if (form !== 'theoria') sameState(await page.evaluate(() => window.rainbowPage.stateJson()), nativeState(render, steps), `${form} after ${steps.length} steps`);
+    const tab = `.tab:has(.tab-title[aria-controls="window-${form}"])`;
+    await page.click(`${tab} .tab-close`);
     await page.evaluate(() => window.rainbowPage.settled());
-    const hidden = await page.$eval(`.tab:has(.tab-title[aria-controls="window-${form}"])`, (e) => e.hidden);
-    check(hidden, `${form}: its tab stays after closing`);
-    steps.push({ action: 'close', form, control: '', value: 0 });
+    check(await page.$eval(tab, (e) => e.hidden), `${form}: its tab stays after closing`);
+    const state = JSON.parse(await page.evaluate(() => window.rainbowPage.stateJson()));
+    check(state.forms[form].shown === false, `${form}: still shown after closing`);
+    check(await page.$eval('#window-arxiki', (e) => !e.hidden), 'the main window is not shown again');
   }
 }, { needsCore: true });
 
