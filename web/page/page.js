@@ -12,6 +12,8 @@ const LARGEST_PICTURE_PIXELS = 10000;
 // beyond this much over its designed size.
 const DESKTOP_TEXT_PIXELS = 12;
 const LARGEST_TEXT_GROWTH = 1.3;
+// What one animation frame may spend painting pictures, in milliseconds.
+const PAINT_BUDGET_MS = 12;
 
 const $ = (selector) => document.querySelector(selector);
 const language = (navigator.language || 'en').toLowerCase().startsWith('el') ? 'el' : 'en';
@@ -132,7 +134,7 @@ function takeForms(forms) {
     if (form.shown && !shownBefore.has(name) && shownBefore.size > 0) activate(name);
   }
   if (!forms[state.active] || !forms[state.active].shown) activate('arxiki');
-  for (const name of state.lists.keys()) state.dirty.add(name);
+  markResized();
   requestPaint();
 }
 
@@ -173,6 +175,15 @@ function activate(name) {
   requestPaint();
 }
 
+// Marks for painting the pictures whose canvas is no longer the size it was painted at.
+function markResized() {
+  for (const name of state.lists.keys()) {
+    const [form, picture] = splitName(name);
+    const canvas = state.views.get(form)?.canvas(picture);
+    if (canvas && canvas.dataset.paintedSize !== `${canvas.clientWidth}x${canvas.clientHeight}`) state.dirty.add(name);
+  }
+}
+
 function requestPaint() {
   if (state.frameRequested) return;
   state.frameRequested = true;
@@ -202,13 +213,21 @@ function paint(canvas, list) {
   playDisplayList(canvas.getContext('2d'), list, width, height, ratio, {
     minTextPixels: screenTextPixels(list, width, height), imageCache: cache,
   });
+  canvas.dataset.paintedSize = `${width}x${height}`;
 }
 
 function paintDirty() {
   state.frameRequested = false;
   if (!fontsReady) return;
   if (!document.documentElement.dataset.painted) performance.mark('rainbow-first-paint');
+  const began = performance.now();
   for (const name of state.dirty) {
+    // A frame paints what fits in its time; the rest follows in the next frames, so that the
+    // page stays free to take the user's input while many pictures change at once.
+    if (performance.now() - began > PAINT_BUDGET_MS) {
+      requestPaint();
+      break;
+    }
     const [form, picture] = splitName(name);
     const view = state.views.get(form);
     if (!view || view.element.hidden) continue;
@@ -372,7 +391,7 @@ state.help = new HelpView($('#help'), language, window.RAINBOW_HELP || {}, windo
 new ResizeObserver(() => {
   const view = state.views.get(state.active);
   if (view) view.layout();
-  for (const name of state.lists.keys()) state.dirty.add(name);
+  markResized();
   requestPaint();
 }).observe($('#windows'));
 // The program starts at once; pictures wait for the fonts, which load meanwhile.

@@ -46,7 +46,7 @@ export async function openPage(browser, url, downloads, { width = 1280, height =
   }, language);
   const errors = [];
   page.on('pageerror', (e) => errors.push(String(e)));
-  page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
+  page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); else if (process.env.RAINBOW_CONSOLE) console.log(m.text()); });
   page.errors = errors;
   const started = Date.now();
   await page.goto(url, { waitUntil: 'domcontentloaded' });

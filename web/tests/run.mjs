@@ -235,6 +235,53 @@ test('help opens on the window\'s page with F1, its pictures drawn live, in the 
   }
 });
 
+test('while the theory window computes, the page never blocks; the Lee diagram arrives row by row and Cancel is taken at once', async ({ page }) => {
+  await page.evaluate(() => {
+    window.longTasks = [];
+    new PerformanceObserver((list) => window.longTasks.push(...list.getEntries().map((e) => Math.round(e.duration))))
+      .observe({ type: 'longtask' });
+    window.leeUpdates = 0;
+    const lists = window.rainbowPage.lists;
+    const set = lists.set.bind(lists);
+    lists.set = (name, list) => { if (name === 'theoria.lee') ++window.leeUpdates; return set(name, list); };
+  });
+  await page.click('#window-arxiki [data-control="Command7"]');
+  await page.evaluate(() => window.rainbowPage.settled());
+  await page.evaluate(() => window.rainbowPage.step('set', 'theoria', 'radius', 301));
+  await page.evaluate(() => window.rainbowPage.settled());
+  const before = await page.evaluate(() => window.leeUpdates);
+  await page.click('#window-theoria [data-control="lee_start"]');
+  await new Promise((resolve) => setTimeout(resolve, 1500));
+  check(await page.evaluate(() => window.rainbowPage.busy), 'not busy while the Lee diagram is computed');
+  const progress = await page.$eval('#progress', (e) => !e.hidden);
+  check(progress, 'no progress shown while busy');
+  const asked = Date.now();
+  await page.click('#window-theoria [data-control="lee_cancel"]');
+  await page.waitForFunction(() => !window.rainbowPage.busy, { timeout: 60000 }).catch(() => {});
+  const cancelMs = Date.now() - asked;
+  const longTasks = await page.evaluate(() => window.longTasks);
+  console.log(`      Lee rows delivered: ${await page.evaluate(() => window.leeUpdates) - before}, Cancel taken in ${cancelMs} ms, long tasks ${JSON.stringify(longTasks)}`);
+  check(cancelMs < 1000, `Cancel took ${cancelMs} ms`);
+  check(longTasks.every((d) => d <= 50), `tasks longer than 50 ms on the page: ${longTasks}`);
+  // Started again, its first rows are shown before it ends.
+  await page.click('#window-theoria [data-control="lee_start"]');
+  const rows = await page.waitForFunction((n) => window.leeUpdates > n + 1 && window.rainbowPage.busy,
+    { timeout: 45000 }, before).then(() => true, () => false);
+  check(rows, 'no row of the Lee diagram arrived within 45 s while it computed');
+}, { needsCore: true });
+
+test('a touch works the buttons and options (no right-click needed)', async ({ page }) => {
+  const tap = async (selector) => {
+    const box = await (await page.$(selector)).boundingBox();
+    await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+    await page.evaluate(() => window.rainbowPage.settled());
+  };
+  await tap('#window-arxiki [data-control="parallel"] input');
+  await tap('#window-arxiki [data-control="Command1"]');
+  const sent = await page.evaluate(() => window.rainbowPage.stepsSent);
+  check(JSON.stringify(sent.map((s) => s.control)) === '["parallel","Command1"]', `sent ${JSON.stringify(sent)}`);
+});
+
 run();
 
 async function run() {
