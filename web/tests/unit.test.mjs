@@ -132,3 +132,28 @@ test('the bundler joins the page\'s modules, each in its own scope', () => {
   assert.equal(new Function(`${joined}\nreturn module_b_js.result;`)(), 11);
   assert.throws(() => joinModules([{ file: 'c.js', source: "export default 1;" }]), /cannot join/);
 });
+
+test('the SVG drawing keeps pens, dashes, pies and text as the canvas draws them', async () => {
+  const { displayListSvg } = await import('../page/svg.js');
+  const list = {
+    ...typedList([
+      { op: 'scale', x1: 0, y1: 0, x2: 100, y2: 100 },
+      { op: 'line', x1: 0, y1: 50, x2: 100, y2: 50, color: [255, 0, 0], width: 2, style: 1 },
+      // Both angles negative: a pie, filled. One negative: an arc with one radius, not filled.
+      { op: 'circle', x: 50, y: 50, r: 10, color: [0, 0, 0], width: 1, style: 0, fill: [0, 0, 255], start: -0.5, end: -2 },
+      { op: 'circle', x: 50, y: 50, r: 20, color: [0, 0, 0], width: 1, style: 0, fill: [0, 255, 0], start: -0.5, end: 2 },
+      { op: 'text', x: 10, y: 10, text: 'a < b & "c"', color: [0, 0, 0], backing: [255, 255, 255] },
+    ]),
+    widthTwips: 1500, heightTwips: 1500,
+  };
+  const svg = displayListSvg(list, 810, 810, () => 'data:,');
+  const rows = [
+    { what: 'a dashed pen of width 2 dashes 8 on, 4 off, flat ends', re: /<line [^>]*stroke-width="2" stroke-dasharray="8 4" stroke-linecap="butt"/ },
+    { what: 'the pie is closed and filled', re: /<path d="M405 405 L[^"]* Z" fill="rgb\(0,0,255\)"/ },
+    { what: 'the arc with one radius is not filled', re: /<path d="M405 405 L[^"]*[^Z]" fill="none"/ },
+    { what: 'text is escaped', re: />a &lt; b &amp; &quot;c&quot;<\/text>/ },
+    { what: 'the text hangs from its point: baseline an ascent below', re: /<text x="81" y="91"/ },
+    { what: 'its backing box is drawn under it', re: /<rect x="80" y="80" [^>]*fill="rgb\(255,255,255\)"/ },
+  ];
+  for (const row of rows) assert.match(svg, row.re, row.what);
+});
