@@ -129,7 +129,13 @@ function takeForms(forms) {
       });
     }
     view.element.hidden = name !== state.active;
-    view.update(form);
+    // Only a window that changed is brought up to date: the theory window's progress changes
+    // its label many times a second while the other windows stay as they are.
+    const text = JSON.stringify(form);
+    if (view.shownText !== text) {
+      view.shownText = text;
+      view.update(form);
+    }
     tab(name, form);
     if (form.shown && !shownBefore.has(name) && shownBefore.size > 0) activate(name);
   }

@@ -25,8 +25,13 @@ function parsed(text) {
   return typeof text === 'string' ? JSON.parse(text) : text;
 }
 
+let formsSent = ''; // the forms as last sent: unchanged forms are not sent again
+
 function sendForms() {
-  post({ type: 'forms', forms: parsed(session.formsJson()).forms });
+  const text = session.formsJson();
+  if (text === formsSent) return;
+  formsSent = text;
+  post({ type: 'forms', forms: parsed(text).forms });
 }
 
 // Sends every picture whose display list changed, its numbers transferred.
@@ -77,6 +82,7 @@ function afterChange() {
 }
 
 function startSession() {
+  formsSent = '';
   if (session) session.delete();
   session = new core.Session(screen.width, screen.height, translations);
   afterChange();
