@@ -139,6 +139,13 @@ function takeForms(forms) {
     tab(name, form);
     if (form.shown && !shownBefore.has(name) && shownBefore.size > 0) activate(name);
   }
+  // A window the program no longer has (the program started afresh) is not shown.
+  for (const [name, t] of state.tabs) {
+    if (!forms[name]) {
+      t.hidden = true;
+      state.views.get(name).element.hidden = true;
+    }
+  }
   if (!forms[state.active] || !forms[state.active].shown) activate('arxiki');
   markResized();
   requestPaint();

@@ -285,6 +285,26 @@ test('a touch works the buttons and options (no right-click needed)', async ({ p
   check(JSON.stringify(sent.map((s) => s.control)) === '["parallel","Command1"]', `sent ${JSON.stringify(sent)}`);
 });
 
+test('END, and closing the main window, start the page afresh', async ({ page }) => {
+  const fresh = nativeState(render, []);
+  const rows = [
+    { name: 'END of the ray-crossing window', act: async () => {
+      await page.click('#window-arxiki [data-control="Command5"]');
+      await page.evaluate(() => window.rainbowPage.settled());
+      await page.click('#window-cut_rays [data-control="Command1"]');
+    } },
+    { name: 'the main window\'s tab closed', act: () => page.click('.tab:has(.tab-title[aria-controls="window-arxiki"]) .tab-close') },
+  ];
+  for (const row of rows) {
+    await page.evaluate(() => window.rainbowPage.step('click', 'arxiki', 'parallel', 1));
+    await row.act();
+    await page.evaluate(() => window.rainbowPage.settled());
+    sameState(await page.evaluate(() => window.rainbowPage.stateJson()), fresh, row.name);
+    const tabs = await page.$$eval('.tab:not([hidden]) .tab-title', (t) => t.map((x) => x.getAttribute('aria-controls')));
+    check(JSON.stringify(tabs) === '["window-arxiki"]', `${row.name}: tabs ${tabs}`);
+  }
+}, { needsCore: true });
+
 run();
 
 async function run() {
