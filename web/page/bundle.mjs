@@ -31,7 +31,7 @@ const renderPath = option('--render', path.join(root, 'build', 'bin', 'rainbow-r
 const read = (file) => fs.readFileSync(path.join(here, file), 'utf8');
 
 // The page's modules in the order they depend on one another.
-const MODULES = ['player.js', 'svg.js', 'forms.js', 'help.js', 'i18n.js', 'page.js'];
+const MODULES = ['hairline.js', 'player.js', 'svg.js', 'forms.js', 'help.js', 'i18n.js', 'page.js'];
 
 // The page's ES modules as one script: each module in a function of its own, its exports
 // returned, its imports taken from the modules before it.

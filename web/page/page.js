@@ -292,7 +292,7 @@ export async function pictureBlob(name, width, format) {
     return new Blob([svg], { type: 'image/svg+xml' });
   }
   const off = new OffscreenCanvas(width, height);
-  playDisplayList(off.getContext('2d'), list, width, height, 1, { minTextPixels: minText });
+  playDisplayList(off.getContext('2d'), list, width, height, 1, { minTextPixels: minText, hairlines: true });
   return off.convertToBlob({ type: 'image/png' });
 }
 
@@ -431,8 +431,10 @@ window.rainbowPage = {
     }
     await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
   },
-  // Plays a picture's list as the render command paints it (no smallest text).
-  play: (ctx, name, width, height, ratio = 1) => playDisplayList(ctx, state.lists.get(name), width, height, ratio),
+  // Plays a picture's list as the render command paints it (no smallest text); with
+  // {hairlines: true} as a saved picture is painted.
+  play: (ctx, name, width, height, ratio = 1, options = {}) =>
+    playDisplayList(ctx, state.lists.get(name), width, height, ratio, options),
   get busy() { return state.busy; },
   lists: state.lists,
   stepsSent: state.stepsSent,

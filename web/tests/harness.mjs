@@ -89,9 +89,9 @@ export function nativePng(render, steps, picture, dir, size = 0) {
 // `ratio` device pixels a CSS pixel) and counts the pixels
 // whose colour differs by more than 48 in some channel. Writes both pictures and the
 // difference beside `prefix` for a look.
-export async function comparePictures(page, picture, pngFile, prefix, ratio = 1) {
+export async function comparePictures(page, picture, pngFile, prefix, ratio = 1, playOptions = {}) {
   const png = fs.readFileSync(pngFile).toString('base64');
-  const result = await page.evaluate(async (name, data, ratio) => {
+  const result = await page.evaluate(async (name, data, ratio, playOptions) => {
     const image = new Image();
     image.src = `data:image/png;base64,${data}`;
     await image.decode();
@@ -99,7 +99,7 @@ export async function comparePictures(page, picture, pngFile, prefix, ratio = 1)
     const native = new OffscreenCanvas(width, height).getContext('2d');
     native.drawImage(image, 0, 0);
     const ours = new OffscreenCanvas(width, height);
-    window.rainbowPage.play(ours.getContext('2d'), name, width / ratio, height / ratio, ratio);
+    window.rainbowPage.play(ours.getContext('2d'), name, width / ratio, height / ratio, ratio, playOptions);
     const a = ours.getContext('2d').getImageData(0, 0, width, height).data;
     const b = native.getImageData(0, 0, width, height).data;
     const diff = new OffscreenCanvas(width, height).getContext('2d');
@@ -120,7 +120,7 @@ export async function comparePictures(page, picture, pngFile, prefix, ratio = 1)
       return btoa(s);
     };
     return { off: off / (width * height), width, height, ours: await url(ours), diff: await url(diff.canvas) };
-  }, picture, png, ratio);
+  }, picture, png, ratio, playOptions);
   fs.writeFileSync(`${prefix}-ours.png`, Buffer.from(result.ours, 'base64'));
   fs.writeFileSync(`${prefix}-diff.png`, Buffer.from(result.diff, 'base64'));
   fs.copyFileSync(pngFile, `${prefix}-native.png`);

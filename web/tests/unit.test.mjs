@@ -2,6 +2,7 @@
 import test from 'node:test';
 import assert from 'node:assert/strict';
 import { clipSegment, growthAt, textMetrics, items, ITEM_LENGTH, OP } from '../page/player.js';
+import { drawHairline, unpremultiply } from '../page/hairline.js';
 import { mirroredValue, clientTwips } from '../page/forms.js';
 import { translationTable } from '../page/ts-table.mjs';
 import { renderSteps, helpPictures } from '../page/render-steps.mjs';
@@ -156,4 +157,43 @@ test('the SVG drawing keeps pens, dashes, pies and text as the canvas draws them
     { what: 'its backing box is drawn under it', re: /<rect x="80" y="80" [^>]*fill="rgb\(255,255,255\)"/ },
   ];
   for (const row of rows) assert.match(svg, row.re, row.what);
+});
+
+// Thin lines drawn as the desktop's raster engine draws them: where the ink of each row goes.
+test('hairlines share each row\'s ink between the two pixels nearest the line', () => {
+  const ink = (x1, y1, x2, y2) => {
+    const image = { data: new Uint8ClampedArray(8 * 8 * 4), width: 8, height: 8, left: 0, top: 0 };
+    drawHairline(image, x1, y1, x2, y2, 0, 0, 0);
+    // the layer's coverage, 0..255, as rows of text
+    return Array.from({ length: 8 }, (_, y) => Array.from({ length: 8 }, (_, x) => image.data[4 * (8 * y + x) + 3]));
+  };
+  const rows = [
+    // a vertical line through the pixels' centres fills one column, half a pixel beyond each
+    // end for the round caps
+    { name: 'vertical, centred', line: [3.5, 2, 3.5, 5], pixels: [[3, 1, 127], [3, 2, 255], [3, 4, 255], [3, 5, 127], [2, 3, 0], [4, 3, 0]] },
+    // a line on the pixels' edge shares its ink evenly
+    { name: 'vertical, on an edge', line: [4, 2, 4, 5], pixels: [[3, 3, 127], [4, 3, 127]] },
+    { name: 'horizontal, centred', line: [1, 2.5, 6, 2.5], pixels: [[3, 2, 255], [3, 1, 0], [3, 3, 0], [0, 2, 127], [6, 2, 127]] },
+    // drawn either way round, the same pixels
+    { name: 'horizontal, reversed', line: [6, 2.5, 1, 2.5], pixels: [[3, 2, 255], [0, 2, 127], [6, 2, 127]] },
+    // a diagonal takes each row's crossing half a pixel along the line from the row's middle
+    { name: 'diagonal', line: [1.5, 1.5, 5.5, 5.5], pixels: [[2, 2, 127], [3, 2, 127], [3, 3, 127], [4, 3, 127]] },
+  ];
+  for (const row of rows) {
+    const got = ink(...row.line);
+    for (const [x, y, want] of row.pixels) {
+      assert.ok(Math.abs(got[y][x] - want) <= 2, `${row.name}: pixel ${x},${y} has ${got[y][x]}, not ${want}`);
+    }
+  }
+  // Nothing is written outside the layer, however far the line runs.
+  const small = { data: new Uint8ClampedArray(4 * 4 * 4), width: 4, height: 4, left: 10, top: 10 };
+  drawHairline(small, -100, 11.5, 100, 12.5, 255, 0, 0);
+  assert.equal(small.data.length, 64);
+  assert.ok(small.data[4 * (4 * 1 + 0) + 3] > 0 || small.data[4 * (4 * 2 + 0) + 3] > 0);
+});
+
+test('a premultiplied layer turns into plain colours', () => {
+  const bytes = new Uint8Array([128, 0, 64, 128, 0, 0, 0, 0, 10, 20, 30, 255]);
+  unpremultiply(bytes);
+  assert.deepEqual(Array.from(bytes), [255, 0, 128, 128, 0, 0, 0, 0, 10, 20, 30, 255]);
 });
