@@ -71,11 +71,13 @@ test_packages=(libgtest-dev googletest xvfb xauth clang-format desktop-file-util
                poppler-utils locales git)
 test_locales=(el_GR.UTF-8 en_US.UTF-8)
 build_packages=("${program_packages[@]}" "${test_packages[@]}")
-# scripts/web builds the browser edition with Debian's emscripten and tests it under node and
-# in Debian's chromium; Debian's nodejs and npm only where no node is on the PATH (a node from
+# scripts/web builds the browser edition with Debian's emscripten, its page's fonts cut with
+# fonttools (WOFF2 through python3-brotli) from fonts-liberation, and tests it under node and in
+# Debian's chromium; Debian's nodejs and npm only where no node is on the PATH (a node from
 # elsewhere brings its own npm, which Debian's npm would conflict with).
+web_packages=(emscripten fonttools python3-brotli fonts-liberation chromium)
 install_web_packages() {
-    install_missing emscripten chromium
+    install_missing "${web_packages[@]}"
     command -v node >/dev/null 2>&1 || install_missing nodejs npm
 }
 # scripts/fuzz builds with clang and its libFuzzer and sanitizer runtimes.

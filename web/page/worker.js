@@ -1,0 +1,177 @@
+/* The program in a Web Worker: one session of the core module, driven by the page's messages.
+   A classic worker script: the module's own script comes before it (in the bundle, in the
+   same Blob), or is loaded from beside it. */
+/* global createRainbowCore, importScripts */
+'use strict';
+
+if (typeof createRainbowCore === 'undefined') importScripts('rainbow-core.js');
+
+// A slice of long work, in milliseconds: short enough that a new message is taken within 100 ms.
+const WORK_SLICE_MS = 40;
+
+let core = null; // the module
+let session = null;
+let translations = '';
+let screen = { width: 1920, height: 1080 };
+let working = false; // a slice is scheduled
+let wasBusy = false;
+const waiting = []; // messages that came before the module was ready
+
+function post(message, transfer) {
+  self.postMessage(message, transfer || []);
+}
+
+function parsed(text) {
+  return typeof text === 'string' ? JSON.parse(text) : text;
+}
+
+let formsSent = ''; // the forms as last sent: unchanged forms are not sent again
+
+function sendForms() {
+  const text = session.formsJson();
+  if (text === formsSent) return;
+  formsSent = text;
+  post({ type: 'forms', forms: parsed(text).forms });
+}
+
+// Sends every picture whose display list changed, its numbers transferred.
+function sendPictures() {
+  for (const name of session.changedPictures()) {
+    const dot = name.indexOf('.');
+    const list = session.picture(name.slice(0, dot), name.slice(dot + 1));
+    const transfer = [list.nums.buffer];
+    const images = (list.images || []).map((image) => {
+      transfer.push(image.rgb.buffer);
+      return { width: image.width, height: image.height, rgb: image.rgb };
+    });
+    post({
+      type: 'picture', name, nums: list.nums, texts: list.texts, images,
+      widthTwips: list.widthTwips, heightTwips: list.heightTwips,
+      longerSide: list.longerSide, referencePixels: list.referencePixels,
+    }, transfer);
+  }
+}
+
+function sendBusy() {
+  const busy = !!session.busy();
+  if (busy !== wasBusy) post({ type: 'busy', busy });
+  wasBusy = busy;
+  if (busy && !working) {
+    working = true;
+    setTimeout(workSlice, 0);
+  }
+}
+
+// Runs the long work in slices, taking messages between them.
+function workSlice() {
+  working = false;
+  if (!session || !session.busy()) {
+    if (session) sendBusy();
+    return;
+  }
+  session.work(WORK_SLICE_MS);
+  sendForms();
+  sendPictures();
+  sendBusy();
+}
+
+function afterChange() {
+  sendForms();
+  sendPictures();
+  sendBusy();
+}
+
+function startSession() {
+  formsSent = '';
+  if (session) session.delete();
+  session = new core.Session(screen.width, screen.height, translations);
+  afterChange();
+}
+
+function handle(message) {
+  switch (message.type) {
+    case 'start':
+      post({ type: 'ready' });
+      screen = { width: message.width | 0 || 1920, height: message.height | 0 || 1080 };
+      translations = message.translations || '';
+      startSession();
+      break;
+    case 'step': {
+      const error = session.step(message.action, message.form, message.control,
+        message.value === undefined ? 0 : message.value);
+      if (error) post({ type: 'error', message: error });
+      // END ends the desktop program; the page starts afresh.
+      if (session.ended && session.ended()) {
+        session.restart();
+        post({ type: 'restarted' });
+      }
+      afterChange();
+      break;
+    }
+    case 'lesson': {
+      const error = session.openLesson(message.text);
+      if (error) post({ type: 'error', message: error, lesson: true });
+      afterChange();
+      break;
+    }
+    case 'saveLesson':
+      post({ type: 'lesson', text: session.lessonJson() });
+      break;
+    case 'restart':
+      session.restart();
+      afterChange();
+      break;
+    case 'ping':
+      post({ type: 'pong', id: message.id, busy: !!session.busy() });
+      break;
+    case 'state':
+      post({ type: 'state', json: session.stateJson(), id: message.id });
+      break;
+    case 'helpPicture': {
+      // A picture of the help drawn on a session of its own, after the steps.
+      const help = new core.Session(message.width || 1024, message.height || 768, translations);
+      try {
+        let error = '';
+        for (const s of message.steps) {
+          error = help.step(s.action, s.form, s.control, s.value === undefined ? 0 : s.value);
+          if (error) break;
+        }
+        while (!error && help.busy()) help.work(1000);
+        const list = help.picture(message.form, message.picture);
+        const transfer = [list.nums.buffer];
+        const images = (list.images || []).map((image) => {
+          transfer.push(image.rgb.buffer);
+          return { width: image.width, height: image.height, rgb: image.rgb };
+        });
+        post({
+          type: 'helpPicture', id: message.id, error, nums: list.nums, texts: list.texts, images,
+          widthTwips: list.widthTwips, heightTwips: list.heightTwips,
+          longerSide: list.longerSide, referencePixels: list.referencePixels,
+        }, transfer);
+      } finally {
+        help.delete();
+      }
+      break;
+    }
+    default:
+      post({ type: 'error', message: `unknown message ${message.type}` });
+  }
+}
+
+function safely(message) {
+  try {
+    handle(message);
+  } catch (e) {
+    post({ type: 'error', message: String(e && e.message ? e.message : e) });
+  }
+}
+
+self.onmessage = (event) => {
+  if (!core) waiting.push(event.data);
+  else safely(event.data);
+};
+
+createRainbowCore(self.rainbowCoreOptions || {}).then((module) => {
+  core = module;
+  while (waiting.length) safely(waiting.shift());
+}, (e) => post({ type: 'error', message: `the program could not start: ${e}` }));
