@@ -156,9 +156,14 @@ TEST(StateJson, AnImageIsWrittenAsItsCornersSizeAndPngInBase64) {
     EXPECT_EQ(image["y2"].get<double>(), 0);
     EXPECT_EQ(image["width"].get<double>(), 2);
     EXPECT_EQ(image["height"].get<double>(), 1);
+#ifdef RAINBOW_WITHOUT_PNG
+    // Built without libpng (the browser edition passes its rasters as raw RGB): no PNG.
+    EXPECT_EQ(image["png"].get<std::string>(), "");
+#else
     // The PNG signature, 89 50 4E 47 0D 0A 1A 0A, in base64.
     EXPECT_EQ(image["png"].get<std::string>().rfind("iVBORw0KGgo", 0), 0u);
     EXPECT_EQ(image["png"].get<std::string>().size() % 4, 0u);
+#endif
 }
 
 TEST(StateJson, NonFiniteValuesAndStrayBytesKeepTheDocumentValid) {
