@@ -247,6 +247,7 @@ TEST(TheoryWindow, LeeDiagramGrowsRowByRowAndStopsWhenCancelled) {
 // job had computed, and its step records them; Start clicked while the cancelled run ends
 // starts again after it.
 TEST(TheoryWindow, LeeCancelKeepsTheRowsShownAndItsStepRecordsThem) {
+    if (!portable::has_threads) GTEST_SKIP() << "clicks Cancel while a job runs on another thread";
     Program p(Screen{480 * twips_per_pixel, 360 * twips_per_pixel});
     TheoryWindow& w = p.theoria();
     auto work = std::make_unique<QueuedWork>();
