@@ -73,12 +73,16 @@ test_locales=(el_GR.UTF-8 en_US.UTF-8)
 build_packages=("${program_packages[@]}" "${test_packages[@]}")
 # scripts/web builds the browser edition with Debian's emscripten, its page's fonts cut with
 # fonttools (WOFF2 through python3-brotli) from fonts-liberation, and tests it under node and in
-# Debian's chromium; Debian's nodejs and npm only where no node is on the PATH (a node from
-# elsewhere brings its own npm, which Debian's npm would conflict with).
+# Debian's chromium. Debian's emscripten brings Debian's nodejs where no node is installed; npm
+# (for the browser tests' puppeteer-core) comes from Debian only where there is none: a node
+# from elsewhere brings its own npm, which Debian's npm would conflict with.
 web_packages=(emscripten fonttools python3-brotli fonts-liberation chromium)
 install_web_packages() {
     install_missing "${web_packages[@]}"
-    command -v node >/dev/null 2>&1 || install_missing nodejs npm
+    command -v node >/dev/null 2>&1 || install_missing nodejs
+}
+install_npm() {
+    command -v npm >/dev/null 2>&1 || install_missing npm
 }
 # scripts/fuzz builds with clang and its libFuzzer and sanitizer runtimes.
 fuzz_packages=(clang libclang-rt-14-dev)
