@@ -76,9 +76,8 @@ build_packages=("${program_packages[@]}" "${test_packages[@]}")
 # Debian's chromium. Debian's emscripten brings Debian's nodejs where no node is installed; npm
 # (for the browser tests' puppeteer-core) comes from Debian only where there is none: a node
 # from elsewhere brings its own npm, which Debian's npm would conflict with.
-web_packages=(emscripten fonttools python3-brotli fonts-liberation chromium)
 install_web_packages() {
-    install_missing "${web_packages[@]}"
+    install_missing emscripten fonttools python3-brotli fonts-liberation chromium
     command -v node >/dev/null 2>&1 || install_missing nodejs
 }
 install_npm() {
