@@ -72,8 +72,8 @@ export class HelpView {
   // Replaces an image of a picture by the picture drawn from its display list.
   livePicture(img) {
     const match = PICTURE.exec(img.getAttribute('src') || '');
-    const spec = match && this.pictures[match[1]];
-    if (!spec) {
+    const recipe = match && this.pictures[match[1]];
+    if (!recipe) {
       // A picture of a whole window: the live window is a tab away.
       img.remove();
       return;
@@ -83,7 +83,7 @@ export class HelpView {
     const width = Number(img.getAttribute('width')) || 400;
     canvas.style.width = `${width}px`;
     img.replaceWith(canvas);
-    if (!this.drawn.has(match[1])) this.drawn.set(match[1], this.askPicture(spec));
+    if (!this.drawn.has(match[1])) this.drawn.set(match[1], this.askPicture(recipe));
     this.drawn.get(match[1]).then((list) => {
       if (list.error) {
         canvas.replaceWith(document.createTextNode(list.error));
@@ -96,7 +96,7 @@ export class HelpView {
       // at the page's width.
       // As the render command paints it: its longer side `size`, or its size on the help's
       // screen, at least 600 pixels.
-      const longer = spec.size || Math.max(600, Math.max(list.widthTwips, list.heightTwips) / 15);
+      const longer = recipe.size || Math.max(600, Math.max(list.widthTwips, list.heightTwips) / 15);
       const logical = aspect > 1 ? longer / aspect : longer;
       const ratio = ((window.devicePixelRatio || 1) * width) / logical;
       canvas.width = Math.ceil(width * (window.devicePixelRatio || 1));
