@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "scattering/rounded.h"
+
 namespace rainbow::scattering {
 namespace {
 
@@ -32,24 +34,27 @@ double next_u(double u, int k) {
 
 double decaying_side(double z) {
     const double zeta = 2.0 / 3.0 * z * std::sqrt(z);
-    double u = 1.0, term = 1.0, sum = 1.0;
+    double u = 1.0, term = 1.0, sum = 1.0, power = 1.0;  // power: zeta^k
     for (int k = 1; k < 40; ++k) {
         u = next_u(u, k);
-        const double next = u / std::pow(zeta, k) * (k % 2 ? -1.0 : 1.0);
+        power *= zeta;
+        const double next = u / power * (k % 2 ? -1.0 : 1.0);
         if (std::abs(next) >= std::abs(term)) break;  // the series has started to diverge
         term = next;
         sum += term;
         if (std::abs(term) < 1e-17) break;
     }
-    return std::exp(-zeta) / (2.0 * std::sqrt(std::numbers::pi) * std::pow(z, 0.25)) * sum;
+    return rounded::exp(-zeta) / (2.0 * std::sqrt(std::numbers::pi) * std::sqrt(std::sqrt(z))) *
+           sum;
 }
 
 double oscillating_side(double z) {  // Ai(-z), z > 0
     const double zeta = 2.0 / 3.0 * z * std::sqrt(z);
-    double even = 1.0, odd = 0.0, u = 1.0, last = 1.0;
+    double even = 1.0, odd = 0.0, u = 1.0, last = 1.0, power = 1.0;  // power: zeta^k
     for (int k = 1; k < 60; ++k) {
         u = next_u(u, k);
-        const double term = u / std::pow(zeta, k);
+        power *= zeta;
+        const double term = u / power;
         if (term >= last) break;
         last = term;
         // k odd feeds the cosine sum, k even the sine sum, each with alternating signs.
@@ -60,8 +65,8 @@ double oscillating_side(double z) {  // Ai(-z), z > 0
         if (term < 1e-17) break;
     }
     const double phase = zeta + std::numbers::pi / 4;
-    return (std::sin(phase) * even - std::cos(phase) * odd) /
-           (std::sqrt(std::numbers::pi) * std::pow(z, 0.25));
+    return (rounded::sin(phase) * even - rounded::cos(phase) * odd) /
+           (std::sqrt(std::numbers::pi) * std::sqrt(std::sqrt(z)));
 }
 
 }  // namespace
@@ -74,23 +79,23 @@ double airy_ai(double z) {
 
 double airy_argument(double index, double size_parameter, int reflections, double angle) {
     const RainbowRay ray = rainbow_ray(index, reflections);
-    const double cos_i = std::cos(ray.incidence);
+    const double cos_i = rounded::cos(ray.incidence);
     const double scale =
-        std::cbrt(2.0 * size_parameter * size_parameter * cos_i * cos_i / ray.curvature);
+        rounded::cbrt(2.0 * size_parameter * size_parameter * cos_i * cos_i / ray.curvature);
     return ray.lit_side * (angle - ray.scattering_angle) * scale;
 }
 
 double airy_intensity(double index, double size_parameter, int reflections, double angle,
                       Polarisation polarisation) {
-    const double sin_angle = std::sin(angle);
+    const double sin_angle = rounded::sin(angle);
     if (sin_angle <= 0) return 0;
     const RainbowRay ray = rainbow_ray(index, reflections);
-    const double cos_i = std::cos(ray.incidence);
-    const double width = std::cbrt(2.0 * cos_i * cos_i / ray.curvature);
+    const double cos_i = rounded::cos(ray.incidence);
+    const double width = rounded::cbrt(2.0 * cos_i * cos_i / ray.curvature);
     const double ai = airy_ai(-airy_argument(index, size_parameter, reflections, angle));
-    return 2.0 * std::numbers::pi * std::pow(size_parameter, 7.0 / 3.0) * std::sin(ray.incidence) *
-           width * width * ray_transmission(ray.incidence, index, reflections, polarisation) * ai *
-           ai / sin_angle;
+    return 2.0 * std::numbers::pi * rounded::pow(size_parameter, 7.0 / 3.0) *
+           rounded::sin(ray.incidence) * width * width *
+           ray_transmission(ray.incidence, index, reflections, polarisation) * ai * ai / sin_angle;
 }
 
 }  // namespace rainbow::scattering

@@ -6,6 +6,7 @@
 
 #include "scattering/colour.h"
 #include "scattering/mie.h"
+#include "scattering/rounded.h"
 
 namespace rainbow::scattering {
 namespace {
@@ -111,9 +112,9 @@ void expose(ColourBand& band) {
 std::vector<double> lee_radii(const LeeSettings& settings) {
     std::vector<double> radii;
     const int rows = std::max(1, settings.rows);
-    const double low = std::log(settings.smallest_um), high = std::log(settings.largest_um);
+    const double low = rounded::log(settings.smallest_um), high = rounded::log(settings.largest_um);
     for (int r = 0; r < rows; ++r)
-        radii.push_back(std::exp(rows == 1 ? low : low + (high - low) * r / (rows - 1)));
+        radii.push_back(rounded::exp(rows == 1 ? low : low + (high - low) * r / (rows - 1)));
     return radii;
 }
 
@@ -129,11 +130,11 @@ ColourBand lee_row(const std::vector<double>& radii, std::size_t r, const LeeSet
     const double radius = radii[r];
     const int count = std::clamp(int(std::ceil(200.0 / radius)), 1, 8);
     if (count == 1 || radii.size() < 2) return colour_band(radius, settings.band, parallel);
-    const double span = std::log(radii[1] / radii[0]);  // one row, in log(radius)
+    const double span = rounded::log(radii[1] / radii[0]);  // one row, in log(radius)
     ColourBand row;
     for (int i = 0; i < count; ++i) {
         const double offset = ((i + 0.5) / count - 0.5) * span;
-        ColourBand part = colour_band(radius * std::exp(offset), settings.band, parallel);
+        ColourBand part = colour_band(radius * rounded::exp(offset), settings.band, parallel);
         if (i == 0) {
             row = std::move(part);
             continue;

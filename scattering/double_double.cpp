@@ -146,15 +146,6 @@ SineCosine sine_cosine(double x) {
     }
 }
 
-double cosine(double x) {
-    double k = 0;
-    const DoubleDouble r = reduced(x, k);
-    const int q = quadrant(k);
-    DoubleDouble c = alternating_series(r, q % 2);  // cos r, or sin r in the odd quadrants
-    if (q == 1 || q == 2) c = -c;
-    return c.hi + c.lo;
-}
-
 DoubleDouble exponential(double x) {
     // e^x = 2^k e^r, |r| <= ln 2 / 2; the power of two is exact.
     constexpr double ln2[] = {0.6931471805599453, 2.3190468138462996e-17, 5.707708438416212e-34};

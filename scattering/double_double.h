@@ -60,7 +60,4 @@ struct SineCosine {
 SineCosine sine_cosine(double x);
 DoubleDouble exponential(double x);
 
-// cos(x) rounded to a double: the nearest double but for a tie closer than 1e-30.
-double cosine(double x);
-
 }  // namespace rainbow::scattering

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "scattering/double_double.h"
+#include "scattering/rounded.h"
 
 // The angular sums run in a version for processors with AVX2 as well as the plain one, the
 // loader choosing. Without FMA contraction both do the same arithmetic, lane by lane, so
@@ -39,7 +40,7 @@ double s11(const Amplitudes& s) { return 0.5 * (std::norm(s.s1) + std::norm(s.s2
 double s12(const Amplitudes& s) { return 0.5 * (std::norm(s.s2) - std::norm(s.s1)); }
 
 int mie_term_count(double size_parameter) {
-    return int(size_parameter + 4.05 * std::cbrt(size_parameter) + 2.0);
+    return int(size_parameter + 4.05 * rounded::cbrt(size_parameter) + 2.0);
 }
 
 PartialWaves mie_partial_waves(complex index, double size_parameter) {
@@ -52,7 +53,7 @@ PartialWaves mie_partial_waves(complex index, double size_parameter) {
     // a few times the width |mx|^(1/3) of the turning region (a drop that absorbs forgets
     // sooner): ten widths bring a wrong start below double precision.
     const double turning = std::max(double(terms), std::abs(mx));
-    const int start = int(turning + 10.0 * std::cbrt(turning)) + 16;
+    const int start = int(turning + 10.0 * rounded::cbrt(turning)) + 16;
     std::vector<complex> log_derivative(std::size_t(start) + 1, complex{});
     for (int n = start; n > 0; --n) {
         const complex n_over_mx = divide(double(n), mx);
@@ -64,10 +65,7 @@ PartialWaves mie_partial_waves(complex index, double size_parameter) {
     waves.a.resize(std::size_t(terms));
     waves.b.resize(std::size_t(terms));
     // Riccati-Bessel psi_n(x) and xi_n(x) = psi_n - i chi_n, upward from n = -1 and 0.
-    // Their start, the sine and cosine of x, the same bits with any mathematical library.
-    const SineCosine start_values = sine_cosine(x);
-    const double sin_x = start_values.sine.hi + start_values.sine.lo;
-    const double cos_x = start_values.cosine.hi + start_values.cosine.lo;
+    const double sin_x = rounded::sin(x), cos_x = rounded::cos(x);
     double psi_before = cos_x, psi = sin_x;
     double chi_before = -sin_x, chi = cos_x;
     for (int n = 1; n <= terms; ++n) {
@@ -95,9 +93,9 @@ std::vector<Amplitudes> amplitudes(const PartialWaves& waves, std::span<const do
     // One array per real quantity so that the inner loop over angles vectorises.
     std::vector<double> mu(count), pi_before(count, 0.0), pi(count, 1.0);
     std::vector<double> s1_re(count, 0.0), s1_im(count, 0.0), s2_re(count, 0.0), s2_im(count, 0.0);
-    // The cosines the same bits everywhere: near a bow's dark side the sum is a thousand
-    // millionth of its terms, and a last bit of mu shows in its eighth digit.
-    for (std::size_t j = 0; j < count; ++j) mu[j] = cosine(angles[j]);
+    // Near a bow's dark side the sum is a thousand millionth of its terms, and a last bit of
+    // mu would show in its eighth digit.
+    for (std::size_t j = 0; j < count; ++j) mu[j] = rounded::cos(angles[j]);
 
     const std::size_t terms = std::min(waves.a.size(), waves.b.size());
     for (std::size_t i = 0; i < terms; ++i) {

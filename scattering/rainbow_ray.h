@@ -7,6 +7,8 @@ enum class Polarisation { perpendicular, parallel };
 
 // Deviation D(i) = k pi + 2 i - 2 (k + 1) r, and its first derivative in i.
 double deviation(double incidence, double index, int reflections);
+// The same from the refraction angle: k pi + 2 i - 2 (k + 1) r.
+double deviation_from(double incidence, double refraction, int reflections);
 double deviation_slope(double incidence, double index, int reflections);
 
 // The scattering angle (0 .. pi) of a ray turned by a deviation.
