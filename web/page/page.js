@@ -30,6 +30,7 @@ const state = {
   chosenPicture: null, // the picture the toolbar acts on
   busy: false,
   frameRequested: false,
+  paintedThisFrame: new Set(), // pictures painted since the last animation frame
   waiters: new Map(), // id -> resolve, for state and help pictures
   nextId: 1,
   imageCaches: new WeakMap(),
@@ -90,7 +91,7 @@ function received(m) {
       if (!state.lists.size) performance.mark('rainbow-first-picture');
       state.lists.set(m.name, m);
       state.dirty.add(m.name);
-      requestPaint();
+      if (!paintAtOnce(m.name)) requestPaint();
       break;
     case 'busy':
       state.busy = m.busy;
@@ -223,13 +224,32 @@ function paint(canvas, list) {
   let cache = state.imageCaches.get(list);
   if (!cache) state.imageCaches.set(list, (cache = new Map()));
   playDisplayList(canvas.getContext('2d'), list, width, height, ratio, {
-    minTextPixels: screenTextPixels(list, width, height), imageCache: cache,
+    minTextPixels: screenTextPixels(list, width, height), imageCache: cache, hairlines: true,
   });
   canvas.dataset.paintedSize = `${width}x${height}`;
+  // For the benchmark, which times a step until the frame that shows its picture.
+  document.dispatchEvent(new CustomEvent('rainbow-painted', { detail: canvas.dataset.picture }));
+}
+
+// Paints a picture as soon as it arrives, rather than in the next animation frame: the frame
+// after shows it, one frame sooner. A picture that changes again before that frame waits for
+// it, so that a picture is painted at most twice a frame.
+function paintAtOnce(name) {
+  if (!fontsReady || state.paintedThisFrame.has(name)) return false;
+  const [form, picture] = splitName(name);
+  const view = state.views.get(form);
+  const canvas = view && !view.element.hidden ? view.canvas(picture) : null;
+  if (!canvas) return false;
+  paint(canvas, state.lists.get(name));
+  state.dirty.delete(name);
+  state.paintedThisFrame.add(name);
+  requestPaint();
+  return true;
 }
 
 function paintDirty() {
   state.frameRequested = false;
+  state.paintedThisFrame.clear();
   if (!fontsReady) return;
   if (!document.documentElement.dataset.painted) performance.mark('rainbow-first-paint');
   const began = performance.now();

@@ -240,7 +240,7 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
     i += ITEM_LENGTH[op];
   }
   flush();
-  if (hairlines) hairlines.flush();
+  if (hairlines) hairlines.finish();
   ctx.restore();
 }
 
