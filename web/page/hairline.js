@@ -1,21 +1,31 @@
-// Lines one device pixel wide, drawn into RGBA pixels as the desktop's raster engine draws its
-// thin pens: along the line's longer axis each pixel row (or column) takes the line once, its
-// ink shared between the two pixels nearest the line's crossing of that row's middle, in
-// proportion to how near each pixel's centre lies; the end rows take the part of the row the
-// line covers, and round caps lengthen the line by half a pixel at each end. The browser's
-// own thin lines weigh and place that ink differently, which on a fan of hairlines one or two
-// pixels apart changes a tenth of the pixels.
+// Lines one device pixel wide, drawn into RGBA pixels by the rule of the desktop's raster engine
+// for its thin anti-aliased pens, in the same fixed-point steps, so that the same pixels take
+// the same ink:
+// - the line is first cut to the picture and a pixel around it (two past the right and
+//   bottom edges), then its ends are taken in 1/64 of a pixel;
+// - along the longer axis (the horizontal one when both are equal) each pixel row or column
+//   takes the line once, its ink shared between the two pixels nearest the line at that row's
+//   middle (a pixel's centre at +0.5), in 1/256 parts;
+// - round caps lengthen the line by half a pixel at each end, and the end rows take the part
+//   of the row the line covers;
+// - a line whose two ends are one point is that point's pixel.
+// The browser's own thin lines weigh and place that ink differently, which on a fan of
+// hairlines one or two pixels apart changes a tenth of the pixels.
 
-const CAP = 0.5;
+// x * a / 255, rounded, for the four bytes of the word x at once (a: 0..255).
+function byteMul(x, a) {
+  let t = Math.imul(x & 0xff00ff, a) >>> 0;
+  t = ((t + ((t >>> 8) & 0xff00ff) + 0x800080) >>> 8) & 0xff00ff;
+  let u = Math.imul((x >>> 8) & 0xff00ff, a) >>> 0;
+  u = (u + ((u >>> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+  return (u | t) >>> 0;
+}
 
-// Lays `colour` (RGBA packed as the layer's 32-bit words hold it, alpha 255) with `coverage`
-// (0..256) over the word `at` of a layer of premultiplied pixels: each byte p becomes
-// p + floor((c - p) * coverage / 256), two bytes at a time in the word's 16-bit halves.
+// Lays `colour` (an opaque RGBA word) with `coverage` (0..255) over the word `at` of a layer of
+// premultiplied pixels.
 function blend(words, at, colour, coverage) {
-  const p = words[at], keep = 256 - coverage;
-  const rb = (Math.imul(p & 0xff00ff, keep) + Math.imul(colour & 0xff00ff, coverage)) >>> 8;
-  const ga = (Math.imul((p >>> 8) & 0xff00ff, keep) + Math.imul((colour >>> 8) & 0xff00ff, coverage)) >>> 8;
-  words[at] = (rb & 0xff00ff) | ((ga & 0xff00ff) << 8);
+  const c = byteMul(colour, coverage);
+  words[at] = (c + byteMul(words[at], 255 - (c >>> 24))) >>> 0;
 }
 
 // The layer's bytes and 32-bit words, made once.
@@ -26,56 +36,96 @@ function layerWords(image) {
   return image.words || (image.words = new Uint32Array(image.data.buffer, image.data.byteOffset, image.data.length >> 2));
 }
 
-// RGBA as a 32-bit word of pixels in memory order, on this machine's byte order.
+// RGBA as a 32-bit word of pixels in memory order, on this machine's byte order: alpha is
+// the top byte of the word either way round of the other three.
 const LITTLE_ENDIAN = new Uint8Array(new Uint32Array([1]).buffer)[0] === 1;
 function packed(r, g, b) {
-  return LITTLE_ENDIAN ? ((255 << 24) | (b << 16) | (g << 8) | r) >>> 0 : ((r << 24) | (g << 16) | (b << 8) | 255) >>> 0;
+  return LITTLE_ENDIAN ? ((255 << 24) | (b << 16) | (g << 8) | r) >>> 0 : ((255 << 24) | (r << 16) | (g << 8) | b) >>> 0;
 }
+
+// The line cut to the box [low, xHigh] x [low, yHigh] as the raster engine cuts it, in place in
+// `p` ([x1, y1, x2, y2]); false when nothing of it is left.
+export function cutToBox(p, low, xHigh, yHigh) {
+  for (let axis = 0; axis < 2; ++axis) {
+    const a = axis, c = 1 - axis, high = axis === 0 ? xHigh : yHigh;
+    if (p[a] < low) {
+      if (p[a + 2] <= low) return false;
+      p[c] += ((p[c + 2] - p[c]) / (p[a + 2] - p[a])) * (low - p[a]);
+      p[a] = low;
+    } else if (p[a] > high) {
+      if (p[a + 2] >= high) return false;
+      p[c] += ((p[c + 2] - p[c]) / (p[a + 2] - p[a])) * (high - p[a]);
+      p[a] = high;
+    }
+    if (p[a + 2] < low) {
+      p[c + 2] += ((p[c + 2] - p[c]) / (p[a + 2] - p[a])) * (low - p[a + 2]);
+      p[a + 2] = low;
+    } else if (p[a + 2] > high) {
+      p[c + 2] += ((p[c + 2] - p[c]) / (p[a + 2] - p[a])) * (high - p[a + 2]);
+      p[a + 2] = high;
+    }
+  }
+  return true;
+}
+
+const ends = [0, 0, 0, 0];
 
 // Draws the line (x1, y1)-(x2, y2) (device pixels, a pixel's centre at +0.5) in colour r, g, b
 // into `image` ({data, width, height, left, top}: a premultiplied layer over the part of the
-// canvas whose first pixel is (left, top)). Returns the layer's pixels it touched as
-// [left, top, right, bottom] (right and bottom past the last), or null.
+// canvas whose first pixel is (left, top), the line cut to that part). Returns the layer's
+// pixels it may have touched as [left, top, right, bottom] (right and bottom past the last),
+// or null.
 export function drawHairline(image, x1, y1, x2, y2, r, g, b) {
-  const steep = Math.abs(y2 - y1) > Math.abs(x2 - x1);
-  // a: along the longer axis, c: across it; both within the image.
-  let a1 = steep ? y1 - image.top : x1 - image.left, c1 = steep ? x1 - image.left : y1 - image.top;
-  let a2 = steep ? y2 - image.top : x2 - image.left, c2 = steep ? x2 - image.left : y2 - image.top;
-  if (a1 === a2 || !Number.isFinite(a1 + a2 + c1 + c2)) return null; // a point: nothing, as on the desktop
-  if (a1 > a2) {
+  const w = image.width, h = image.height;
+  const words = layerWords(image);
+  const colour = packed(r & 255, g & 255, b & 255);
+  ends[0] = x1 - image.left; ends[1] = y1 - image.top; ends[2] = x2 - image.left; ends[3] = y2 - image.top;
+  if (!Number.isFinite(ends[0] + ends[1] + ends[2] + ends[3])) return null;
+  if (ends[0] === ends[2] && ends[1] === ends[3]) {
+    const px = Math.round(ends[0]), py = Math.round(ends[1]);
+    if (px < 0 || py < 0 || px >= w || py >= h) return null;
+    blend(words, py * w + px, colour, 255);
+    return [px, py, px + 1, py + 1];
+  }
+  if (!cutToBox(ends, -1, w + 1, h + 1)) return null;
+  let fx1 = Math.trunc(ends[0] * 64), fy1 = Math.trunc(ends[1] * 64);
+  let fx2 = Math.trunc(ends[2] * 64), fy2 = Math.trunc(ends[3] * 64);
+  const steep = Math.abs(fx2 - fx1) < Math.abs(fy2 - fy1);
+  // a: along the longer axis, c: across it, in 1/64 of a pixel.
+  let a1 = steep ? fy1 : fx1, c1 = steep ? fx1 : fy1, a2 = steep ? fy2 : fx2, c2 = steep ? fx2 : fy2;
+  if (a1 === a2) return null;
+  // The step across for one row, in 1/65536 of a pixel, cut toward zero.
+  const step = Math.trunc(((c2 - c1) * 65536) / (a2 - a1)) | 0;
+  const swapped = a1 > a2;
+  if (swapped) {
     let t = a1; a1 = a2; a2 = t;
     t = c1; c1 = c2; c2 = t;
   }
-  const slope = (c2 - c1) / (a2 - a1);
-  // The first row takes the line where it crosses the start row's edge, the rows after one
-  // step of the slope each: half a pixel along the line from the rows' middles.
-  const startEdge = Math.floor(a1);
-  a1 -= CAP;
-  a2 += CAP;
-  const first = Math.floor(a1), last = Math.floor(a2);
-  const w = image.width, h = image.height;
+  // Where the line crosses the first row's middle, less half a pixel (16.16), then the caps.
+  let across = (c1 - 32) << 10;
+  across -= (((a1 & 63) - 32) * step) >> 6;
+  a1 -= 32;
+  across -= step >> 1;
+  a2 += 32;
+  const first = a1 >> 6, last = a2 >> 6;
+  const startPart = first === last ? a2 - a1 : 64 - (a1 & 63);
+  const endPart = first === last ? 0 : a2 & 63;
   const rows = steep ? h : w, columns = steep ? w : h;
-  const from = Math.max(first, 0), to = Math.min(last, rows - 1);
-  if (from > to) return null;
-  const words = layerWords(image);
-  const colour = packed(r & 255, g & 255, b & 255);
   const rowStep = steep ? w : 1, acrossStep = steep ? 1 : w;
-  const firstWeight = first === last ? ((a2 - a1) * 256) | 0 : ((1 - (a1 - first)) * 256) | 0;
-  const lastWeight = ((a2 - last) * 256) | 0;
-  let across = c1 + (startEdge - a1 - CAP) * slope - 0.5 + (from - first) * slope;
-  const acrossFrom = Math.floor(across);
-  let at = from * rowStep;
-  for (let row = from; row <= to; ++row, across += slope, at += rowStep) {
-    const weight = row === first ? firstWeight : row === last ? lastWeight : 256;
-    const near = Math.floor(across);
-    const share = ((across - near) * weight) | 0;
-    if (near >= 0 && near < columns && weight > share) blend(words, at + near * acrossStep, colour, weight - share);
-    if (near + 1 >= 0 && near + 1 < columns && share > 0) blend(words, at + (near + 1) * acrossStep, colour, share);
+  const acrossFirst = across >> 16;
+  for (let row = first; row <= last; ++row, across = (across + step) | 0) {
+    const part = row === first ? startPart : row === last ? endPart : 64;
+    if (part === 0 || row < 0 || row >= rows) continue;
+    const near = across >> 16, share = (across >> 8) & 255;
+    const at = row * rowStep;
+    if (near >= 0 && near < columns) blend(words, at + near * acrossStep, colour, ((255 - share) * part) >> 6);
+    if (near + 1 >= 0 && near + 1 < columns) blend(words, at + (near + 1) * acrossStep, colour, (share * part) >> 6);
   }
-  const acrossTo = Math.floor(across - slope);
-  const low = Math.max(0, Math.min(acrossFrom, acrossTo)), high = Math.min(columns, Math.max(acrossFrom, acrossTo) + 2);
-  if (low >= high) return null;
-  return steep ? [low, from, high, to + 1] : [from, low, to + 1, high];
+  const acrossLast = (across - step) >> 16;
+  const from = Math.max(0, first), to = Math.min(rows, last + 1);
+  const low = Math.max(0, Math.min(acrossFirst, acrossLast)), high = Math.min(columns, Math.max(acrossFirst, acrossLast) + 2);
+  if (from >= to || low >= high) return null;
+  return steep ? [low, from, high, to] : [from, low, to, high];
 }
 
 // Turns premultiplied bytes into the plain RGBA an ImageData holds: the whole layer, or the

@@ -224,7 +224,7 @@ function paint(canvas, list) {
   let cache = state.imageCaches.get(list);
   if (!cache) state.imageCaches.set(list, (cache = new Map()));
   playDisplayList(canvas.getContext('2d'), list, width, height, ratio, {
-    minTextPixels: screenTextPixels(list, width, height), imageCache: cache, hairlines: true,
+    minTextPixels: screenTextPixels(list, width, height), imageCache: cache,
   });
   canvas.dataset.paintedSize = `${width}x${height}`;
   // For the benchmark, which times a step until the frame that shows its picture.
@@ -311,7 +311,7 @@ export async function pictureBlob(name, width, format) {
     return new Blob([svg], { type: 'image/svg+xml' });
   }
   const off = new OffscreenCanvas(width, height);
-  playDisplayList(off.getContext('2d'), list, width, height, 1, { minTextPixels: minText, hairlines: true });
+  playDisplayList(off.getContext('2d'), list, width, height, 1, { minTextPixels: minText });
   return off.convertToBlob({ type: 'image/png' });
 }
 
@@ -450,8 +450,7 @@ window.rainbowPage = {
     }
     await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
   },
-  // Plays a picture's list as the render command paints it (no smallest text); with
-  // {hairlines: true} as a saved picture is painted.
+  // Plays a picture's list as the render command paints it (no smallest text).
   play: (ctx, name, width, height, ratio = 1, options = {}) =>
     playDisplayList(ctx, state.lists.get(name), width, height, ratio, options),
   get busy() { return state.busy; },

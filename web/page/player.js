@@ -104,10 +104,11 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
   // Lines of one pen that follow one another are stroked as one path: a picture of thousands
   // of rays strokes a few dozen paths. (Where two such lines cross, the crossing is covered
   // once rather than twice: invisible on opaque pens.)
-  // With `hairlines`, solid lines one device pixel wide are drawn as the desktop draws them
-  // (hairline.js), gathered until another kind of item comes: the pictures saved as files.
-  // On the screen the browser's own strokes are ten to a hundred times faster.
-  const hairlines = options.hairlines === true && typeof ctx.createImageData === 'function'
+  // Solid lines one device pixel wide are drawn as the desktop draws them (hairline.js),
+  // straight into a layer laid over the canvas when another kind of item comes; on a dense fan
+  // the browser's own thin lines change a tenth of the pixels. `hairlines: false` leaves them
+  // to the browser.
+  const hairlines = options.hairlines !== false && typeof ctx.createImageData === 'function'
     ? new HairlineBatch(ctx, W, H) : null;
   let open = false; // a path of lines is being gathered
   let pen = ''; // the pen in use, as a key
@@ -143,8 +144,8 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         break;
       case OP.line: {
         const w = n[i + 8], c = centring(w);
-        const cut = clipSegment(mapX(n[i + 1]) + c, mapY(n[i + 2]) + c, mapX(n[i + 3]) + c,
-          mapY(n[i + 4]) + c, left, top, right, bottom);
+        const x1 = mapX(n[i + 1]) + c, y1 = mapY(n[i + 2]) + c, x2 = mapX(n[i + 3]) + c, y2 = mapY(n[i + 4]) + c;
+        const cut = clipSegment(x1, y1, x2, y2, left, top, right, bottom);
         if (!cut) break;
         if (hairlines && n[i + 9] === 0 && deviceWidth(w) === 1) {
           hairlines.add(cut[0], cut[1], cut[2], cut[3], n[i + 5], n[i + 6], n[i + 7]);
