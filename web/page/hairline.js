@@ -22,10 +22,12 @@ function byteMul(x, a) {
 }
 
 // Lays `colour` (an opaque RGBA word) with `coverage` (0..255) over the word `at` of a layer of
-// premultiplied pixels.
+// premultiplied pixels. Most pixels of a fan are inked once, over nothing.
 function blend(words, at, colour, coverage) {
-  const c = byteMul(colour, coverage);
-  words[at] = (c + byteMul(words[at], 255 - (c >>> 24))) >>> 0;
+  if (coverage === 0) return;
+  const c = coverage === 255 ? colour : byteMul(colour, coverage);
+  const d = words[at];
+  words[at] = d === 0 ? c : (c + byteMul(d, 255 - (c >>> 24))) >>> 0;
 }
 
 // The layer's bytes and 32-bit words, made once.
