@@ -228,6 +228,14 @@ export class HairlineBatch {
     for (let y = top; y < bottom; ++y) bytes.fill(0, 4 * (y * width + left), 4 * (y * width + right));
   }
 
+  // Lays the hairlines so far over the canvas when they may lie under the box [x1, x2] x
+  // [y1, y2] an item is about to draw in: an item apart from them may be drawn first, as the
+  // hairlines after it lie over it either way. Fewer layers, fewer copies of pixels.
+  flushUnder(x1, y1, x2, y2) {
+    const box = this.box;
+    if (box && x1 < box[2] && x2 >= box[0] && y1 < box[3] && y2 >= box[1]) this.flush();
+  }
+
   // Lays the last hairlines over the canvas; the batch is done.
   finish() {
     this.flush();

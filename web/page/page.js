@@ -431,7 +431,7 @@ const fontsLoaded = Promise.all([
   document.fonts.load(`12px ${'"Liberation Sans"'}`), document.fonts.load(`12px ${'"Liberation Serif"'}`),
 ]).catch(() => {});
 let fontsReady = false;
-fontsLoaded.then(() => { fontsReady = true; requestPaint(); });
+fontsLoaded.then(() => { performance.mark('rainbow-fonts'); fontsReady = true; requestPaint(); });
 start();
 
 // For the browser tests: the page's state as the program gives it, and a picture as a PNG.

@@ -135,7 +135,9 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
     const op = n[i];
     if (op !== OP.line) {
       flush();
-      if (hairlines) hairlines.flush();
+      // Text and images take the hairlines before them at once; other items only when they
+      // come near them (below).
+      if (hairlines && op >= OP.text) hairlines.flush();
       pen = ''; // other items set the context's colours
     }
     switch (op) {
@@ -151,7 +153,11 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
           hairlines.add(cut[0], cut[1], cut[2], cut[3], n[i + 5], n[i + 6], n[i + 7]);
           break;
         }
-        if (hairlines) hairlines.flush();
+        if (hairlines) {
+          const reach = deviceWidth(w) + 2;
+          hairlines.flushUnder(Math.min(cut[0], cut[2]) - reach, Math.min(cut[1], cut[3]) - reach,
+            Math.max(cut[0], cut[2]) + reach, Math.max(cut[1], cut[3]) + reach);
+        }
         usePen(n[i + 5], n[i + 6], n[i + 7], w, n[i + 9]);
         if (!open) ctx.beginPath();
         open = true;
@@ -165,6 +171,10 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         const r = (n[i + 3] * W) / Math.abs(sx2 - sx1);
         if (!Number.isFinite(r) || r > LARGEST_RADIUS * k) break;
         if (cx + r < left || cx - r > right || cy + r < top || cy - r > bottom) break;
+        if (hairlines) {
+          const reach = r + deviceWidth(w) + 2;
+          hairlines.flushUnder(cx - reach, cy - reach, cx + reach, cy + reach);
+        }
         usePen(n[i + 4], n[i + 5], n[i + 6], w, n[i + 8]);
         const hasFill = n[i + 9] !== 0;
         const fill = rgb(n[i + 10], n[i + 11], n[i + 12]);
@@ -199,6 +209,7 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         const x = mapX(n[i + 1]), y = mapY(n[i + 2]);
         if (x < left || x > right || y < top || y > bottom) break;
         const w = deviceWidth(n[i + 6]);
+        if (hairlines) hairlines.flushUnder(x - w - 2, y - w - 2, x + w + 2, y + w + 2);
         ctx.fillStyle = rgb(n[i + 3], n[i + 4], n[i + 5]);
         ctx.fillRect(Math.floor(x - w / 2 + 0.5), Math.floor(y - w / 2 + 0.5), w, w);
         break;
