@@ -135,9 +135,7 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
     const op = n[i];
     if (op !== OP.line) {
       flush();
-      // Text and images take the hairlines before them at once; other items only when they
-      // come near them (below).
-      if (hairlines && op >= OP.text) hairlines.flush();
+      // Hairlines are laid over the canvas before an item that comes near them (below).
       pen = ''; // other items set the context's colours
     }
     switch (op) {
@@ -219,9 +217,14 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         if (Math.abs(x) > LARGEST_RADIUS * k || Math.abs(y) > LARGEST_RADIUS * k) break;
         const text = list.texts[n[i + 6]] ?? '';
         const baseline = y + font.ascent * k;
+        const advance = ctx.measureText(text).width;
+        // the text's box, and its glyphs' overhang: a pixel and the font's size around it
+        if (hairlines) {
+          hairlines.flushUnder(x - (font.pixels + 2) * k, y - (font.pixels + 2) * k, x + advance + (font.pixels + 2) * k,
+            y + (font.ascent + font.descent + font.pixels + 2) * k);
+        }
         if (n[i + 7] !== 0) {
           // The text's own box, a pixel wider all round.
-          const advance = ctx.measureText(text).width;
           ctx.fillStyle = rgb(n[i + 8], n[i + 9], n[i + 10]);
           ctx.fillRect(x - k, baseline - font.ascent * k - k, advance + 2 * k,
             (font.ascent + font.descent) * k + 2 * k);
@@ -234,6 +237,9 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         const x1 = mapX(n[i + 1]), y1 = mapY(n[i + 2]), x2 = mapX(n[i + 3]), y2 = mapY(n[i + 4]);
         const image = list.images[n[i + 7]];
         if (!image) break;
+        if (hairlines) {
+          hairlines.flushUnder(Math.min(x1, x2) - 2, Math.min(y1, y2) - 2, Math.max(x1, x2) + 2, Math.max(y1, y2) + 2);
+        }
         const source = imageCanvas(image, options.imageCache);
         if (!source) break;
         ctx.save();

@@ -288,9 +288,24 @@ test('a batch of thin lines lays only the box they inked over the canvas, once',
   assert.equal(calls.length, 1);
   const [, , w, h, left, top] = calls[0];
   assert.ok(left <= 10 && top <= 5 && left + w >= 21 && top + h >= 12 && w <= 14 && h <= 10, JSON.stringify(calls[0]));
+  // an item apart from the pending hairlines is drawn without laying them; one near them is not
+  batch.add(30.5, 20.5, 35.5, 20.5, 255, 0, 0);
+  const rows = [
+    { name: 'far to the left', box: [0, 0, 20, 29], lays: false },
+    { name: 'just above', box: [28, 10, 38, 19], lays: false },
+    { name: 'touching its end', box: [36, 18, 39, 22], lays: true },
+  ];
+  for (const row of rows) {
+    const before = calls.length;
+    if (row.lays) continue; // checked last: laying empties the batch
+    batch.flushUnder(...row.box);
+    assert.equal(calls.length, before, row.name);
+  }
+  batch.flushUnder(...rows[2].box);
+  assert.equal(calls.length, 2, rows[2].name);
   // the layer is clean again for the next batch
   batch.add(30.5, 20.5, 35.5, 20.5, 255, 0, 0);
   batch.finish();
-  assert.equal(calls.length, 2);
+  assert.equal(calls.length, 3);
   assert.ok(batch.layer.data.every((v) => v === 0));
 });
