@@ -222,7 +222,9 @@ export class HairlineBatch {
     const bytes = layerBytes(this.layer);
     unpremultiply(bytes, width, left, top, right, bottom);
     const w = right - left, h = bottom - top;
-    const carrier = carrierCanvas(this.flushes++, w, h);
+    // A picture saved large goes through one carrier: a carrier each would hold gigabytes.
+    const large = this.width * this.height > KEPT_PIXELS;
+    const carrier = carrierCanvas(large ? 0 : this.flushes++, w, h);
     carrier.getContext('2d').putImageData(pixels, -left, -top, left, top, w, h);
     this.ctx.drawImage(carrier, 0, 0, w, h, left, top, w, h);
     for (let y = top; y < bottom; ++y) bytes.fill(0, 4 * (y * width + left), 4 * (y * width + right));
