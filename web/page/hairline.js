@@ -181,13 +181,13 @@ function layerFor(ctx, width, height) {
 function releaseLarge() {
   if (layer && layer.width * layer.height > KEPT_PIXELS) layer = null;
   carriers.forEach((carrier, at) => {
-    if (carrier.width * carrier.height > KEPT_PIXELS) carriers[at] = undefined;
+    if (carrier && carrier.width * carrier.height > KEPT_PIXELS) carriers[at] = undefined;
   });
 }
 
 // Draws hairlines straight into one layer of the canvas's size, and lays the part they inked
-// over the canvas when another kind of item comes: reading the canvas's pixels back would
-// cost more than a frame.
+// over the canvas when an item comes near them: reading the canvas's pixels back would cost
+// more than a frame.
 export class HairlineBatch {
   constructor(ctx, width, height) {
     this.ctx = ctx;

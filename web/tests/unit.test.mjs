@@ -309,3 +309,26 @@ test('a batch of thin lines lays only the box they inked over the canvas, once',
   assert.equal(calls.length, 3);
   assert.ok(batch.layer.data.every((v) => v === 0));
 });
+
+test('pictures saved large, one after another, lay their thin lines and let go of their pixels', () => {
+  const carried = []; // the canvas each layer was carried on
+  const ctx = {
+    createImageData: (w, h) => ({ data: new Uint8ClampedArray(w * h * 4), width: w, height: h }),
+    drawImage: (carrier) => carried.push(carrier),
+  };
+  globalThis.OffscreenCanvas ??= class { constructor(w, h) { this.width = w; this.height = h; } getContext() { return { putImageData: () => {} }; } };
+  for (const round of [1, 2]) {
+    const batch = new HairlineBatch(ctx, 4200, 4200);
+    for (let k = 0; k < 3; ++k) {
+      batch.add(0.5 + k, 0.5, 4199.5, 4199.5 - k, 0, 0, 0); // corner to corner: a layer larger than is kept
+      batch.flush();
+    }
+    batch.finish();
+    // one carrier for all three layers of a picture this large
+    assert.equal(carried.length, 3, `round ${round}`);
+    assert.equal(new Set(carried.splice(0)).size, 1, `round ${round}`);
+  }
+  // a picture without thin lines after it
+  new HairlineBatch(ctx, 100, 100).finish();
+  assert.equal(carried.length, 0);
+});
