@@ -84,6 +84,22 @@ test('the canvas player draws as the native player (at most 2% of pixels off by 
 });
 
 
+test('pictures painted as drafts while a bar is dragged are painted the desktop\'s way once it stops', async ({ page }) => {
+  await page.evaluate(() => window.rainbowPage.step('click', 'arxiki', 'parallel', 1));
+  await page.evaluate(() => window.rainbowPage.settled());
+  const draftAt = (at) => page.$eval('canvas[data-picture="arxiki.Picture1"]', (c, n) => c.dataset.draft === 'true' && `step ${n}`, at);
+  let seen = false;
+  for (let i = 0; i < 8; ++i) {
+    await page.evaluate((v) => window.rainbowPage.step('set', 'arxiki', 'arithaktinon', v), 20 + 10 * i);
+    await new Promise((resolve) => setTimeout(resolve, 40));
+    seen = seen || !!(await draftAt(i));
+  }
+  console.log(`      drafts seen while dragging: ${seen}`);
+  await page.evaluate(() => window.rainbowPage.settled());
+  check(await page.evaluate(() => window.rainbowPage.drafts) === 0, 'drafts left after the steps stopped');
+  check(!(await draftAt('last')), 'the main picture is still a draft after the steps stopped');
+});
+
 // Every control of the shown windows, worked as a user works it: the step it sends must be
 // the render command's step for the same action.
 async function workControls(page, form) {
