@@ -4,8 +4,8 @@
 //   node web/bench/bench.mjs [--html build-web/rainbow.html] [--steps 60] [--json FILE]
 //
 // - a step on the heaviest view (parallel beam, 80 rays, 2 reflections), from the step's
-//   message to the worker until the main picture is drawn on its canvas, and until the
-//   animation frame after that one (the frame that shows it): median and 90th percentile;
+//   message to the worker until the main picture is drawn on its canvas, and until the first
+//   animation frame after that (the frame that shows it): median and 90th percentile;
 // - the first picture: from the start of the page's loading until the main picture is drawn;
 // - the longest task on the page's main thread (Chromium's long-task observer) while the
 //   theory window computes its curves, and while it computes a Lee diagram for a few seconds;
@@ -34,8 +34,17 @@ const MAIN = 'arxiki.Picture1';
 // Runs in the page before its own scripts: timestamps of the steps sent to the worker and of
 // each picture the worker sends back, drawn, and shown.
 function instrument(main) {
-  const bench = { stepSent: [], pictures: [], longTasks: [] };
+  const bench = { stepSent: [], pictures: [], longTasks: [], waiting: [] };
   window.__bench = bench;
+  // The page tells when it has painted a picture (at once, or in an animation frame): the
+  // first animation frame after that shows it.
+  document.addEventListener('rainbow-painted', (event) => {
+    if (event.detail !== main || !bench.waiting.length) return;
+    const received = bench.waiting[bench.waiting.length - 1];
+    bench.waiting.length = 0;
+    const drawn = performance.now();
+    requestAnimationFrame(() => bench.pictures.push({ received, drawn, shown: performance.now() }));
+  });
   new PerformanceObserver((list) => {
     for (const e of list.getEntries()) bench.longTasks.push({ start: e.startTime, duration: e.duration });
   }).observe({ type: 'longtask', buffered: true });
@@ -47,18 +56,9 @@ function instrument(main) {
     }
     set onmessage(handler) {
       super.onmessage = (event) => {
-        const received = performance.now();
-        handler(event);
         const m = event.data;
-        if (!m || m.type !== 'picture' || m.name !== main) return;
-        // The page paints in its next animation frame; a callback asked for after its own
-        // runs in the same frame, after the painting.
-        requestAnimationFrame(() => {
-          const drawn = performance.now();
-          requestAnimationFrame(() => {
-            bench.pictures.push({ received, drawn, shown: performance.now() });
-          });
-        });
+        if (m && m.type === 'picture' && m.name === main) bench.waiting.push(performance.now());
+        handler(event);
       };
     }
     get onmessage() {

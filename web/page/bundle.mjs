@@ -10,6 +10,7 @@ import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import zlib from 'node:zlib';
 import { fileURLToPath } from 'node:url';
 import { translationTable } from './ts-table.mjs';
 import { helpPictures } from './render-steps.mjs';
@@ -122,6 +123,20 @@ function workerSource(text) {
   return text;
 }
 
+// The core module split into its loader and its WebAssembly (base64), which the single-file
+// page decodes and compiles once, while it loads, and hands to the worker compiled: the worker
+// then parses 70 KB of script rather than 900 KB. `source` is the module as emscripten writes it
+// (-sSINGLE_FILE), the WebAssembly as a data URL.
+const EMBEDDED_WASM = /(wasmBinaryFile\s*=\s*)"data:application\/octet-stream;base64,([A-Za-z0-9+/=]+)"/;
+export function splitCore(source) {
+  const found = EMBEDDED_WASM.exec(source);
+  if (!found) throw new Error('the core module holds no embedded WebAssembly (built without -sSINGLE_FILE?)');
+  return {
+    loader: source.slice(0, found.index) + `${found[1]}""` + source.slice(found.index + found[0].length),
+    wasmBase64: found[2],
+  };
+}
+
 // Keeps a script's text from closing the element it sits in.
 const inScript = (text) => text.replace(/<\/(script)/gi, '<\\/$1').replace(/<!--/g, '<\\!--');
 
@@ -145,14 +160,19 @@ function build() {
     .replace('<!--SCRIPT-->', () => scriptHtml);
 
   fs.mkdirSync(out, { recursive: true });
-  const single = fill(`<style>\n${style}\n</style>`,
-    // The worker's script as plain text (no script parsing), started before anything else so
-    // that the module compiles while the page loads.
-    `<script type="text/plain" id="worker-source">${workerSource(`${core}\n${worker}`)}</script>\n` +
-    '<script>window.rainbowWorker = new Worker(URL.createObjectURL(new Blob(' +
-    '[document.getElementById("worker-source").textContent], { type: "text/javascript" })));</script>\n' +
+  const { loader, wasmBase64 } = splitCore(core);
+  // gzip, which the browser undoes as it compiles: a third of the text to read.
+  const wasmGzipBase64 = zlib.gzipSync(Buffer.from(wasmBase64, 'base64'), { level: 9 }).toString('base64');
+  // First of all, before the fonts: the WebAssembly compiled by the browser from a data URL
+  // (no script parses it), and the worker started from its script as plain text; the worker
+  // takes the compiled module in its first message.
+  const start = `<script type="text/plain" id="worker-source">${workerSource(`self.rainbowWasmFromPage = true;\n${loader}\n${worker}`)}</script>\n` +
+    `<script>(() => {\n${inScript(read('start.js'))}\n})();</script>`;
+  const fillSingle = (html) => html.replace('<!--START-->', () =>
+    `<script type="application/octet-stream" id="rainbow-wasm">${wasmGzipBase64}</script>\n${start}`);
+  const single = fillSingle(fill(`<style>\n${style}\n</style>`,
     `<script>\n${inScript(dataScript)}\n</script>`,
-    `<script type="module">\n${inScript(page)}\n</script>`);
+    `<script type="module">\n${inScript(page)}\n</script>`));
   fs.writeFileSync(path.join(out, 'rainbow.html'), single);
 
   const site = path.join(out, 'site');
@@ -163,7 +183,7 @@ function build() {
   fs.writeFileSync(path.join(site, 'worker.js'), worker);
   fs.writeFileSync(path.join(site, 'page.js'), page);
   fs.writeFileSync(path.join(site, 'index.html'), fill('<link rel="stylesheet" href="style.css">',
-    '<script src="data.js"></script>', '<script type="module" src="page.js"></script>'));
+    '<script src="data.js"></script>', '<script type="module" src="page.js"></script>').replace('<!--START-->\n', ''));
   const size = fs.statSync(path.join(out, 'rainbow.html')).size;
   console.log(`bundle: ${path.join(out, 'rainbow.html')} (${(size / 1024).toFixed(0)} KB), ${site}/`);
 }

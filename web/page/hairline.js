@@ -1,127 +1,246 @@
-// Lines one device pixel wide, drawn into RGBA pixels as the desktop's raster engine draws its
-// thin pens: along the line's longer axis each pixel row (or column) takes the line once, its
-// ink shared between the two pixels nearest the line's crossing of that row's middle, in
-// proportion to how near each pixel's centre lies; the end rows take the part of the row the
-// line covers, and round caps lengthen the line by half a pixel at each end. The browser's
-// own thin lines weigh and place that ink differently, which on a fan of hairlines one or two
-// pixels apart changes a tenth of the pixels.
+// Lines one device pixel wide, drawn into RGBA pixels by the rule of the desktop's raster engine
+// for its thin anti-aliased pens, in the same fixed-point steps, so that the same pixels take
+// the same ink:
+// - the line is first cut to the picture and a pixel around it (two past the right and
+//   bottom edges), then its ends are taken in 1/64 of a pixel;
+// - along the longer axis (the horizontal one when both are equal) each pixel row or column
+//   takes the line once, its ink shared between the two pixels nearest the line at that row's
+//   middle (a pixel's centre at +0.5), in 1/256 parts;
+// - round caps lengthen the line by half a pixel at each end, and the end rows take the part
+//   of the row the line covers;
+// - a line whose two ends are one point is that point's pixel.
+// The browser's own thin lines weigh and place that ink differently, which on a fan of
+// hairlines one or two pixels apart changes a tenth of the pixels.
 
-// Lays (r, g, b) with `coverage` (0..256) over the pixel (px, py) of `pixels` (a layer of
-// premultiplied RGBA bytes, `width` x `height`).
-function blend(pixels, width, height, px, py, r, g, b, coverage) {
-  if (coverage <= 0 || px < 0 || py < 0 || px >= width || py >= height) return;
-  const at = (py * width + px) << 2;
-  pixels[at] += ((r - pixels[at]) * coverage) >> 8;
-  pixels[at + 1] += ((g - pixels[at + 1]) * coverage) >> 8;
-  pixels[at + 2] += ((b - pixels[at + 2]) * coverage) >> 8;
-  pixels[at + 3] += ((255 - pixels[at + 3]) * coverage) >> 8;
+// x * a / 255, rounded, for the four bytes of the word x at once (a: 0..255).
+function byteMul(x, a) {
+  let t = Math.imul(x & 0xff00ff, a) >>> 0;
+  t = ((t + ((t >>> 8) & 0xff00ff) + 0x800080) >>> 8) & 0xff00ff;
+  let u = Math.imul((x >>> 8) & 0xff00ff, a) >>> 0;
+  u = (u + ((u >>> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+  return (u | t) >>> 0;
 }
+
+// Lays `colour` (an opaque RGBA word) with `coverage` (0..255) over the word `at` of a layer of
+// premultiplied pixels. Most pixels of a fan are inked once, over nothing.
+function blend(words, at, colour, coverage) {
+  if (coverage === 0) return;
+  const c = coverage === 255 ? colour : byteMul(colour, coverage);
+  const d = words[at];
+  words[at] = d === 0 ? c : (c + byteMul(d, 255 - (c >>> 24))) >>> 0;
+}
+
+// The layer's bytes and 32-bit words, made once.
+function layerBytes(image) {
+  return image.bytes || (image.bytes = new Uint8Array(image.data.buffer, image.data.byteOffset, image.data.length));
+}
+function layerWords(image) {
+  return image.words || (image.words = new Uint32Array(image.data.buffer, image.data.byteOffset, image.data.length >> 2));
+}
+
+// RGBA as a 32-bit word of pixels in memory order, on this machine's byte order: alpha is
+// the top byte of the word either way round of the other three.
+const LITTLE_ENDIAN = new Uint8Array(new Uint32Array([1]).buffer)[0] === 1;
+function packed(r, g, b) {
+  return LITTLE_ENDIAN ? ((255 << 24) | (b << 16) | (g << 8) | r) >>> 0 : ((255 << 24) | (r << 16) | (g << 8) | b) >>> 0;
+}
+
+// The line cut to the box [low, xHigh] x [low, yHigh] as the raster engine cuts it, in place in
+// `p` ([x1, y1, x2, y2]); false when nothing of it is left.
+export function cutToBox(p, low, xHigh, yHigh) {
+  for (let axis = 0; axis < 2; ++axis) {
+    const a = axis, c = 1 - axis, high = axis === 0 ? xHigh : yHigh;
+    if (p[a] < low) {
+      if (p[a + 2] <= low) return false;
+      p[c] += ((p[c + 2] - p[c]) / (p[a + 2] - p[a])) * (low - p[a]);
+      p[a] = low;
+    } else if (p[a] > high) {
+      if (p[a + 2] >= high) return false;
+      p[c] += ((p[c + 2] - p[c]) / (p[a + 2] - p[a])) * (high - p[a]);
+      p[a] = high;
+    }
+    if (p[a + 2] < low) {
+      p[c + 2] += ((p[c + 2] - p[c]) / (p[a + 2] - p[a])) * (low - p[a + 2]);
+      p[a + 2] = low;
+    } else if (p[a + 2] > high) {
+      p[c + 2] += ((p[c + 2] - p[c]) / (p[a + 2] - p[a])) * (high - p[a + 2]);
+      p[a + 2] = high;
+    }
+  }
+  return true;
+}
+
+const ends = [0, 0, 0, 0];
 
 // Draws the line (x1, y1)-(x2, y2) (device pixels, a pixel's centre at +0.5) in colour r, g, b
 // into `image` ({data, width, height, left, top}: a premultiplied layer over the part of the
-// canvas whose first pixel is (left, top)).
+// canvas whose first pixel is (left, top), the line cut to that part). Returns the layer's
+// pixels it may have touched as [left, top, right, bottom] (right and bottom past the last),
+// or null.
 export function drawHairline(image, x1, y1, x2, y2, r, g, b) {
-  const steep = Math.abs(y2 - y1) > Math.abs(x2 - x1);
-  // a: along the longer axis, c: across it; both within the image.
-  let a1 = steep ? y1 - image.top : x1 - image.left, c1 = steep ? x1 - image.left : y1 - image.top;
-  let a2 = steep ? y2 - image.top : x2 - image.left, c2 = steep ? x2 - image.left : y2 - image.top;
-  if (a1 === a2) return; // a point: the raster engine draws nothing either
-  if (a1 > a2) [a1, c1, a2, c2] = [a2, c2, a1, c1];
-  const slope = (c2 - c1) / (a2 - a1);
-  // The first row takes the line where it crosses the start row's edge, the rows after one
-  // step of the slope each: half a pixel along the line from the rows' middles.
-  const startEdge = Math.floor(a1);
-  const CAP = 0.5;
-  a1 -= CAP;
-  a2 += CAP;
-  const first = Math.floor(a1), last = Math.floor(a2);
-  let across = c1 + (startEdge - a1 - CAP) * slope - 0.5;
-  const pixels = image.bytes || (image.bytes = new Uint8Array(image.data.buffer, image.data.byteOffset, image.data.length));
   const w = image.width, h = image.height;
-  const rows = steep ? h : w;
-  for (let row = first; row <= last; ++row, across += slope) {
-    if (row < 0 || row >= rows) continue;
-    let weight = 256;
-    if (first === last) weight = ((a2 - a1) * 256) | 0;
-    else if (row === first) weight = ((1 - (a1 - first)) * 256) | 0;
-    else if (row === last) weight = ((a2 - last) * 256) | 0;
-    const near = Math.floor(across);
-    const share = ((across - near) * weight) | 0;
-    if (steep) {
-      blend(pixels, w, h, near, row, r, g, b, weight - share);
-      blend(pixels, w, h, near + 1, row, r, g, b, share);
-    } else {
-      blend(pixels, w, h, row, near, r, g, b, weight - share);
-      blend(pixels, w, h, row, near + 1, r, g, b, share);
+  const words = layerWords(image);
+  const colour = packed(r & 255, g & 255, b & 255);
+  ends[0] = x1 - image.left; ends[1] = y1 - image.top; ends[2] = x2 - image.left; ends[3] = y2 - image.top;
+  if (!Number.isFinite(ends[0] + ends[1] + ends[2] + ends[3])) return null;
+  if (ends[0] === ends[2] && ends[1] === ends[3]) {
+    const px = Math.round(ends[0]), py = Math.round(ends[1]);
+    if (px < 0 || py < 0 || px >= w || py >= h) return null;
+    blend(words, py * w + px, colour, 255);
+    return [px, py, px + 1, py + 1];
+  }
+  if (!cutToBox(ends, -1, w + 1, h + 1)) return null;
+  let fx1 = Math.trunc(ends[0] * 64), fy1 = Math.trunc(ends[1] * 64);
+  let fx2 = Math.trunc(ends[2] * 64), fy2 = Math.trunc(ends[3] * 64);
+  const steep = Math.abs(fx2 - fx1) < Math.abs(fy2 - fy1);
+  // a: along the longer axis, c: across it, in 1/64 of a pixel.
+  let a1 = steep ? fy1 : fx1, c1 = steep ? fx1 : fy1, a2 = steep ? fy2 : fx2, c2 = steep ? fx2 : fy2;
+  if (a1 === a2) return null;
+  // The step across for one row, in 1/65536 of a pixel, cut toward zero.
+  const step = Math.trunc(((c2 - c1) * 65536) / (a2 - a1)) | 0;
+  const swapped = a1 > a2;
+  if (swapped) {
+    let t = a1; a1 = a2; a2 = t;
+    t = c1; c1 = c2; c2 = t;
+  }
+  // Where the line crosses the first row's middle, less half a pixel (16.16), then the caps.
+  let across = (c1 - 32) << 10;
+  across -= (((a1 & 63) - 32) * step) >> 6;
+  a1 -= 32;
+  across -= step >> 1;
+  a2 += 32;
+  const first = a1 >> 6, last = a2 >> 6;
+  const startPart = first === last ? a2 - a1 : 64 - (a1 & 63);
+  const endPart = first === last ? 0 : a2 & 63;
+  const rows = steep ? h : w, columns = steep ? w : h;
+  const rowStep = steep ? w : 1, acrossStep = steep ? 1 : w;
+  const acrossFirst = across >> 16;
+  for (let row = first; row <= last; ++row, across = (across + step) | 0) {
+    const part = row === first ? startPart : row === last ? endPart : 64;
+    if (part === 0 || row < 0 || row >= rows) continue;
+    const near = across >> 16, share = (across >> 8) & 255;
+    const at = row * rowStep;
+    if (near >= 0 && near < columns) blend(words, at + near * acrossStep, colour, ((255 - share) * part) >> 6);
+    if (near + 1 >= 0 && near + 1 < columns) blend(words, at + (near + 1) * acrossStep, colour, (share * part) >> 6);
+  }
+  const acrossLast = (across - step) >> 16;
+  const from = Math.max(0, first), to = Math.min(rows, last + 1);
+  const low = Math.max(0, Math.min(acrossFirst, acrossLast)), high = Math.min(columns, Math.max(acrossFirst, acrossLast) + 2);
+  if (from >= to || low >= high) return null;
+  return steep ? [low, from, high, to] : [from, low, to, high];
+}
+
+// Turns premultiplied bytes into the plain RGBA an ImageData holds: the whole layer, or the
+// box [left, right) x [top, bottom) of a layer `width` pixels wide.
+export function unpremultiply(bytes, width = bytes.length >> 2, left = 0, top = 0, right = width, bottom = (bytes.length >> 2) / width) {
+  for (let y = top; y < bottom; ++y) {
+    const end = 4 * (y * width + right);
+    for (let at = 4 * (y * width + left); at < end; at += 4) {
+      const a = bytes[at + 3];
+      if (a === 0 || a === 255) continue;
+      bytes[at] = Math.min(255, (bytes[at] * 255 + (a >> 1)) / a);
+      bytes[at + 1] = Math.min(255, (bytes[at + 1] * 255 + (a >> 1)) / a);
+      bytes[at + 2] = Math.min(255, (bytes[at + 2] * 255 + (a >> 1)) / a);
     }
   }
 }
 
-// Turns a layer of premultiplied bytes into the plain RGBA an ImageData holds.
-export function unpremultiply(bytes) {
-  for (let at = 0; at < bytes.length; at += 4) {
-    const a = bytes[at + 3];
-    if (a === 0 || a === 255) continue;
-    bytes[at] = Math.min(255, (bytes[at] * 255 + (a >> 1)) / a);
-    bytes[at + 1] = Math.min(255, (bytes[at + 1] * 255 + (a >> 1)) / a);
-    bytes[at + 2] = Math.min(255, (bytes[at + 2] * 255 + (a >> 1)) / a);
-  }
-}
+// Canvases that carry layers of hairlines onto a picture, and the layer's pixels, kept between
+// pictures: a picture of thousands of hairlines is drawn in a few milliseconds when nothing is
+// made afresh. Each layer of a picture goes through a carrier of its own: a carrier the
+// picture still draws from (the browser draws later) would be copied before it took new
+// pixels, at the cost of drawing the whole picture so far.
+const CARRIERS = 16;
+// Carriers and layers larger than this many pixels (a picture saved large) are not kept.
+const KEPT_PIXELS = 4096 * 4096;
+const carriers = [];
+let layer = null;
 
-// A canvas to carry a layer of hairlines onto the picture, kept between batches.
-let carrier = null;
-function carrierCanvas(width, height) {
-  if (!carrier) {
+function carrierCanvas(index, width, height) {
+  const at = index % CARRIERS;
+  if (!carriers[at]) {
     // A page's canvas takes pixels ten times faster than an off-screen one.
-    carrier = typeof document !== 'undefined' ? Object.assign(document.createElement('canvas'), { width, height })
+    carriers[at] = typeof document !== 'undefined' ? Object.assign(document.createElement('canvas'), { width, height })
       : new OffscreenCanvas(width, height);
   }
+  const carrier = carriers[at];
   if (carrier.width < width) carrier.width = width;
   if (carrier.height < height) carrier.height = height;
   return carrier;
 }
 
-// Gathers hairlines and lays them over the canvas as one layer of the pixels they cover:
-// reading the canvas's pixels back would cost more than a frame.
+function layerFor(ctx, width, height) {
+  if (!layer || layer.width !== width || layer.height !== height) {
+    const pixels = ctx.createImageData(width, height);
+    layer = { pixels, data: pixels.data, width, height, left: 0, top: 0 };
+  }
+  return layer;
+}
+
+// Lets go of what a large picture needed.
+function releaseLarge() {
+  if (layer && layer.width * layer.height > KEPT_PIXELS) layer = null;
+  carriers.forEach((carrier, at) => {
+    if (carrier && carrier.width * carrier.height > KEPT_PIXELS) carriers[at] = undefined;
+  });
+}
+
+// Draws hairlines straight into one layer of the canvas's size, and lays the part they inked
+// over the canvas when an item comes near them: reading the canvas's pixels back would cost
+// more than a frame.
 export class HairlineBatch {
   constructor(ctx, width, height) {
     this.ctx = ctx;
     this.width = Math.ceil(width);
     this.height = Math.ceil(height);
-    this.lines = [];
+    this.layer = null;
+    this.box = null; // [left, top, right, bottom] inked since the last flush
+    this.flushes = 0;
   }
 
   add(x1, y1, x2, y2, r, g, b) {
-    this.lines.push(x1, y1, x2, y2, r, g, b);
+    if (!this.layer) this.layer = layerFor(this.ctx, this.width, this.height);
+    const inked = drawHairline(this.layer, x1, y1, x2, y2, r, g, b);
+    if (!inked) return;
+    const box = this.box;
+    if (!box) {
+      this.box = inked;
+    } else {
+      box[0] = Math.min(box[0], inked[0]);
+      box[1] = Math.min(box[1], inked[1]);
+      box[2] = Math.max(box[2], inked[2]);
+      box[3] = Math.max(box[3], inked[3]);
+    }
   }
 
   flush() {
-    const lines = this.lines;
-    if (!lines.length) return;
-    let left = Infinity, top = Infinity, right = -Infinity, bottom = -Infinity;
-    for (let i = 0; i < lines.length; i += 7) {
-      left = Math.min(left, lines[i], lines[i + 2]);
-      right = Math.max(right, lines[i], lines[i + 2]);
-      top = Math.min(top, lines[i + 1], lines[i + 3]);
-      bottom = Math.max(bottom, lines[i + 1], lines[i + 3]);
-    }
-    left = Math.max(0, Math.floor(left) - 2);
-    top = Math.max(0, Math.floor(top) - 2);
-    right = Math.min(this.width, Math.ceil(right) + 2);
-    bottom = Math.min(this.height, Math.ceil(bottom) + 2);
-    this.lines = [];
-    if (right <= left || bottom <= top) return;
-    const width = right - left, height = bottom - top;
-    const pixels = this.ctx.createImageData(width, height);
-    const image = { data: pixels.data, width, height, left, top };
-    for (let i = 0; i < lines.length; i += 7) {
-      drawHairline(image, lines[i], lines[i + 1], lines[i + 2], lines[i + 3], lines[i + 4], lines[i + 5], lines[i + 6]);
-    }
-    unpremultiply(image.bytes);
-    const layer = carrierCanvas(width, height);
-    const c = layer.getContext('2d');
-    c.clearRect(0, 0, width, height);
-    c.putImageData(pixels, 0, 0);
-    this.ctx.drawImage(layer, 0, 0, width, height, left, top, width, height);
+    const box = this.box;
+    if (!box) return;
+    this.box = null;
+    const [left, top, right, bottom] = box;
+    const { pixels, width } = this.layer;
+    const bytes = layerBytes(this.layer);
+    unpremultiply(bytes, width, left, top, right, bottom);
+    const w = right - left, h = bottom - top;
+    // A picture saved large goes through one carrier: a carrier each would hold gigabytes.
+    const large = this.width * this.height > KEPT_PIXELS;
+    const carrier = carrierCanvas(large ? 0 : this.flushes++, w, h);
+    carrier.getContext('2d').putImageData(pixels, -left, -top, left, top, w, h);
+    this.ctx.drawImage(carrier, 0, 0, w, h, left, top, w, h);
+    for (let y = top; y < bottom; ++y) bytes.fill(0, 4 * (y * width + left), 4 * (y * width + right));
+  }
+
+  // Lays the hairlines so far over the canvas when they may lie under the box [x1, x2] x
+  // [y1, y2] an item is about to draw in: an item apart from them may be drawn first, as the
+  // hairlines after it lie over it either way. Fewer layers, fewer copies of pixels.
+  flushUnder(x1, y1, x2, y2) {
+    const box = this.box;
+    if (box && x1 < box[2] && x2 >= box[0] && y1 < box[3] && y2 >= box[1]) this.flush();
+  }
+
+  // Lays the last hairlines over the canvas; the batch is done.
+  finish() {
+    this.flush();
+    releaseLarge();
   }
 }

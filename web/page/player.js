@@ -104,10 +104,11 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
   // Lines of one pen that follow one another are stroked as one path: a picture of thousands
   // of rays strokes a few dozen paths. (Where two such lines cross, the crossing is covered
   // once rather than twice: invisible on opaque pens.)
-  // With `hairlines`, solid lines one device pixel wide are drawn as the desktop draws them
-  // (hairline.js), gathered until another kind of item comes: the pictures saved as files.
-  // On the screen the browser's own strokes are ten to a hundred times faster.
-  const hairlines = options.hairlines === true && typeof ctx.createImageData === 'function'
+  // Solid lines one device pixel wide are drawn as the desktop draws them (hairline.js),
+  // straight into a layer laid over the canvas when another kind of item comes; on a dense fan
+  // the browser's own thin lines change a tenth of the pixels. `hairlines: false` leaves them
+  // to the browser.
+  const hairlines = options.hairlines !== false && typeof ctx.createImageData === 'function'
     ? new HairlineBatch(ctx, W, H) : null;
   let open = false; // a path of lines is being gathered
   let pen = ''; // the pen in use, as a key
@@ -134,7 +135,7 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
     const op = n[i];
     if (op !== OP.line) {
       flush();
-      if (hairlines) hairlines.flush();
+      // Hairlines are laid over the canvas before an item that comes near them (below).
       pen = ''; // other items set the context's colours
     }
     switch (op) {
@@ -143,14 +144,18 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         break;
       case OP.line: {
         const w = n[i + 8], c = centring(w);
-        const cut = clipSegment(mapX(n[i + 1]) + c, mapY(n[i + 2]) + c, mapX(n[i + 3]) + c,
-          mapY(n[i + 4]) + c, left, top, right, bottom);
+        const x1 = mapX(n[i + 1]) + c, y1 = mapY(n[i + 2]) + c, x2 = mapX(n[i + 3]) + c, y2 = mapY(n[i + 4]) + c;
+        const cut = clipSegment(x1, y1, x2, y2, left, top, right, bottom);
         if (!cut) break;
         if (hairlines && n[i + 9] === 0 && deviceWidth(w) === 1) {
           hairlines.add(cut[0], cut[1], cut[2], cut[3], n[i + 5], n[i + 6], n[i + 7]);
           break;
         }
-        if (hairlines) hairlines.flush();
+        if (hairlines) {
+          const reach = deviceWidth(w) + 2;
+          hairlines.flushUnder(Math.min(cut[0], cut[2]) - reach, Math.min(cut[1], cut[3]) - reach,
+            Math.max(cut[0], cut[2]) + reach, Math.max(cut[1], cut[3]) + reach);
+        }
         usePen(n[i + 5], n[i + 6], n[i + 7], w, n[i + 9]);
         if (!open) ctx.beginPath();
         open = true;
@@ -164,6 +169,10 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         const r = (n[i + 3] * W) / Math.abs(sx2 - sx1);
         if (!Number.isFinite(r) || r > LARGEST_RADIUS * k) break;
         if (cx + r < left || cx - r > right || cy + r < top || cy - r > bottom) break;
+        if (hairlines) {
+          const reach = r + deviceWidth(w) + 2;
+          hairlines.flushUnder(cx - reach, cy - reach, cx + reach, cy + reach);
+        }
         usePen(n[i + 4], n[i + 5], n[i + 6], w, n[i + 8]);
         const hasFill = n[i + 9] !== 0;
         const fill = rgb(n[i + 10], n[i + 11], n[i + 12]);
@@ -198,6 +207,7 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         const x = mapX(n[i + 1]), y = mapY(n[i + 2]);
         if (x < left || x > right || y < top || y > bottom) break;
         const w = deviceWidth(n[i + 6]);
+        if (hairlines) hairlines.flushUnder(x - w - 2, y - w - 2, x + w + 2, y + w + 2);
         ctx.fillStyle = rgb(n[i + 3], n[i + 4], n[i + 5]);
         ctx.fillRect(Math.floor(x - w / 2 + 0.5), Math.floor(y - w / 2 + 0.5), w, w);
         break;
@@ -207,9 +217,14 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         if (Math.abs(x) > LARGEST_RADIUS * k || Math.abs(y) > LARGEST_RADIUS * k) break;
         const text = list.texts[n[i + 6]] ?? '';
         const baseline = y + font.ascent * k;
+        const advance = ctx.measureText(text).width;
+        // the text's box, and its glyphs' overhang: a pixel and the font's size around it
+        if (hairlines) {
+          hairlines.flushUnder(x - (font.pixels + 2) * k, y - (font.pixels + 2) * k, x + advance + (font.pixels + 2) * k,
+            y + (font.ascent + font.descent + font.pixels + 2) * k);
+        }
         if (n[i + 7] !== 0) {
           // The text's own box, a pixel wider all round.
-          const advance = ctx.measureText(text).width;
           ctx.fillStyle = rgb(n[i + 8], n[i + 9], n[i + 10]);
           ctx.fillRect(x - k, baseline - font.ascent * k - k, advance + 2 * k,
             (font.ascent + font.descent) * k + 2 * k);
@@ -222,6 +237,9 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         const x1 = mapX(n[i + 1]), y1 = mapY(n[i + 2]), x2 = mapX(n[i + 3]), y2 = mapY(n[i + 4]);
         const image = list.images[n[i + 7]];
         if (!image) break;
+        if (hairlines) {
+          hairlines.flushUnder(Math.min(x1, x2) - 2, Math.min(y1, y2) - 2, Math.max(x1, x2) + 2, Math.max(y1, y2) + 2);
+        }
         const source = imageCanvas(image, options.imageCache);
         if (!source) break;
         ctx.save();
@@ -240,7 +258,7 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
     i += ITEM_LENGTH[op];
   }
   flush();
-  if (hairlines) hairlines.flush();
+  if (hairlines) hairlines.finish();
   ctx.restore();
 }
 

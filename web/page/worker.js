@@ -1,7 +1,7 @@
 /* The program in a Web Worker: one session of the core module, driven by the page's messages.
    A classic worker script: the module's own script comes before it (in the bundle, in the
    same Blob), or is loaded from beside it. */
-/* global createRainbowCore, importScripts */
+/* global createRainbowCore, importScripts, WebAssembly */
 'use strict';
 
 if (typeof createRainbowCore === 'undefined') importScripts('rainbow-core.js');
@@ -166,12 +166,31 @@ function safely(message) {
   }
 }
 
-self.onmessage = (event) => {
-  if (!core) waiting.push(event.data);
-  else safely(event.data);
-};
-
-createRainbowCore(self.rainbowCoreOptions || {}).then((module) => {
+function started(module) {
   core = module;
   while (waiting.length) safely(waiting.shift());
-}, (e) => post({ type: 'error', message: `the program could not start: ${e}` }));
+}
+const notStarted = (e) => post({ type: 'error', message: `the program could not start: ${e}` });
+
+// In the single-file page the page compiles the WebAssembly and sends it first; elsewhere the
+// module's script loads it.
+let wasmAwaited = !!self.rainbowWasmFromPage;
+
+self.onmessage = (event) => {
+  const message = event.data;
+  if (wasmAwaited && message && message.type === 'wasm') {
+    wasmAwaited = false;
+    if (message.error) return notStarted(message.error);
+    createRainbowCore({
+      instantiateWasm(imports, receive) {
+        WebAssembly.instantiate(message.module, imports).then((instance) => receive(instance, message.module), notStarted);
+        return {};
+      },
+    }).then(started, notStarted);
+    return;
+  }
+  if (!core) waiting.push(message);
+  else safely(message);
+};
+
+if (!wasmAwaited) createRainbowCore(self.rainbowCoreOptions || {}).then(started, notStarted);
