@@ -29,20 +29,32 @@ double chosen(PolarisationChoice choice, double perpendicular, double parallel) 
     return 0.5 * (perpendicular + parallel);
 }
 
-// The exact amplitudes for the angles, the angles shared out in blocks over the threads.
-std::vector<sc::Amplitudes> amplitudes_in_parallel(const sc::PartialWaves& waves,
-                                                   const std::vector<double>& radians,
-                                                   const sc::ParallelFor& parallel) {
+// The amplitudes for the angles summed so far, `done` of them, on to the end: at once the
+// angles shared out in blocks over the threads, in pieces a span at a time.
+bool sum_amplitudes(const sc::PartialWaves& waves, const std::vector<double>& radians,
+                    std::vector<sc::Amplitudes>& result, std::size_t& done, const sc::Pace& pace) {
     constexpr std::size_t blocks = 4;
-    std::vector<sc::Amplitudes> result(radians.size());
-    const std::size_t size = (radians.size() + blocks - 1) / blocks;
-    parallel(blocks, [&](std::size_t b) {
-        const std::size_t first = std::min(radians.size(), b * size);
-        const std::size_t last = std::min(radians.size(), first + size);
-        const auto part = sc::amplitudes(waves, std::span(radians).subspan(first, last - first));
-        std::copy(part.begin(), part.end(), result.begin() + std::ptrdiff_t(first));
-    });
-    return result;
+    result.resize(radians.size());
+    const std::size_t terms = std::min(waves.a.size(), waves.b.size());
+    return sc::run_spans(
+        radians.size(), blocks, pace.angles_per_piece(terms), done, pace,
+        [&](std::size_t first, std::size_t last) {
+            const auto part =
+                sc::amplitudes(waves, std::span(radians).subspan(first, last - first));
+            std::copy(part.begin(), part.end(), result.begin() + std::ptrdiff_t(first));
+        });
+}
+
+std::vector<double> grid(double from, double to, int samples) {
+    std::vector<double> degrees;
+    for (int j = 0; j < samples; ++j) degrees.push_back(from + (to - from) * j / (samples - 1));
+    return degrees;
+}
+
+std::vector<double> radians_of(const std::vector<double>& degrees) {
+    std::vector<double> radians;
+    for (const double d : degrees) radians.push_back(d * degree);
+    return radians;
 }
 
 // The curve as a polyline of at most two points per column when it has more points than the
@@ -120,59 +132,99 @@ double bow_first_angle(int reflections) { return reflections == 1 ? 130.0 : 125.
 double bow_last_angle(int reflections) { return reflections == 1 ? 145.0 : 135.0; }
 
 BowCurves compute_bow_curves(const BowQuery& query, const sc::ParallelFor& parallel) {
-    BowCurves c;
-    c.query = query;
-    c.index = sc::water_index_in_air(query.wavelength_nm);
-    const double x = 2.0 * std::numbers::pi * query.radius_um * 1000.0 / query.wavelength_nm;
+    BowCurvesWork work(query);
+    work.run(sc::Pace::at_once(parallel));
+    return std::move(work.curves());
+}
+
+BowCurvesWork::BowCurvesWork(const BowQuery& query) { c_.query = query; }
+
+bool BowCurvesWork::run(const sc::Pace& pace) {
+    // Each stage that ends gives the pace its say before the next begins.
+    const auto next = [&pace](Stage& stage, Stage then) {
+        stage = then;
+        return then == Stage::done || !pace.stop_here();
+    };
+    for (;;) {
+        switch (stage_) {
+            case Stage::waves:
+                make_waves();
+                if (!next(stage_, Stage::smooth)) return false;
+                break;
+            case Stage::smooth: {
+                if (!sum_amplitudes(debye_waves_, radians_, debye_, debye_done_, pace))
+                    return false;
+                for (const auto& s : debye_)
+                    c_.debye.push_back(
+                        chosen(c_.query.polarisation, std::norm(s.s1), std::norm(s.s2)));
+                debye_.clear();
+                if (!next(stage_, Stage::exact)) return false;
+                break;
+            }
+            case Stage::exact:
+                if (!sum_amplitudes(exact_waves_, exact_radians_, exact_, exact_done_, pace))
+                    return false;
+                for (const auto& s : exact_)
+                    c_.exact.push_back(
+                        chosen(c_.query.polarisation, std::norm(s.s1), std::norm(s.s2)));
+                exact_.clear();
+                if (!next(stage_, Stage::maxima)) return false;
+                break;
+            case Stage::maxima:
+                find_maxima();
+                next(stage_, Stage::done);
+                break;
+            case Stage::done: return true;
+        }
+    }
+}
+
+// The partial waves, the angles of the curves, and the curves of rays and Airy's.
+void BowCurvesWork::make_waves() {
+    const BowQuery& query = c_.query;
+    c_.index = sc::water_index_in_air(query.wavelength_nm);
+    size_parameter_ = 2.0 * std::numbers::pi * query.radius_um * 1000.0 / query.wavelength_nm;
+    const double x = size_parameter_;
     const int k = query.reflections;
     const double from = bow_first_angle(k), to = bow_last_angle(k);
-    const auto grid = [from, to](int samples) {
-        std::vector<double> degrees;
-        for (int j = 0; j < samples; ++j) degrees.push_back(from + (to - from) * j / (samples - 1));
-        return degrees;
-    };
-    const auto radians_of = [](const std::vector<double>& degrees) {
-        std::vector<double> radians;
-        for (const double d : degrees) radians.push_back(d * degree);
-        return radians;
-    };
-    const auto polarised = [&query](const sc::Amplitudes& s) {
-        return chosen(query.polarisation, std::norm(s.s1), std::norm(s.s2));
-    };
 
     // The smooth curves: rays, Airy and the bow's Debye term.
-    c.angles_deg = grid(std::max(3, query.samples));
-    const std::vector<double> radians = radians_of(c.angles_deg);
-    const sc::PartialWaves debye_waves =
-        sc::debye_partial_waves({c.index, 0.0}, x, query.reflections + 1);
-    const auto debye = amplitudes_in_parallel(debye_waves, radians, parallel);
-    const auto airy_at = [&](double deg) {
-        const double a = deg * degree;
-        return chosen(query.polarisation,
-                      sc::airy_intensity(c.index, x, k, a, sc::Polarisation::perpendicular),
-                      sc::airy_intensity(c.index, x, k, a, sc::Polarisation::parallel));
-    };
-    for (std::size_t j = 0; j < radians.size(); ++j) {
-        const double a = radians[j];
-        c.geometric.push_back(
+    c_.angles_deg = grid(from, to, std::max(3, query.samples));
+    radians_ = radians_of(c_.angles_deg);
+    debye_waves_ = sc::debye_partial_waves({c_.index, 0.0}, x, query.reflections + 1);
+    for (std::size_t j = 0; j < radians_.size(); ++j) {
+        const double a = radians_[j];
+        c_.geometric.push_back(
             chosen(query.polarisation,
-                   sc::geometric_intensity(c.index, x, k, a, sc::Polarisation::perpendicular),
-                   sc::geometric_intensity(c.index, x, k, a, sc::Polarisation::parallel)));
-        c.airy.push_back(airy_at(c.angles_deg[j]));
-        c.debye.push_back(polarised(debye[j]));
+                   sc::geometric_intensity(c_.index, x, k, a, sc::Polarisation::perpendicular),
+                   sc::geometric_intensity(c_.index, x, k, a, sc::Polarisation::parallel)));
+        c_.airy.push_back(airy_intensity(c_.angles_deg[j]));
     }
 
     // The exact curve, at least ripple_samples samples per period of its ripple.
-    c.ripple_deg = query.wavelength_nm / 1000.0 / (2.0 * query.radius_um) / degree;
+    c_.ripple_deg = query.wavelength_nm / 1000.0 / (2.0 * query.radius_um) / degree;
     const int exact_samples =
-        std::max(c.query.samples, int(std::ceil((to - from) / c.ripple_deg * ripple_samples)) + 1);
-    c.exact_angles_deg = grid(std::max(3, exact_samples));
-    const sc::PartialWaves exact_waves = sc::mie_partial_waves({c.index, 0.0}, x);
-    for (const auto& s :
-         amplitudes_in_parallel(exact_waves, radians_of(c.exact_angles_deg), parallel))
-        c.exact.push_back(polarised(s));
+        std::max(query.samples, int(std::ceil((to - from) / c_.ripple_deg * ripple_samples)) + 1);
+    c_.exact_angles_deg = grid(from, to, std::max(3, exact_samples));
+    exact_radians_ = radians_of(c_.exact_angles_deg);
+    exact_waves_ = sc::mie_partial_waves({c_.index, 0.0}, x);
+}
 
-    // The maxima, each located on its own function.
+double BowCurvesWork::airy_intensity(double deg) const {
+    const double a = deg * degree;
+    const double x = size_parameter_;
+    const int k = c_.query.reflections;
+    return chosen(c_.query.polarisation,
+                  sc::airy_intensity(c_.index, x, k, a, sc::Polarisation::perpendicular),
+                  sc::airy_intensity(c_.index, x, k, a, sc::Polarisation::parallel));
+}
+
+// The maxima, each located on its own function.
+void BowCurvesWork::find_maxima() {
+    const int k = c_.query.reflections;
+    const auto polarised = [this](const sc::Amplitudes& s) {
+        return chosen(c_.query.polarisation, std::norm(s.s1), std::norm(s.s2));
+    };
     const auto at_one_angle = [&polarised](const sc::PartialWaves& waves) {
         return [&waves, &polarised](double deg) {
             const double a[] = {deg * degree};
@@ -181,27 +233,33 @@ BowCurves compute_bow_curves(const BowQuery& query, const sc::ParallelFor& paral
     };
     // The bow and its supernumeraries stand on the lit side of the bow of rays; on the dark
     // side the smooth curves fall off, and what crests they show there are rounding's.
-    const double rays = sc::rainbow_ray(c.index, k).scattering_angle / degree;
+    const double rays = sc::rainbow_ray(c_.index, k).scattering_angle / degree;
     const auto lit = [k, rays](const std::vector<sc::Crest>& crests) {
         std::vector<double> at;
         for (const sc::Crest& crest : crests)
             if (k == 1 ? crest.at >= rays : crest.at <= rays) at.push_back(crest.at);
         return at;
     };
-    c.airy_maxima = lit(sc::refined_crests(c.angles_deg, c.airy, airy_at, maximum_tolerance_deg));
-    c.debye_maxima = lit(sc::refined_crests(c.angles_deg, c.debye, at_one_angle(debye_waves),
-                                            maximum_tolerance_deg));
-    const auto exact = exact_bow_crests(c.exact_angles_deg, c.exact, at_one_angle(exact_waves),
-                                        c.debye_maxima, std::max(c.ripple_deg, 0.1));
+    c_.airy_maxima = lit(sc::refined_crests(
+        c_.angles_deg, c_.airy, [this](double deg) { return airy_intensity(deg); },
+        maximum_tolerance_deg));
+    c_.debye_maxima = lit(sc::refined_crests(c_.angles_deg, c_.debye, at_one_angle(debye_waves_),
+                                             maximum_tolerance_deg));
+    const auto exact = exact_bow_crests(c_.exact_angles_deg, c_.exact, at_one_angle(exact_waves_),
+                                        c_.debye_maxima, std::max(c_.ripple_deg, 0.1));
     for (const auto& crest : exact)
-        if (crest) c.exact_maxima.push_back(crest->at);
-    c.airy_main = main_maximum(c.airy_maxima, k);
-    c.bow_outside = c.debye_maxima.empty();
-    if (!c.bow_outside) {
+        if (crest) c_.exact_maxima.push_back(crest->at);
+    c_.airy_main = main_maximum(c_.airy_maxima, k);
+    c_.bow_outside = c_.debye_maxima.empty();
+    if (!c_.bow_outside) {
         const auto& main = k == 1 ? exact.front() : exact.back();
-        if (main) c.exact_main = main->at;
+        if (main) c_.exact_main = main->at;
     }
-    return c;
+    // What only the computation needed.
+    radians_ = {};
+    exact_radians_ = {};
+    debye_waves_ = {};
+    exact_waves_ = {};
 }
 
 std::vector<std::optional<sc::Crest>> exact_bow_crests(

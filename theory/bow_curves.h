@@ -8,6 +8,7 @@
 
 #include "forms/surface.h"
 #include "scattering/crest.h"
+#include "scattering/mie.h"
 #include "scattering/parallel.h"
 #include "theory/theory_texts.h"
 
@@ -52,6 +53,34 @@ double bow_first_angle(int reflections);
 double bow_last_angle(int reflections);
 
 BowCurves compute_bow_curves(const BowQuery& query, const scattering::ParallelFor& parallel);
+
+// The same curves computed at the pace given: in pieces they stop inside the angular sums, or
+// between the stages of the computation, when the pace says so, and go on from there at the
+// next run; the curves are the same bits either way.
+class BowCurvesWork {
+public:
+    explicit BowCurvesWork(const BowQuery& query);
+    // Runs on from where it stopped; true once the curves are done.
+    bool run(const scattering::Pace& pace);
+    bool done() const { return stage_ == Stage::done; }
+    // The curves, once run has returned true.
+    BowCurves& curves() { return c_; }
+    const BowQuery& query() const { return c_.query; }
+
+private:
+    enum class Stage { waves, smooth, exact, maxima, done };
+    void make_waves();
+    double airy_intensity(double deg) const;  // Airy's curve at an angle, polarised as asked
+    void find_maxima();
+
+    BowCurves c_;
+    Stage stage_ = Stage::waves;
+    double size_parameter_ = 0;
+    std::vector<double> radians_, exact_radians_;
+    scattering::PartialWaves debye_waves_, exact_waves_;
+    std::vector<scattering::Amplitudes> debye_, exact_;
+    std::size_t debye_done_ = 0, exact_done_ = 0;  // angles summed
+};
 
 // The exact crest that stands for each crest of the bow's Debye term (the bow without the
 // light reflected outside the drop, which rides on the exact curve as a ripple): the highest
