@@ -44,6 +44,17 @@ struct TheoryWindow::CurvesJob {
     std::vector<BowCurvesWork> works;
     std::vector<bool> kept;  // each work's curves kept
     bool paused = false;
+    std::atomic<bool> asked_again{false};  // by other settings since the job began or paused
+};
+
+// The band asked for at one radius, computed in one job or, paused, in several.
+struct TheoryWindow::BandJob {
+    BandJob(int position_, double radius_um)
+        : position(position_), work(radius_um, scattering::BandSettings{}) {}
+    int position;  // of the radius scroll bar
+    scattering::ColourBandWork work;
+    bool done = false;
+    std::atomic<bool> asked_again{false};
 };
 
 TheoryWindow::TheoryWindow(WindowHost& host)
@@ -215,7 +226,11 @@ void TheoryWindow::update_labels() {
 }
 
 void TheoryWindow::request_curves() {
-    if (curves_pending_) return;  // the job that ends asks again with the settings of then
+    if (curves_pending_) {
+        // The job under way asks again with the settings of then, when it ends or pauses.
+        if (curves_job_) curves_job_->asked_again = true;
+        return;
+    }
     std::vector<BowQuery> missing;
     for (const int k : {1, 2}) {
         const BowQuery query{radius_um(), wavelength_nm(), polarisation(), k};
@@ -233,6 +248,7 @@ void TheoryWindow::request_curves() {
     job->base = {radius.value(), wavelength.value(), int(polarisation()), 0};
     for (const BowQuery& q : missing) job->works.emplace_back(q);
     job->kept.assign(missing.size(), false);
+    curves_job_ = job;
     run_curves(job);
 }
 
@@ -241,7 +257,9 @@ void TheoryWindow::run_curves(const std::shared_ptr<CurvesJob>& job) {
     work_->start(
         [job, work] {
             const scattering::Pace pace = pace_of(*work);
-            job->paused = false;
+            // In pieces, a setting changed since it paused is taken before any more work.
+            job->paused = pace.in_pieces() && job->asked_again;
+            if (job->paused) return;
             for (BowCurvesWork& w : job->works) {
                 if (!w.run(pace)) {
                     job->paused = true;
@@ -264,12 +282,14 @@ void TheoryWindow::run_curves(const std::shared_ptr<CurvesJob>& job) {
             if (job->paused && now == job->base) {
                 // The settings are those asked for: the curves go on where they stopped.
                 if (kept_more) draw_curves();
+                job->asked_again = false;
                 run_curves(job);
                 return;
             }
             // Done, or a new setting came meanwhile: the window asks again for the settings of
             // now (what was computed for the old ones is kept).
             curves_pending_ = false;
+            curves_job_.reset();
             request_curves();
         });
 }
@@ -289,7 +309,10 @@ void TheoryWindow::draw_curves() {
 }
 
 void TheoryWindow::request_band() {
-    if (band_pending_) return;
+    if (band_pending_) {
+        if (band_job_) band_job_->asked_again = true;  // taken when the job ends or pauses
+        return;
+    }
     const int position = radius.value();
     if (kept_->bands.contains(position)) {
         draw_band();
@@ -297,25 +320,29 @@ void TheoryWindow::request_band() {
     }
     band_pending_ = true;
     print_waiting(band.surface(), "…");
-    run_band(position,
-             std::make_shared<scattering::ColourBandWork>(radius_um(), scattering::BandSettings{}));
+    band_job_ = std::make_shared<BandJob>(position, radius_um());
+    run_band(band_job_);
 }
 
-void TheoryWindow::run_band(int position,
-                            const std::shared_ptr<scattering::ColourBandWork>& band_work) {
+void TheoryWindow::run_band(const std::shared_ptr<BandJob>& job) {
     BackgroundWork* work = work_.get();
-    auto done = std::make_shared<bool>(false);
-    work_->start([band_work, work, done] { *done = band_work->run(pace_of(*work)); },
-                 [this, position, band_work, done] {
-                     if (!*done && radius.value() == position) {
-                         run_band(position, band_work);  // on where it stopped
-                         return;
-                     }
-                     // Done, or a new radius came meanwhile: the window asks for that one.
-                     if (*done) kept_->bands[position] = std::move(band_work->band());
-                     band_pending_ = false;
-                     request_band();
-                 });
+    work_->start(
+        [job, work] {
+            const scattering::Pace pace = pace_of(*work);
+            job->done = !(pace.in_pieces() && job->asked_again) && job->work.run(pace);
+        },
+        [this, job] {
+            if (!job->done && radius.value() == job->position) {
+                job->asked_again = false;
+                run_band(job);  // on where it stopped
+                return;
+            }
+            // Done, or a new radius came meanwhile: the window asks for that one.
+            if (job->done) kept_->bands[job->position] = std::move(job->work.band());
+            band_pending_ = false;
+            band_job_.reset();
+            request_band();
+        });
 }
 
 void TheoryWindow::draw_band() {

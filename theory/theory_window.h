@@ -73,8 +73,9 @@ private:
     void request_band();
     // Runs the curves or the band on, in a job that may pause and be started again.
     struct CurvesJob;
+    struct BandJob;
     void run_curves(const std::shared_ptr<CurvesJob>& job);
-    void run_band(int position, const std::shared_ptr<scattering::ColourBandWork>& band_work);
+    void run_band(const std::shared_ptr<BandJob>& job);
     void draw_curves();
     void draw_band();
     void draw_lee();
@@ -111,6 +112,8 @@ private:
         std::make_shared<std::unique_ptr<scattering::LeeRowWork>>();
     bool curves_pending_ = false;
     bool band_pending_ = false;
+    std::shared_ptr<CurvesJob> curves_job_;  // under way
+    std::shared_ptr<BandJob> band_job_;
 
 public:
     PictureBox& descartes;
