@@ -68,9 +68,21 @@ public:
     const BowQuery& query() const { return c_.query; }
 
 private:
-    enum class Stage { waves, smooth, exact, maxima, done };
+    enum class Stage {
+        waves,
+        smooth,
+        debye,
+        exact_waves,
+        exact,
+        airy_crests,
+        debye_crests,
+        exact_crests,
+        done
+    };
     void make_waves();
+    void make_exact_waves();
     double airy_intensity(double deg) const;  // Airy's curve at an angle, polarised as asked
+    std::vector<double> lit(const std::vector<scattering::Crest>& crests) const;
     void find_maxima();
 
     BowCurves c_;
@@ -79,7 +91,9 @@ private:
     std::vector<double> radians_, exact_radians_;
     scattering::PartialWaves debye_waves_, exact_waves_;
     std::vector<scattering::Amplitudes> debye_, exact_;
-    std::size_t debye_done_ = 0, exact_done_ = 0;  // angles summed
+    std::vector<scattering::Crest> airy_crests_, debye_crests_;
+    std::vector<std::optional<scattering::Crest>> exact_crests_;
+    std::size_t done_ = 0;  // items of the stage under way done
 };
 
 // The exact crest that stands for each crest of the bow's Debye term (the bow without the
@@ -91,6 +105,12 @@ std::vector<std::optional<scattering::Crest>> exact_bow_crests(
     const std::vector<double>& angles_deg, const std::vector<double>& values,
     const std::function<double(double)>& exact_at, const std::vector<double>& debye_maxima,
     double reach);
+// The same for the Debye crest `d` alone.
+std::optional<scattering::Crest> exact_bow_crest(const std::vector<double>& angles_deg,
+                                                 const std::vector<double>& values,
+                                                 const std::function<double(double)>& exact_at,
+                                                 const std::vector<double>& debye_maxima,
+                                                 std::size_t d, double reach);
 
 struct ShownTheories {
     bool geometric = true;
