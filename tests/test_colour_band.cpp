@@ -119,12 +119,18 @@ TEST(ColourBand, ThreadsGiveTheSameBandAsOneThread) {
     for (std::size_t c = 0; c < serial.rgb.size(); ++c) EXPECT_EQ(serial.xyz[c], threads.xyz[c]);
 }
 
-TEST(LeeDiagram, RowsCoarseToFineWithProgressAndCancellation) {
+// Five rows of small drops, 10 to 40 um, on a coarse spectrum: quick to compute.
+sc::LeeSettings five_small_rows() {
     sc::LeeSettings settings;
     settings.rows = 5;
     settings.largest_um = 40.0;
     settings.band = coarse();
     settings.band.step_nm = 40.0;
+    return settings;
+}
+
+TEST(LeeDiagram, RowsCoarseToFineWithProgressAndCancellation) {
+    const sc::LeeSettings settings = five_small_rows();
     const auto radii = sc::lee_radii(settings);
     ASSERT_EQ(radii.size(), 5u);
     EXPECT_DOUBLE_EQ(radii.front(), 10.0);
@@ -240,11 +246,7 @@ TEST(ColourBand, InPiecesThatPauseItIsTheBandComputedAtOnce) {
 }
 
 TEST(LeeDiagram, PausedInsideItsRowsItGivesTheRowsOfOneGo) {
-    sc::LeeSettings settings;
-    settings.rows = 5;
-    settings.largest_um = 40.0;
-    settings.band = coarse();
-    settings.band.step_nm = 40.0;
+    const sc::LeeSettings settings = five_small_rows();
     std::vector<sc::ColourBand> at_once(5);
     sc::lee_diagram(
         settings,
