@@ -188,6 +188,12 @@ bool BowCurvesWork::run(const sc::Pace& pace) {
         switch (stage_) {
             case Stage::waves:
                 make_waves();
+                if (!next(Stage::debye_waves)) return false;
+                break;
+            case Stage::debye_waves:
+                if (!debye_work_->run(pace)) return false;
+                debye_waves_ = std::move(debye_work_->waves());
+                debye_work_.reset();
                 if (!next(Stage::smooth)) return false;
                 break;
             case Stage::smooth: {
@@ -265,7 +271,7 @@ bool BowCurvesWork::run(const sc::Pace& pace) {
     }
 }
 
-// The angles of the smooth curves and the partial waves of the bow's Debye term.
+// The angles of the smooth curves; the partial waves of the bow's Debye term begun.
 void BowCurvesWork::make_waves() {
     const BowQuery& query = c_.query;
     c_.index = sc::water_index_in_air(query.wavelength_nm);
@@ -277,7 +283,7 @@ void BowCurvesWork::make_waves() {
     // The smooth curves: rays, Airy and the bow's Debye term.
     c_.angles_deg = grid(from, to, std::max(3, query.samples));
     radians_ = radians_of(c_.angles_deg);
-    debye_waves_ = sc::debye_partial_waves({c_.index, 0.0}, x, query.reflections + 1);
+    debye_work_.emplace(sc::complex{c_.index, 0.0}, x, query.reflections + 1);
 }
 
 // The angles of the exact curve and its partial waves.

@@ -8,6 +8,7 @@
 
 #include "forms/surface.h"
 #include "scattering/crest.h"
+#include "scattering/debye.h"
 #include "scattering/mie.h"
 #include "scattering/parallel.h"
 #include "theory/theory_texts.h"
@@ -70,6 +71,7 @@ public:
 private:
     enum class Stage {
         waves,
+        debye_waves,
         smooth,
         debye,
         exact_waves,
@@ -89,6 +91,7 @@ private:
     Stage stage_ = Stage::waves;
     double size_parameter_ = 0;
     std::vector<double> radians_, exact_radians_;
+    std::optional<scattering::DebyeWavesWork> debye_work_;
     scattering::PartialWaves debye_waves_, exact_waves_;
     std::vector<scattering::Amplitudes> debye_, exact_;
     std::vector<scattering::Crest> airy_crests_, debye_crests_;
