@@ -31,6 +31,7 @@ public:
     bool should_pause() const override {
         return in_job_ && shared_->slice_over != nullptr && (*shared_->slice_over)();
     }
+    bool works_in_slices() const override { return shared_->slice_over != nullptr; }
 
     // Delivers one step or ending, or else (when jobs may run) runs one job; false when there
     // was nothing.

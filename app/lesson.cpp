@@ -372,16 +372,19 @@ void replay(Program& program, const Lesson& lesson) {
     for (const Step& step : lesson.steps) take_step(program, step);
 }
 
+bool waits_for_work(Program& program, const Step& step) {
+    // A Cancel that recorded no rows (an older lesson, the command line) finds the Lee
+    // diagram ended, as it always has here; one that did stops it at those rows.
+    const bool unrecorded_cancel = step.action == Step::Action::click && !step.rows &&
+                                   step.form == "theoria" && step.control == "lee_cancel";
+    return unrecorded_cancel && program.has_theoria() && program.theoria().lee_running();
+}
+
 std::size_t take_steps_coalesced(Program& program, const std::vector<Step>& steps,
                                  DeferredWork& work) {
     std::size_t computations = 0;
     for (const Step& step : steps) {
-        // A Cancel that recorded no rows (an older lesson, the command line) finds the Lee
-        // diagram ended, as it always has here; one that did stops it at those rows.
-        const bool unrecorded_cancel = step.action == Step::Action::click && !step.rows &&
-                                       step.form == "theoria" && step.control == "lee_cancel";
-        if (unrecorded_cancel && program.has_theoria() && program.theoria().lee_running())
-            computations += work.settle();
+        if (waits_for_work(program, step)) computations += work.settle();
         take_step(program, step);
     }
     return computations + work.settle();

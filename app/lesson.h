@@ -118,6 +118,9 @@ void replay(Program& program, const Lesson& lesson);
 // end. The Lee diagram computes the rows a recorded Cancel kept and no more; before a Cancel
 // without rows (an older lesson, the command line) it runs to its end, as it did for them.
 // Returns how many computations ran; BadStep as take_step.
+// True when the step, replayed, is taken only once the long computations waiting have ended: a
+// Cancel that recorded no rows, while the Lee diagram runs.
+bool waits_for_work(Program& program, const Step& step);
 std::size_t take_steps_coalesced(Program& program, const std::vector<Step>& steps,
                                  DeferredWork& work);
 

@@ -17,6 +17,9 @@ public:
     // again from where it stopped: true when its runner wants the thread back now (a browser
     // running the work in short slices). The desktop's runners never do.
     virtual bool should_pause() const { return false; }
+    // True while its runner runs the jobs in short slices and may ask them to pause: a job
+    // that can pause then works in short pieces on one thread rather than at once on threads.
+    virtual bool works_in_slices() const { return false; }
 };
 
 // Runs every job at once, to the end, on the calling thread: the render command and tests.

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "scattering/parallel.h"
@@ -41,6 +43,33 @@ struct ColourBand {
 // The wavelengths are shared out over the parallel-for.
 ColourBand colour_band(double radius_um, const BandSettings& settings, const ParallelFor& parallel);
 
+// The same band computed at the pace given: in pieces it stops inside a wavelength's sum when
+// the pace says so, and goes on from there at the next run.
+class ColourBandWork {
+public:
+    ColourBandWork(double radius_um, const BandSettings& settings);
+    ~ColourBandWork();
+    ColourBandWork(ColourBandWork&&) noexcept;
+    ColourBandWork& operator=(ColourBandWork&&) noexcept;
+
+    // Runs on from where it stopped; true once the band is done.
+    bool run(const Pace& pace);
+    // The band, once run has returned true.
+    ColourBand& band() { return band_; }
+
+private:
+    struct Wavelength;
+    std::vector<std::array<double, 3>> colours_of(std::size_t w, const Pace& pace);
+    void finish();
+
+    BandSettings settings_;
+    ColourBand band_;
+    std::vector<std::vector<std::array<double, 3>>> per_wavelength_;
+    std::size_t next_wavelength_ = 0;
+    std::unique_ptr<Wavelength> under_way_;  // in pieces: the wavelength begun
+    bool done_ = false;
+};
+
 // Gives the band one exposure: the brightest colour just reaches the top of the display.
 void expose(ColourBand& band);
 
@@ -61,6 +90,25 @@ std::vector<double> lee_radii(const LeeSettings& settings);
 // so that the whole diagram shows early and sharpens.
 std::vector<std::size_t> lee_order(std::size_t rows);
 
+// One row of a Lee diagram computed at the pace given (see ColourBandWork).
+class LeeRowWork {
+public:
+    LeeRowWork(const LeeSettings& settings, std::size_t row);
+    bool run(const Pace& pace);
+    ColourBand& band() { return row_; }
+    std::size_t row() const { return index_; }
+    const LeeSettings& settings() const { return settings_; }
+
+private:
+    LeeSettings settings_;
+    std::size_t index_;
+    double radius_ = 0;
+    std::vector<double> part_radii_;  // the drops the row is the mean of
+    std::size_t next_part_ = 0;
+    std::optional<ColourBandWork> part_;
+    ColourBand row_;
+};
+
 // Called after each row with its index, the row, the rows done and the total; returning
 // false cancels.
 using LeeProgress = std::function<bool(std::size_t index, const ColourBand& row, std::size_t done,
@@ -71,5 +119,11 @@ using LeeProgress = std::function<bool(std::size_t index, const ColourBand& row,
 // is set (a diagram resumed after a cancellation). Returns how many rows it computed.
 std::size_t lee_diagram(const LeeSettings& settings, const LeeProgress& progress,
                         const ParallelFor& parallel, const std::vector<bool>& done_rows = {});
+// The same at the pace given. In pieces a row may stop inside when the pace says so: the row's
+// work is then left in `paused_row`, and a later call handed it goes on with that row where it
+// stopped (when it is the next row to compute for the same settings; else it starts afresh).
+std::size_t lee_diagram(const LeeSettings& settings, const LeeProgress& progress, const Pace& pace,
+                        const std::vector<bool>& done_rows,
+                        std::unique_ptr<LeeRowWork>& paused_row);
 
 }  // namespace rainbow::scattering

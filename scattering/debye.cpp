@@ -83,21 +83,54 @@ complex debye_term(const HankelWaves& outside, const HankelWaves& inside,
 
 }  // namespace
 
-PartialWaves debye_partial_waves(complex index, double size_parameter, int p) {
-    const int terms = std::max(1, mie_term_count(size_parameter));
-    HankelWaves outside(complex{size_parameter, 0.0});
-    HankelWaves inside(index * size_parameter);
-    const ComplexDD magnetic = ComplexDD::of(index), electric = ComplexDD(1.0) / magnetic;
-    PartialWaves waves;
-    waves.a.resize(std::size_t(terms));
-    waves.b.resize(std::size_t(terms));
-    for (int n = 1; n <= terms; ++n) {
-        outside.next(n);
-        inside.next(n);
-        waves.a[std::size_t(n) - 1] = debye_term(outside, inside, electric, p);
-        waves.b[std::size_t(n) - 1] = debye_term(outside, inside, magnetic, p);
+struct DebyeWavesWork::Orders {
+    Orders(complex index, double size_parameter, int p_)
+        : p(p_),
+          terms(std::max(1, mie_term_count(size_parameter))),
+          outside(complex{size_parameter, 0.0}),
+          inside(index * size_parameter),
+          magnetic(ComplexDD::of(index)),
+          electric(ComplexDD(1.0) / magnetic) {
+        waves.a.resize(std::size_t(terms));
+        waves.b.resize(std::size_t(terms));
     }
-    return waves;
+    int p;
+    int terms;
+    HankelWaves outside, inside;
+    ComplexDD magnetic, electric;
+    PartialWaves waves;
+    std::size_t done = 0;  // orders
+};
+
+DebyeWavesWork::DebyeWavesWork(complex index, double size_parameter, int p)
+    : orders_(std::make_unique<Orders>(index, size_parameter, p)) {}
+DebyeWavesWork::~DebyeWavesWork() = default;
+DebyeWavesWork::DebyeWavesWork(DebyeWavesWork&&) noexcept = default;
+DebyeWavesWork& DebyeWavesWork::operator=(DebyeWavesWork&&) noexcept = default;
+
+PartialWaves& DebyeWavesWork::waves() { return orders_->waves; }
+
+bool DebyeWavesWork::run(const Pace& pace) {
+    Orders& o = *orders_;
+    // An order in double-double costs about what 250 terms of an angular sum do. The orders
+    // follow one another (an upward recurrence): at once they run on this thread.
+    const std::size_t span = std::max<std::size_t>(1, pace.sums_per_piece / 250);
+    return run_spans(std::size_t(o.terms), 1, span, o.done, pace,
+                     [&o](std::size_t first, std::size_t last) {
+                         for (std::size_t i = first; i < last; ++i) {
+                             const int n = int(i) + 1;
+                             o.outside.next(n);
+                             o.inside.next(n);
+                             o.waves.a[i] = debye_term(o.outside, o.inside, o.electric, o.p);
+                             o.waves.b[i] = debye_term(o.outside, o.inside, o.magnetic, o.p);
+                         }
+                     });
+}
+
+PartialWaves debye_partial_waves(complex index, double size_parameter, int p) {
+    DebyeWavesWork work(index, size_parameter, p);
+    work.run(Pace::at_once(serial_for()));
+    return std::move(work.waves());
 }
 
 }  // namespace rainbow::scattering

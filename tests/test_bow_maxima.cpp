@@ -190,5 +190,53 @@ TEST(BowMaxima, ExactCurveSampledByItsRippleAndDrawnAsItsEnvelope) {
     EXPECT_FLOAT_EQ(high, brightest);
 }
 
+// The curves computed in pieces, stopping after every piece as a browser's slices may, are the
+// bits computed at once on threads.
+TEST(BowCurves, InPiecesThatPauseTheyAreTheCurvesComputedAtOnce) {
+    const struct {
+        const char* name;
+        double radius_um;
+        int reflections;
+        PolarisationChoice polarisation;
+        int runs_more_than;  // paused between the stages; for large drops inside the sums
+    } rows[] = {
+        {"0.5 mm primary", 500, 1, PolarisationChoice::perpendicular, 10},
+        {"0.1 mm secondary, parallel", 100, 2, PolarisationChoice::parallel, 4},
+        {"10 um primary, unpolarised", 10, 1, PolarisationChoice::unpolarised, 3},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        BowQuery query;
+        query.radius_um = row.radius_um;
+        query.reflections = row.reflections;
+        query.polarisation = row.polarisation;
+        const BowCurves at_once = compute_bow_curves(query, sc::threads_parallel_for(2));
+
+        sc::Pace pace = sc::Pace::pausing([] { return true; });
+        pace.sums_per_piece = 100'000;
+        BowCurvesWork work(query);
+        int runs = 1;
+        while (!work.run(pace)) ++runs;
+        EXPECT_GT(runs, row.runs_more_than);
+        EXPECT_TRUE(work.done());
+        const BowCurves& c = work.curves();
+        EXPECT_EQ(c.query, at_once.query);
+        EXPECT_EQ(c.index, at_once.index);
+        EXPECT_EQ(c.angles_deg, at_once.angles_deg);
+        EXPECT_EQ(c.geometric, at_once.geometric);
+        EXPECT_EQ(c.airy, at_once.airy);
+        EXPECT_EQ(c.debye, at_once.debye);
+        EXPECT_EQ(c.ripple_deg, at_once.ripple_deg);
+        EXPECT_EQ(c.exact_angles_deg, at_once.exact_angles_deg);
+        EXPECT_EQ(c.exact, at_once.exact);
+        EXPECT_EQ(c.airy_maxima, at_once.airy_maxima);
+        EXPECT_EQ(c.debye_maxima, at_once.debye_maxima);
+        EXPECT_EQ(c.exact_maxima, at_once.exact_maxima);
+        EXPECT_EQ(c.airy_main, at_once.airy_main);
+        EXPECT_EQ(c.exact_main, at_once.exact_main);
+        EXPECT_EQ(c.bow_outside, at_once.bow_outside);
+    }
+}
+
 }  // namespace
 }  // namespace rainbow

@@ -6,6 +6,7 @@
 
 #include "scattering/colour.h"
 #include "scattering/colour_band.h"
+#include "scattering/parallel.h"
 
 namespace {
 
@@ -118,12 +119,18 @@ TEST(ColourBand, ThreadsGiveTheSameBandAsOneThread) {
     for (std::size_t c = 0; c < serial.rgb.size(); ++c) EXPECT_EQ(serial.xyz[c], threads.xyz[c]);
 }
 
-TEST(LeeDiagram, RowsCoarseToFineWithProgressAndCancellation) {
+// Five rows of small drops, 10 to 40 um, on a coarse spectrum: quick to compute.
+sc::LeeSettings five_small_rows() {
     sc::LeeSettings settings;
     settings.rows = 5;
     settings.largest_um = 40.0;
     settings.band = coarse();
     settings.band.step_nm = 40.0;
+    return settings;
+}
+
+TEST(LeeDiagram, RowsCoarseToFineWithProgressAndCancellation) {
+    const sc::LeeSettings settings = five_small_rows();
     const auto radii = sc::lee_radii(settings);
     ASSERT_EQ(radii.size(), 5u);
     EXPECT_DOUBLE_EQ(radii.front(), 10.0);
@@ -202,6 +209,94 @@ TEST(LeeDiagram, ColoursConvergedInTheAngularStep) {
                 worst = std::max(worst, std::abs(std::lround(255 * band.rgb[c][i]) -
                                                  std::lround(255 * finer.rgb[c][i])));
         EXPECT_LE(worst, 2);
+    }
+}
+
+// A pace that stops after every piece (a browser's slice always over), its pieces small.
+sc::Pace every_piece_pauses(std::size_t sums_per_piece = 200'000) {
+    sc::Pace pace = sc::Pace::pausing([] { return true; });
+    pace.sums_per_piece = sums_per_piece;
+    return pace;
+}
+
+TEST(ColourBand, InPiecesThatPauseItIsTheBandComputedAtOnce) {
+    const struct {
+        const char* name;
+        double radius_um;
+        int pieces_more_than;  // paused between wavelengths; for large drops inside their sums
+    } rows[] = {{"10 um", 10.0, 40}, {"200 um", 200.0, 200}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto at_once = sc::colour_band(row.radius_um, coarse(), sc::threads_parallel_for(2));
+        sc::ColourBandWork work(row.radius_um, coarse());
+        int runs = 1;
+        while (!work.run(every_piece_pauses())) ++runs;
+        EXPECT_GT(runs, row.pieces_more_than);
+        EXPECT_EQ(work.band().xyz, at_once.xyz);
+        EXPECT_EQ(work.band().rgb, at_once.rgb);
+        EXPECT_TRUE(work.run(every_piece_pauses()));  // done stays done
+        EXPECT_EQ(work.band().rgb, at_once.rgb);
+
+        // Begun in pieces, ended at once on threads (a slice, then the render command).
+        sc::ColourBandWork mixed(row.radius_um, coarse());
+        for (int i = 0; i < 5; ++i) EXPECT_FALSE(mixed.run(every_piece_pauses()));
+        EXPECT_TRUE(mixed.run(sc::Pace::at_once(sc::threads_parallel_for(2))));
+        EXPECT_EQ(mixed.band().xyz, at_once.xyz);
+    }
+}
+
+TEST(LeeDiagram, PausedInsideItsRowsItGivesTheRowsOfOneGo) {
+    const sc::LeeSettings settings = five_small_rows();
+    std::vector<sc::ColourBand> at_once(5);
+    sc::lee_diagram(
+        settings,
+        [&](std::size_t index, const sc::ColourBand& row, std::size_t, std::size_t) {
+            at_once[index] = row;
+            return true;
+        },
+        sc::threads_parallel_for(2));
+
+    // What comes between two calls: nothing; the paused row's place computed meanwhile (the
+    // row then waits for another); other settings (a paused row of the old ones is not used).
+    enum class Between { nothing, row_done, settings_changed };
+    const struct {
+        const char* name;
+        Between between;
+    } cases[] = {{"resumed", Between::nothing},
+                 {"its row done meanwhile", Between::row_done},
+                 {"other settings", Between::settings_changed}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<bool> done_rows(5, false);
+        std::vector<sc::ColourBand> rows(5);
+        std::unique_ptr<sc::LeeRowWork> paused;
+        const auto take = [&](std::size_t index, const sc::ColourBand& row, std::size_t,
+                              std::size_t) {
+            rows[index] = row;
+            done_rows[index] = true;
+            return true;
+        };
+        sc::LeeSettings first = settings;
+        if (c.between == Between::settings_changed) first.band.columns = 50;
+        EXPECT_EQ(sc::lee_diagram(first, take, every_piece_pauses(2000), done_rows, paused), 0u);
+        ASSERT_TRUE(paused);
+        EXPECT_EQ(paused->row(), 0u);  // the first row in the order of computing
+        if (c.between == Between::row_done) {
+            rows[0] = at_once[0];
+            done_rows[0] = true;
+        }
+        int calls = 1;
+        while (std::count(done_rows.begin(), done_rows.end(), true) < 5) {
+            sc::lee_diagram(settings, take, every_piece_pauses(2000), done_rows, paused);
+            ASSERT_LT(++calls, 100000);
+        }
+        EXPECT_FALSE(paused);
+        EXPECT_GT(calls, 10);  // rows of small drops are the mean of several: many pieces each
+        for (std::size_t r = 0; r < 5; ++r) {
+            EXPECT_EQ(rows[r].radius_um, at_once[r].radius_um);
+            EXPECT_EQ(rows[r].xyz, at_once[r].xyz) << "row " << r;
+            EXPECT_EQ(rows[r].rgb, at_once[r].rgb) << "row " << r;
+        }
     }
 }
 

@@ -27,6 +27,7 @@ namespace {
 
 using testing::items_of;
 using testing::Json;
+using testing::texts_starting_with;
 
 std::vector<float> numbers(std::initializer_list<float> list) { return list; }
 
@@ -141,9 +142,9 @@ TEST(PictureArrays, AListClearedUnderAUserScaleStartsWithThatScale) {
 }
 
 // A program taking the steps as the render command does, for comparison.
-std::string render_command_state(const std::vector<Step>& steps) {
+std::string render_command_state(const std::vector<Step>& steps, Screen screen = {}) {
     DeferredWork work;
-    Program program;
+    Program program(screen);
     program.set_background_work_factory([&work] { return work.runner(); });
     take_steps_coalesced(program, steps, work);
     std::ostringstream out;
@@ -345,17 +346,19 @@ TEST(WebSession, TheLeeDiagramInSlicesGivesTheRowsComputedAtOnceAndStopsWhenCanc
     DeferredWork work;
     Program program;
     TheoryWindow& w = theory_window(program, work);
-    const auto one_row_a_slice = [] { return true; };  // every slice over at once
+    const auto one_piece_a_slice = [] { return true; };  // every slice over at once
 
     take_step(program, {Step::Action::click, "theoria", "lee_start"});
-    constexpr std::size_t slices = 4;
-    for (std::size_t slice = 1; slice <= slices; ++slice) {
-        EXPECT_EQ(work.settle_slice(one_row_a_slice), 1u);
-        EXPECT_EQ(w.lee_rows_done(), slice);
+    constexpr std::size_t rows_wanted = 4;
+    std::size_t slices = 0;
+    while (w.lee_rows_done() < rows_wanted) {
+        EXPECT_EQ(work.settle_slice(one_piece_a_slice), 1u);
         EXPECT_FALSE(work.idle());  // the rest waits for the next slice
+        ASSERT_LT(++slices, 100000u);
     }
+    EXPECT_GT(slices, 4 * rows_wanted);  // a row of small drops pauses inside, many times
     const std::string total = std::to_string(w.lee_settings().rows);
-    EXPECT_EQ(w.lee_progress.caption, std::to_string(slices) + " / " + total);
+    EXPECT_EQ(w.lee_progress.caption, std::to_string(rows_wanted) + " / " + total);
 
     // The same rows computed in one go.
     LeeRows rows(std::size_t(w.lee_settings().rows));
@@ -364,25 +367,26 @@ TEST(WebSession, TheLeeDiagramInSlicesGivesTheRowsComputedAtOnceAndStopsWhenCanc
         [&rows](std::size_t index, const scattering::ColourBand& row, std::size_t done,
                 std::size_t) {
             rows[index] = row;
-            return done < slices;
+            return done < rows_wanted;
         },
         scattering::serial_for());
     Surface at_once = w.lee.surface();
     draw_lee_diagram(at_once, rows, w.lee_settings(), 10.0, theory_words());
     EXPECT_TRUE(lee_image(w.lee.surface()) == lee_image(at_once));
 
-    // Cancelled between two slices: the row under way is finished, as on the desktop (the
-    // lesson records it), and no row more.
+    // Cancelled between two pieces of a row: the row under way is finished, as on the desktop
+    // (the lesson records it), and no row more.
+    work.settle_slice(one_piece_a_slice);
     take_step(program, {Step::Action::click, "theoria", "lee_cancel"});
-    while (!work.idle()) work.settle_slice(one_row_a_slice);
-    EXPECT_EQ(w.lee_rows_done(), slices + 1);
+    while (!work.idle()) work.settle_slice(one_piece_a_slice);
+    EXPECT_EQ(w.lee_rows_done(), rows_wanted + 1);
     EXPECT_FALSE(w.lee_running());
-    EXPECT_EQ(w.lee_progress.caption, std::to_string(slices + 1) + " / " + total);
+    EXPECT_EQ(w.lee_progress.caption, std::to_string(rows_wanted + 1) + " / " + total);
 
     // Started again, it goes on from the rows it has.
     take_step(program, {Step::Action::click, "theoria", "lee_start"});
-    work.settle_slice(one_row_a_slice);
-    EXPECT_EQ(w.lee_rows_done(), slices + 2);
+    while (w.lee_rows_done() == rows_wanted + 1) work.settle_slice(one_piece_a_slice);
+    EXPECT_EQ(w.lee_rows_done(), rows_wanted + 2);
     work.discard();
 }
 
@@ -395,13 +399,101 @@ TEST(WebSession, WorkReturnsWithinItsSliceWhileTheLeeDiagramRuns) {
     EXPECT_TRUE(session.busy());
     session.work(1);
     session.changed_pictures();
-    session.work(1);
-    const auto changed = session.changed_pictures();
-    EXPECT_NE(std::find(changed.begin(), changed.end(), "theoria.lee"), changed.end());
+    // The first row comes after some slices, the picture changing with it.
+    bool lee_changed = false;
+    for (int slice = 0; slice < 10000 && !lee_changed; ++slice) {
+        session.work(1);
+        const auto changed = session.changed_pictures();
+        lee_changed = std::find(changed.begin(), changed.end(), "theoria.lee") != changed.end();
+    }
+    EXPECT_TRUE(lee_changed);
     EXPECT_TRUE(session.busy());
+    // Cancel: the row under way ends, in a few slices, and nothing more is computed.
     EXPECT_EQ(session.step("click", "theoria", "lee_cancel", 0), "");
-    session.work(1);
+    for (int slice = 0; slice < 10000 && session.busy(); ++slice) session.work(1);
     EXPECT_FALSE(session.busy());
+    EXPECT_EQ(Json::parse(
+                  session.state_json())["forms"]["theoria"]["controls"]["lee_progress"]["caption"],
+              "2 / 420");
+}
+
+TEST(WebSession, TheTheoryWindowOpensInSlicesAndTakesANewSettingAtTheNextPause) {
+    using A = Step::Action;
+    const std::vector<Step> open = {{A::click, "arxiki", "Command7"}};
+    const std::vector<Step> then_small = {{A::click, "arxiki", "Command7"},
+                                          {A::set, "theoria", "radius", 301}};
+    const auto one_piece_a_slice = [] { return true; };
+    for (const bool new_setting : {false, true}) {
+        SCOPED_TRACE(new_setting ? "10 um asked for while 500 um is computed" : "500 um");
+        DeferredWork work;
+        Program program;
+        program.set_background_work_factory([&work] { return work.runner(); });
+        take_step(program, open.front());
+        for (int slice = 0; slice < 3; ++slice) EXPECT_EQ(work.settle_slice(one_piece_a_slice), 1u);
+        const TheoryWindow& w = program.theoria();
+        for (const PictureBox* waiting : {&w.primary, &w.secondary, &w.band})
+            EXPECT_EQ(texts_starting_with(waiting->surface(), "…").size(), 1u);
+        if (new_setting) take_step(program, then_small.back());
+        std::size_t slices = 3;
+        while (!work.idle()) {
+            work.settle_slice(one_piece_a_slice);
+            ASSERT_LT(++slices, 100000u);
+        }
+        EXPECT_GT(slices, 20u);
+        std::ostringstream state;
+        write_state_json(program, state);
+        EXPECT_EQ(state.str(), render_command_state(new_setting ? then_small : open));
+        // What was computed: a new setting was taken at a pause, its old work dropped there.
+        const auto kept = std::dynamic_pointer_cast<TheoryResults>(program.kept_results("theoria"));
+        ASSERT_TRUE(kept);
+        EXPECT_EQ(kept->curves.size(), 2u);
+        EXPECT_EQ(kept->bands.size(), 1u);
+        EXPECT_EQ(kept->bands.begin()->first, new_setting ? 301 : 2000);
+    }
+}
+
+// Lessons replayed in the page, at once and in slices: the state the render command gives.
+TEST(WebSession, ALessonOpensAtOnceAndItsComputationsEndInTheStateOfOneReplay) {
+    using A = Step::Action;
+    const Screen small{300 * twips_per_pixel, 200 * twips_per_pixel};  // a short Lee diagram
+    const std::vector<Step> theory = {{A::click, "arxiki", "Command7"},
+                                      {A::set, "theoria", "radius", 301},
+                                      {A::click, "theoria", "lee_start"}};
+    const auto with = [&theory](std::vector<Step> more) {
+        std::vector<Step> steps = theory;
+        steps.insert(steps.end(), more.begin(), more.end());
+        return steps;
+    };
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+        std::vector<Step> page_steps;  // taken while the lesson's computations run
+    } rows[] = {
+        {"a recorded Cancel stops the Lee diagram at its rows",
+         with({{A::click, "theoria", "lee_cancel", 0, 3}}),
+         {}},
+        {"a step of the page during the replay comes after the lesson's",
+         with({{A::click, "theoria", "lee_cancel", 0, 2}, {A::set, "theoria", "wavelength", 500}}),
+         {{A::click, "theoria", "parallel"}}},
+    };
+    // (A Cancel without rows, of older lessons, waits for the whole Lee diagram: too long to
+    // compute here twice.)
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Session session(300, 200);
+        const std::string text = lesson_json(Lesson(small, row.steps));
+        EXPECT_EQ(session.open_lesson(text), "");
+        EXPECT_TRUE(session.busy());  // it came back before the computations
+        session.work(1);
+        std::vector<Step> all = row.steps;
+        for (const Step& step : row.page_steps) {
+            EXPECT_EQ(session.step("click", step.form, step.control, 0), "");
+            all.push_back(step);
+        }
+        finish_work(session);
+        EXPECT_EQ(session.state_json(), render_command_state(all, small));
+        EXPECT_EQ(parse_lesson(session.lesson_json()).steps.size(), all.size());
+    }
 }
 
 }  // namespace

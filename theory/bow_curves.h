@@ -8,6 +8,8 @@
 
 #include "forms/surface.h"
 #include "scattering/crest.h"
+#include "scattering/debye.h"
+#include "scattering/mie.h"
 #include "scattering/parallel.h"
 #include "theory/theory_texts.h"
 
@@ -53,6 +55,50 @@ double bow_last_angle(int reflections);
 
 BowCurves compute_bow_curves(const BowQuery& query, const scattering::ParallelFor& parallel);
 
+// The same curves computed at the pace given: in pieces they stop inside the angular sums, or
+// between the stages of the computation, when the pace says so, and go on from there at the
+// next run; the curves are the same bits either way.
+class BowCurvesWork {
+public:
+    explicit BowCurvesWork(const BowQuery& query);
+    // Runs on from where it stopped; true once the curves are done.
+    bool run(const scattering::Pace& pace);
+    bool done() const { return stage_ == Stage::done; }
+    // The curves, once run has returned true.
+    BowCurves& curves() { return c_; }
+    const BowQuery& query() const { return c_.query; }
+
+private:
+    enum class Stage {
+        waves,
+        debye_waves,
+        smooth,
+        debye,
+        exact_waves,
+        exact,
+        airy_crests,
+        debye_crests,
+        exact_crests,
+        done
+    };
+    void make_waves();
+    void make_exact_waves();
+    double airy_intensity(double deg) const;  // Airy's curve at an angle, polarised as asked
+    std::vector<double> lit(const std::vector<scattering::Crest>& crests) const;
+    void find_maxima();
+
+    BowCurves c_;
+    Stage stage_ = Stage::waves;
+    double size_parameter_ = 0;
+    std::vector<double> radians_, exact_radians_;
+    std::optional<scattering::DebyeWavesWork> debye_work_;
+    scattering::PartialWaves debye_waves_, exact_waves_;
+    std::vector<scattering::Amplitudes> debye_, exact_;
+    std::vector<scattering::Crest> airy_crests_, debye_crests_;
+    std::vector<std::optional<scattering::Crest>> exact_crests_;
+    std::size_t done_ = 0;  // items of the stage under way done
+};
+
 // The exact crest that stands for each crest of the bow's Debye term (the bow without the
 // light reflected outside the drop, which rides on the exact curve as a ripple): the highest
 // crest of `exact_at` within `reach` degrees of the Debye crest, and no farther than halfway
@@ -62,6 +108,12 @@ std::vector<std::optional<scattering::Crest>> exact_bow_crests(
     const std::vector<double>& angles_deg, const std::vector<double>& values,
     const std::function<double(double)>& exact_at, const std::vector<double>& debye_maxima,
     double reach);
+// The same for the Debye crest `d` alone.
+std::optional<scattering::Crest> exact_bow_crest(const std::vector<double>& angles_deg,
+                                                 const std::vector<double>& values,
+                                                 const std::function<double(double)>& exact_at,
+                                                 const std::vector<double>& debye_maxima,
+                                                 std::size_t d, double reach);
 
 struct ShownTheories {
     bool geometric = true;

@@ -28,7 +28,34 @@ void print_waiting(Surface& surface, const char* what) {
     surface.print(what);
 }
 
+// At once on two threads (the desktop), or in short pieces when the runner works in slices (a
+// browser), pausing when it asks.
+scattering::Pace pace_of(const BackgroundWork& work) {
+    if (!work.works_in_slices())
+        return scattering::Pace::at_once(scattering::threads_parallel_for(2));
+    return scattering::Pace::pausing([&work] { return work.should_pause(); });
+}
+
 }  // namespace
+
+// The curves asked for with one set of settings, computed in one job or, paused, in several.
+struct TheoryWindow::CurvesJob {
+    TheoryResults::CurvesKey base;  // the settings; the bow's place is 0
+    std::vector<BowCurvesWork> works;
+    std::vector<bool> kept;  // each work's curves kept
+    bool paused = false;
+    std::atomic<bool> asked_again{false};  // by other settings since the job began or paused
+};
+
+// The band asked for at one radius, computed in one job or, paused, in several.
+struct TheoryWindow::BandJob {
+    BandJob(int position_, double radius_um)
+        : position(position_), work(radius_um, scattering::BandSettings{}) {}
+    int position;  // of the radius scroll bar
+    scattering::ColourBandWork work;
+    bool done = false;
+    std::atomic<bool> asked_again{false};
+};
 
 TheoryWindow::TheoryWindow(WindowHost& host)
     : host_(host),
@@ -199,7 +226,11 @@ void TheoryWindow::update_labels() {
 }
 
 void TheoryWindow::request_curves() {
-    if (curves_pending_) return;  // the job that ends asks again with the settings of then
+    if (curves_pending_) {
+        // The job under way asks again with the settings of then, when it ends or pauses.
+        if (curves_job_) curves_job_->asked_again = true;
+        return;
+    }
     std::vector<BowQuery> missing;
     for (const int k : {1, 2}) {
         const BowQuery query{radius_um(), wavelength_nm(), polarisation(), k};
@@ -212,19 +243,53 @@ void TheoryWindow::request_curves() {
         return;
     }
     curves_pending_ = true;
-    if (!kept_->curves.empty()) draw_curves();  // the last curves stay until the new ones come
-    const TheoryResults::CurvesKey base{radius.value(), wavelength.value(), int(polarisation()), 0};
-    auto results = std::make_shared<std::vector<BowCurves>>();
+    draw_curves();  // "…" where the curves of these settings are not yet computed
+    auto job = std::make_shared<CurvesJob>();
+    job->base = {radius.value(), wavelength.value(), int(polarisation()), 0};
+    for (const BowQuery& q : missing) job->works.emplace_back(q);
+    job->kept.assign(missing.size(), false);
+    curves_job_ = job;
+    run_curves(job);
+}
+
+void TheoryWindow::run_curves(const std::shared_ptr<CurvesJob>& job) {
+    BackgroundWork* work = work_.get();
     work_->start(
-        [missing, results] {
-            const auto parallel = scattering::threads_parallel_for(2);
-            for (const BowQuery& q : missing) results->push_back(compute_bow_curves(q, parallel));
+        [job, work] {
+            const scattering::Pace pace = pace_of(*work);
+            // In pieces, a setting changed since it paused is taken before any more work.
+            job->paused = pace.in_pieces() && job->asked_again;
+            if (job->paused) return;
+            for (BowCurvesWork& w : job->works) {
+                if (!w.run(pace)) {
+                    job->paused = true;
+                    return;
+                }
+            }
         },
-        [this, base, results] {
-            for (const BowCurves& c : *results)
-                kept_->curves[{std::get<0>(base), std::get<1>(base), std::get<2>(base),
-                               c.query.reflections}] = c;
+        [this, job] {
+            const auto& [radius_at, nm, polarisation_at, none] = job->base;
+            bool kept_more = false;
+            for (std::size_t i = 0; i < job->works.size(); ++i) {
+                BowCurvesWork& w = job->works[i];
+                if (job->kept[i] || !w.done()) continue;
+                kept_->curves[{radius_at, nm, polarisation_at, w.query().reflections}] = w.curves();
+                job->kept[i] = true;
+                kept_more = true;
+            }
+            const TheoryResults::CurvesKey now{radius.value(), wavelength.value(),
+                                               int(polarisation()), 0};
+            if (job->paused && now == job->base) {
+                // The settings are those asked for: the curves go on where they stopped.
+                if (kept_more) draw_curves();
+                job->asked_again = false;
+                run_curves(job);
+                return;
+            }
+            // Done, or a new setting came meanwhile: the window asks again for the settings of
+            // now (what was computed for the old ones is kept).
             curves_pending_ = false;
+            curves_job_.reset();
             request_curves();
         });
 }
@@ -244,7 +309,10 @@ void TheoryWindow::draw_curves() {
 }
 
 void TheoryWindow::request_band() {
-    if (band_pending_) return;
+    if (band_pending_) {
+        if (band_job_) band_job_->asked_again = true;  // taken when the job ends or pauses
+        return;
+    }
     const int position = radius.value();
     if (kept_->bands.contains(position)) {
         draw_band();
@@ -252,16 +320,27 @@ void TheoryWindow::request_band() {
     }
     band_pending_ = true;
     print_waiting(band.surface(), "…");
-    const double a = radius_um();
-    auto result = std::make_shared<scattering::ColourBand>();
+    band_job_ = std::make_shared<BandJob>(position, radius_um());
+    run_band(band_job_);
+}
+
+void TheoryWindow::run_band(const std::shared_ptr<BandJob>& job) {
+    BackgroundWork* work = work_.get();
     work_->start(
-        [a, result] {
-            *result = scattering::colour_band(a, scattering::BandSettings{},
-                                              scattering::threads_parallel_for(2));
+        [job, work] {
+            const scattering::Pace pace = pace_of(*work);
+            job->done = !(pace.in_pieces() && job->asked_again) && job->work.run(pace);
         },
-        [this, position, result] {
-            kept_->bands[position] = std::move(*result);
+        [this, job] {
+            if (!job->done && radius.value() == job->position) {
+                job->asked_again = false;
+                run_band(job);  // on where it stopped
+                return;
+            }
+            // Done, or a new radius came meanwhile: the window asks for that one.
+            if (job->done) kept_->bands[job->position] = std::move(job->work.band());
             band_pending_ = false;
+            band_job_.reset();
             request_band();
         });
 }
@@ -319,13 +398,14 @@ void TheoryWindow::start_lee() {
     run_lee(total);
 }
 
-void TheoryWindow::run_lee(std::size_t stop_at) {
+void TheoryWindow::run_lee(std::size_t stop_at, bool resumed) {
     const std::size_t total = lee_rows_.size();
     if (lee_rows_done() >= total) return;
     // Rows computed before, here or in a program before this one, come at once.
+    const std::size_t before = lee_rows_done();
     take_kept_lee_rows(stop_at);
     const std::size_t done = lee_rows_done();
-    show_lee();
+    if (!resumed || done != before) show_lee();  // a paused run showed its rows as they came
     if (done >= std::min(stop_at, total)) return;
     lee_running_ = true;
     lee_stop_ = std::make_shared<std::atomic<std::size_t>>(stop_at);
@@ -333,11 +413,13 @@ void TheoryWindow::run_lee(std::size_t stop_at) {
     BackgroundWork* work = work_.get();
     std::vector<bool> done_rows(total);
     for (std::size_t r = 0; r < total; ++r) done_rows[r] = lee_rows_[r].has_value();
-    // A runner that works in slices asks the job to pause after a row; the job then ends, and
-    // its ending runs it on from the rows done, to the same stop, in a later slice.
+    // A runner that works in slices asks the job to pause after a row or inside one (the row
+    // under way is then kept); the job then ends, and its ending runs it on from there, to
+    // the same stop, in a later slice.
     auto paused = std::make_shared<bool>(false);
     work_->start(
-        [this, stop, paused, work, settings = lee_settings_, done_rows, done] {
+        [this, stop, paused, work, settings = lee_settings_, done_rows, done,
+         row_under_way = lee_row_under_way_] {
             // Stopped before it began (a replayed Cancel, a window closing): no row at all.
             if (done >= *stop) return;
             scattering::lee_diagram(
@@ -358,7 +440,8 @@ void TheoryWindow::run_lee(std::size_t stop_at) {
                     *paused = work->should_pause();
                     return !*paused;
                 },
-                scattering::threads_parallel_for(2), done_rows);
+                pace_of(*work), done_rows, *row_under_way);
+            if (*row_under_way) *paused = true;
         },
         [this, stop, paused] {
             lee_running_ = false;
@@ -367,7 +450,7 @@ void TheoryWindow::run_lee(std::size_t stop_at) {
                 lee_restart_stop_.reset();
                 run_lee(restart_stop);
             } else if (*paused) {
-                run_lee(*stop);
+                run_lee(*stop, true);
             }
         });
 }

@@ -71,12 +71,18 @@ private:
     void update_labels();
     void request_curves();
     void request_band();
+    // Runs the curves or the band on, in a job that may pause and be started again.
+    struct CurvesJob;
+    struct BandJob;
+    void run_curves(const std::shared_ptr<CurvesJob>& job);
+    void run_band(const std::shared_ptr<BandJob>& job);
     void draw_curves();
     void draw_band();
     void draw_lee();
     void start_lee();
-    // Runs the Lee diagram on from the rows done, stopping at `stop_at` rows.
-    void run_lee(std::size_t stop_at);
+    // Runs the Lee diagram on from the rows done, stopping at `stop_at` rows; `resumed` when a
+    // paused run goes on.
+    void run_lee(std::size_t stop_at, bool resumed = false);
     void cancel_lee();
 
     WindowHost& host_;
@@ -101,8 +107,13 @@ private:
     std::shared_ptr<std::atomic<std::size_t>> lee_stop_;
     std::optional<std::size_t> lee_replayed_stop_;  // for the next Cancel
     std::optional<std::size_t> lee_restart_stop_;   // Start while a stopped run ends: its stop
+    // The row a run paused inside, for the run that goes on.
+    std::shared_ptr<std::unique_ptr<scattering::LeeRowWork>> lee_row_under_way_ =
+        std::make_shared<std::unique_ptr<scattering::LeeRowWork>>();
     bool curves_pending_ = false;
     bool band_pending_ = false;
+    std::shared_ptr<CurvesJob> curves_job_;  // under way
+    std::shared_ptr<BandJob> band_job_;
 
 public:
     PictureBox& descartes;

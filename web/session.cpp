@@ -146,6 +146,8 @@ void Session::start() {
 }
 
 void Session::stop() {
+    lesson_steps_.clear();
+    lesson_next_ = 0;
     if (work_) work_->discard();  // nothing waiting will ever be seen
     program_.reset();
     work_.reset();
@@ -154,6 +156,7 @@ void Session::stop() {
 std::string Session::step(const std::string& action, const std::string& form,
                           const std::string& control, int value) {
     try {
+        finish_lesson();  // the page's steps come after the lesson's
         Step step{action_named(action), form, control, value};
         if (step.action == Step::Action::close) step.control.clear();
         take_step(*program_, step);
@@ -210,16 +213,20 @@ PictureArrays Session::picture(const std::string& form, const std::string& pictu
     return {};
 }
 
-bool Session::busy() const { return !work_->idle(); }
+bool Session::busy() const { return !work_->idle() || !lesson_steps_.empty(); }
 
 void Session::work(double ms) {
     using Clock = std::chrono::steady_clock;
     const auto end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                         std::chrono::duration<double, std::milli>(ms));
     work_->settle_slice([end] { return Clock::now() >= end; });
+    if (!lesson_steps_.empty() && work_->idle()) take_lesson_steps();
 }
 
-std::string Session::lesson_json() const { return rainbow::lesson_json(lesson_of(*program_)); }
+std::string Session::lesson_json() {
+    finish_lesson();
+    return rainbow::lesson_json(lesson_of(*program_));
+}
 
 std::string Session::open_lesson(const std::string& text) {
     Lesson lesson;
@@ -232,12 +239,40 @@ std::string Session::open_lesson(const std::string& text) {
     }
     stop();
     start();
+    lesson_steps_ = std::move(lesson.steps);
     try {
-        take_steps_coalesced(*program_, lesson.steps, *work_);
+        take_lesson_steps();
     } catch (const std::exception& e) {  // checked above: only a failing handler gets here
+        lesson_steps_.clear();
         return e.what();
     }
     return "";
+}
+
+void Session::take_lesson_steps() {
+    // The steps are taken as the render command takes them, the computations they ask for
+    // waiting in work_ meanwhile; a step that waits for them is taken once they have ended.
+    while (lesson_next_ < lesson_steps_.size()) {
+        const Step& step = lesson_steps_[lesson_next_];
+        if (!work_->idle() && waits_for_work(*program_, step)) return;
+        ++lesson_next_;
+        try {
+            take_step(*program_, step);
+        } catch (...) {  // the lesson ends there, as its replay at once would
+            lesson_steps_.clear();
+            lesson_next_ = 0;
+            throw;
+        }
+    }
+    lesson_steps_.clear();
+    lesson_next_ = 0;
+}
+
+void Session::finish_lesson() {
+    while (!lesson_steps_.empty()) {
+        work_->settle();
+        take_lesson_steps();
+    }
 }
 
 void Session::restart() {

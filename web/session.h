@@ -10,6 +10,7 @@
 
 #include "app/deferred_work.h"
 #include "app/program.h"
+#include "app/step.h"
 #include "forms/control_texts.h"
 #include "web/picture_arrays.h"
 
@@ -50,9 +51,13 @@ public:
     void work(double ms);
 
     // The steps taken since start-up as a lesson, in the desktop program's format.
-    std::string lesson_json() const;
+    std::string lesson_json();
     // Replays a lesson on a fresh program on this screen, as the desktop's "Open lesson…"
     // does: "" when opened, else one line naming what is wrong (the program is then unchanged).
+    // Its steps are taken at once and its computations run in the slices of work(), ending in
+    // the state the render command gives; a step that waits for them (a Cancel that recorded
+    // no rows) and those after it are taken there too, once they have ended. A step of the
+    // page meanwhile, or saving the lesson, first finishes the lesson's steps at once.
     std::string open_lesson(const std::string& text);
     // The program afresh on the same screen.
     void restart();
@@ -61,11 +66,17 @@ public:
 private:
     void start();
     void stop();
+    // Takes the lesson's steps left, up to one that waits for the computations under way.
+    void take_lesson_steps();
+    // Runs the computations and takes every step of the lesson left, at once.
+    void finish_lesson();
 
     Screen screen_;
     Translate translate_;
     std::unique_ptr<DeferredWork> work_;
     std::unique_ptr<Program> program_;
+    std::vector<Step> lesson_steps_;  // of a lesson opened and not yet replayed to its end
+    std::size_t lesson_next_ = 0;
     // What each picture was when last reported: its generation, items, baked items and size.
     std::map<std::string, std::tuple<std::uint64_t, std::size_t, std::size_t, double, double>>
         reported_;
