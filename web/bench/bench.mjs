@@ -1,11 +1,13 @@
 #!/usr/bin/env node
 // The browser edition's speed and size, measured in headless Debian Chromium from file://:
 //
-//   node web/bench/bench.mjs [--html build-web/rainbow.html] [--steps 60] [--json FILE]
+//   node web/bench/bench.mjs [--html build-web/rainbow.html] [--steps 60] [--apart MS] [--json FILE]
 //
 // - a step on the heaviest view (parallel beam, 80 rays, 2 reflections), from the step's
 //   message to the worker until the main picture is drawn on its canvas, and until the first
-//   animation frame after that (the frame that shows it): median and 90th percentile;
+//   animation frame after that (the frame that shows it): median and 90th percentile. The
+//   steps follow one another at once, as a bar dragged (the page paints drafts then), or
+//   --apart MS after the last was shown (200: single steps, painted the desktop's way);
 // - the first picture: from the start of the page's loading until the main picture is drawn;
 // - the longest task on the page's main thread (Chromium's long-task observer) while the
 //   theory window computes its curves, and while it computes a Lee diagram for a few seconds;
@@ -27,6 +29,7 @@ function option(name, fallback) {
 
 const html = path.resolve(option('--html', path.join(root, 'build-web', 'rainbow.html')));
 const steps = Math.max(50, Number(option('--steps', '60')));
+const apartMs = Math.max(0, Number(option('--apart', '0')));
 const jsonOut = option('--json', '');
 const chromium = option('--chromium', '/usr/bin/chromium');
 const MAIN = 'arxiki.Picture1';
@@ -112,6 +115,7 @@ try {
   await settle();
   const toDrawn = [], toShown = [], workerMs = [];
   for (let i = 0; i < steps; ++i) {
+    if (apartMs) await new Promise((resolve) => setTimeout(resolve, apartMs));
     const before = await page.evaluate(() => window.__bench.pictures.length);
     const sentAt = await page.evaluate((v) => {
       window.rainbowPage.step('set', 'arxiki', 'goniatheta', v);
