@@ -47,7 +47,12 @@ std::to_chars_result shortest_chars(char* first, char* last, double value, bool 
 
     std::string fixed;
     if (exponent >= n - 1) {
-        fixed = digits + std::string(std::size_t(exponent - (n - 1)), '0');
+        // A whole number: its own digits. Padding the shortest digits with zeros takes as many
+        // characters (or one more, where their rounding carried), and the standard asks for the
+        // nearest of the shortest texts: 87065968 for the float 87065968, not 87065970.
+        char whole[320];  // the largest double has 309 digits
+        std::snprintf(whole, sizeof whole, "%.0f", std::fabs(value));
+        fixed = whole;
     } else if (exponent >= 0) {
         fixed = digits.substr(0, std::size_t(exponent + 1)) + "." +
                 digits.substr(std::size_t(exponent + 1));
