@@ -10,6 +10,8 @@ namespace {
 
 double nearest(DoubleDouble a) { return a.hi + a.lo; }
 
+const DoubleDouble half_pi{1.5707963267948966, 6.123233995736766e-17};
+
 // e^a for a double-double a: e^hi (1 + lo), lo being below an ulp of hi.
 DoubleDouble exponential(DoubleDouble a) {
     const DoubleDouble e = scattering::exponential(a.hi);
@@ -25,10 +27,7 @@ DoubleDouble logarithm(double x) {
 
 // asin x the same way: t - (sin t - x) / cos t.
 DoubleDouble arcsine(double x) {
-    if (x >= 1 || x <= -1) {
-        const DoubleDouble half_pi{1.5707963267948966, 6.123233995736766e-17};
-        return x > 0 ? half_pi : -half_pi;
-    }
+    if (x >= 1 || x <= -1) return x > 0 ? half_pi : -half_pi;
     const double t = std::asin(x);
     const SineCosine sc = sine_cosine(t);
     return DoubleDouble(t) - (sc.sine - DoubleDouble(x)) / sc.cosine;
@@ -56,9 +55,6 @@ double cbrt(double x) {
 
 double asin(double x) { return nearest(arcsine(x)); }
 
-double acos(double x) {
-    const DoubleDouble half_pi{1.5707963267948966, 6.123233995736766e-17};
-    return nearest(half_pi - arcsine(x));
-}
+double acos(double x) { return nearest(half_pi - arcsine(x)); }
 
 }  // namespace rainbow::scattering::rounded
