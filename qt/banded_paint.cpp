@@ -13,16 +13,15 @@ namespace {
 // Below this many rows a band costs more to hand out than it saves.
 constexpr int smallest_band_rows = 128;
 
-// Where the clip cuts an antialiased line, Qt steps along it from the cut, so a pixel next to
-// a band's edge may differ a little from a picture painted in one piece.
+// Each band paints through a view of the whole image, clipped to the band's rows: Qt steps an
+// antialiased thin line from its ends within the device, so a device of the band's rows alone
+// would cut the line at the band's edge and step it from there, a pixel off along its length.
 void paint_band(QImage& image, int top, int rows, const std::function<void(QPainter&)>& paint) {
-    // A view of the band's rows: painting it writes the image's own pixels.
-    QImage band(image.bits() + qsizetype(top) * image.bytesPerLine(), image.width(), rows,
-                image.bytesPerLine(), image.format());
+    // A view of the pixels: painting it writes the image's own.
+    QImage view(image.bits(), image.width(), image.height(), image.bytesPerLine(), image.format());
     const qreal ratio = image.devicePixelRatio();
-    band.setDevicePixelRatio(ratio);
-    QPainter painter(&band);
-    painter.translate(0, -top / ratio);
+    view.setDevicePixelRatio(ratio);
+    QPainter painter(&view);
     painter.setClipRect(QRectF(0, top / ratio, image.width() / ratio, rows / ratio));
     paint(painter);
 }

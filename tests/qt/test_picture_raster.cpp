@@ -185,6 +185,9 @@ private slots:
             << QStringList{"arxiki.parallel"} << "arxiki.Picture1" << 1080;
         QTest::newRow("ray crossing, odd size")
             << QStringList{"arxiki.Command5"} << "cut_rays.client" << 777;
+        // Long thin rays across the bands' edges, stepped from their ends.
+        QTest::newRow("composite rainbow")
+            << QStringList{"arxiki.Command4"} << "arxiki.Picture1" << 600;
         QTest::newRow("wide reflected rays")
             << QStringList{"arxiki.Command6", "kafstikh.Command2"} << "kafstikh.eikona" << 1080;
     }
@@ -205,10 +208,10 @@ private slots:
         }
         const auto parts = picture.split('.');
         const Surface& s = ::picture(p, qPrintable(parts[0]), qPrintable(parts[1]));
-        // Solid shapes come out as in one piece, up to the odd rounding. Qt restarts a
-        // dotted line's pattern where a band cuts it, which moves its dots in a few pixels.
-        const double share = share_far_apart(in_one_piece(s, side), in_bands(s, side));
-        QVERIFY2(share < 0.001, qPrintable(QString::number(share)));
+        // A picture saved on a machine of more cores is the same picture: thin lines pixel for
+        // pixel, wide ones up to the rounding of their outline where the clip cuts it.
+        const double share = share_far_apart(in_one_piece(s, side), in_bands(s, side), 8);
+        QVERIFY2(share == 0, qPrintable(QString::number(share)));
     }
 
     void wideLinesKeepTheirRoundCaps() {
