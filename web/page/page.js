@@ -94,7 +94,7 @@ function received(m) {
       state.help.hide();
       activate('arxiki');
       break;
-    case 'forms': takeForms(m.forms); break;
+    case 'forms': takeForms(JSON.parse(m.json).forms); break;
     case 'picture':
       if (!state.lists.size) performance.mark('rainbow-first-picture');
       state.lists.set(m.name, m);
