@@ -154,7 +154,10 @@ const CARRIERS = 16;
 // Carriers and layers larger than this many pixels (a picture saved large) are not kept.
 const KEPT_PIXELS = 4096 * 4096;
 const carriers = [];
-let layer = null;
+// The layer's pixels, all clear between batches: one buffer for pictures of every size, seen
+// through an image of each size, so that windows of pictures of several sizes allocate nothing.
+let layerBuffer = null;
+const layers = new Map();
 
 function carrierCanvas(index, width, height) {
   const at = index % CARRIERS;
@@ -169,17 +172,28 @@ function carrierCanvas(index, width, height) {
   return carrier;
 }
 
-function layerFor(ctx, width, height) {
-  if (!layer || layer.width !== width || layer.height !== height) {
-    const pixels = ctx.createImageData(width, height);
+function layerFor(width, height) {
+  const bytes = 4 * width * height;
+  if (!layerBuffer || layerBuffer.byteLength < bytes) {
+    layerBuffer = new ArrayBuffer(bytes);
+    layers.clear();
+  }
+  const key = `${width}x${height}`;
+  let layer = layers.get(key);
+  if (!layer) {
+    const pixels = new ImageData(new Uint8ClampedArray(layerBuffer, 0, bytes), width, height);
     layer = { pixels, data: pixels.data, width, height, left: 0, top: 0 };
+    layers.set(key, layer);
   }
   return layer;
 }
 
 // Lets go of what a large picture needed.
 function releaseLarge() {
-  if (layer && layer.width * layer.height > KEPT_PIXELS) layer = null;
+  if (layerBuffer && layerBuffer.byteLength > 4 * KEPT_PIXELS) {
+    layerBuffer = null;
+    layers.clear();
+  }
   carriers.forEach((carrier, at) => {
     if (carrier && carrier.width * carrier.height > KEPT_PIXELS) carriers[at] = undefined;
   });
@@ -199,7 +213,7 @@ export class HairlineBatch {
   }
 
   add(x1, y1, x2, y2, r, g, b) {
-    if (!this.layer) this.layer = layerFor(this.ctx, this.width, this.height);
+    if (!this.layer) this.layer = layerFor(this.width, this.height);
     const inked = drawHairline(this.layer, x1, y1, x2, y2, r, g, b);
     if (!inked) return;
     const box = this.box;
@@ -230,12 +244,10 @@ export class HairlineBatch {
     for (let y = top; y < bottom; ++y) bytes.fill(0, 4 * (y * width + left), 4 * (y * width + right));
   }
 
-  // Lays the hairlines so far over the canvas when they may lie under the box [x1, x2] x
-  // [y1, y2] an item is about to draw in: an item apart from them may be drawn first, as the
-  // hairlines after it lie over it either way. Fewer layers, fewer copies of pixels.
-  flushUnder(x1, y1, x2, y2) {
+  // Whether hairlines not yet laid over the canvas may lie under the box [x1, x2] x [y1, y2].
+  inkedNear(x1, y1, x2, y2) {
     const box = this.box;
-    if (box && x1 < box[2] && x2 >= box[0] && y1 < box[3] && y2 >= box[1]) this.flush();
+    return !!box && x1 < box[2] && x2 >= box[0] && y1 < box[3] && y2 >= box[1];
   }
 
   // Lays the last hairlines over the canvas; the batch is done.

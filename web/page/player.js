@@ -19,6 +19,8 @@ const DESCENT_EM = 434 / 2048;
 // Items far outside the area are cut to this margin (pixels); larger circles are not drawn.
 const CLIP_MARGIN = 64;
 const LARGEST_RADIUS = 1e6;
+// At most this many items wait for the hairlines under them (see playDisplayList).
+const MOST_WAITING = 64;
 
 export const DEFAULT_GROWTH = { longerSide: false, referencePixels: 810 };
 
@@ -130,16 +132,47 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
   };
 
   const n = list.nums;
-  let i = 0;
-  while (i < n.length) {
+  // An item that would lie over hairlines not yet laid on the canvas waits, in its order, until
+  // a hairline comes near a waiting item or the list ends; then the hairlines are laid, and the
+  // waiting items drawn over them. A chart's labels beside its axes lay the hairlines once
+  // rather than once a label. Five numbers each: the item's index and its box.
+  const waiting = [];
+  let releasing = false;
+  const release = () => {
+    if (!waiting.length) return;
+    flush();
+    hairlines.flush();
+    releasing = true;
+    for (let w = 0; w < waiting.length; w += 5) drawItem(waiting[w]);
+    releasing = false;
+    waiting.length = 0;
+    flush();
+    pen = '';
+  };
+  // Whether the item at `at`, drawn in the box [x1, x2] x [y1, y2], waits.
+  const waits = (at, x1, y1, x2, y2) => {
+    if (!hairlines || releasing) return false;
+    if (waiting.length >= 5 * MOST_WAITING) release();
+    if (!waiting.length && !hairlines.inkedNear(x1, y1, x2, y2)) return false;
+    waiting.push(at, x1, y1, x2, y2);
+    return true;
+  };
+  const nearWaiting = (x1, y1, x2, y2) => {
+    for (let w = 0; w < waiting.length; w += 5) {
+      if (x1 < waiting[w + 3] && x2 >= waiting[w + 1] && y1 < waiting[w + 4] && y2 >= waiting[w + 2]) return true;
+    }
+    return false;
+  };
+
+  const drawItem = (i) => {
     const op = n[i];
     if (op !== OP.line) {
       flush();
-      // Hairlines are laid over the canvas before an item that comes near them (below).
       pen = ''; // other items set the context's colours
     }
     switch (op) {
       case OP.scale:
+        release();
         sx1 = n[i + 1]; sy1 = n[i + 2]; sx2 = n[i + 3]; sy2 = n[i + 4];
         break;
       case OP.line: {
@@ -148,14 +181,14 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         const cut = clipSegment(x1, y1, x2, y2, left, top, right, bottom);
         if (!cut) break;
         if (hairlines && n[i + 9] === 0 && deviceWidth(w) === 1) {
+          if (waiting.length && nearWaiting(Math.min(cut[0], cut[2]) - 2, Math.min(cut[1], cut[3]) - 2,
+            Math.max(cut[0], cut[2]) + 2, Math.max(cut[1], cut[3]) + 2)) release();
           hairlines.add(cut[0], cut[1], cut[2], cut[3], n[i + 5], n[i + 6], n[i + 7]);
           break;
         }
-        if (hairlines) {
-          const reach = deviceWidth(w) + 2;
-          hairlines.flushUnder(Math.min(cut[0], cut[2]) - reach, Math.min(cut[1], cut[3]) - reach,
-            Math.max(cut[0], cut[2]) + reach, Math.max(cut[1], cut[3]) + reach);
-        }
+        const reach = deviceWidth(w) + 2;
+        if (waits(i, Math.min(cut[0], cut[2]) - reach, Math.min(cut[1], cut[3]) - reach,
+          Math.max(cut[0], cut[2]) + reach, Math.max(cut[1], cut[3]) + reach)) break;
         usePen(n[i + 5], n[i + 6], n[i + 7], w, n[i + 9]);
         if (!open) ctx.beginPath();
         open = true;
@@ -169,10 +202,8 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         const r = (n[i + 3] * W) / Math.abs(sx2 - sx1);
         if (!Number.isFinite(r) || r > LARGEST_RADIUS * k) break;
         if (cx + r < left || cx - r > right || cy + r < top || cy - r > bottom) break;
-        if (hairlines) {
-          const reach = r + deviceWidth(w) + 2;
-          hairlines.flushUnder(cx - reach, cy - reach, cx + reach, cy + reach);
-        }
+        const reach = r + deviceWidth(w) + 2;
+        if (waits(i, cx - reach, cy - reach, cx + reach, cy + reach)) break;
         usePen(n[i + 4], n[i + 5], n[i + 6], w, n[i + 8]);
         const hasFill = n[i + 9] !== 0;
         const fill = rgb(n[i + 10], n[i + 11], n[i + 12]);
@@ -207,7 +238,7 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         const x = mapX(n[i + 1]), y = mapY(n[i + 2]);
         if (x < left || x > right || y < top || y > bottom) break;
         const w = deviceWidth(n[i + 6]);
-        if (hairlines) hairlines.flushUnder(x - w - 2, y - w - 2, x + w + 2, y + w + 2);
+        if (waits(i, x - w - 2, y - w - 2, x + w + 2, y + w + 2)) break;
         ctx.fillStyle = rgb(n[i + 3], n[i + 4], n[i + 5]);
         ctx.fillRect(Math.floor(x - w / 2 + 0.5), Math.floor(y - w / 2 + 0.5), w, w);
         break;
@@ -219,10 +250,8 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         const baseline = y + font.ascent * k;
         const advance = ctx.measureText(text).width;
         // the text's box, and its glyphs' overhang: a pixel and the font's size around it
-        if (hairlines) {
-          hairlines.flushUnder(x - (font.pixels + 2) * k, y - (font.pixels + 2) * k, x + advance + (font.pixels + 2) * k,
-            y + (font.ascent + font.descent + font.pixels + 2) * k);
-        }
+        if (waits(i, x - (font.pixels + 2) * k, y - (font.pixels + 2) * k, x + advance + (font.pixels + 2) * k,
+          y + (font.ascent + font.descent + font.pixels + 2) * k)) break;
         if (n[i + 7] !== 0) {
           // The text's own box, a pixel wider all round.
           ctx.fillStyle = rgb(n[i + 8], n[i + 9], n[i + 10]);
@@ -237,9 +266,7 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
         const x1 = mapX(n[i + 1]), y1 = mapY(n[i + 2]), x2 = mapX(n[i + 3]), y2 = mapY(n[i + 4]);
         const image = list.images[n[i + 7]];
         if (!image) break;
-        if (hairlines) {
-          hairlines.flushUnder(Math.min(x1, x2) - 2, Math.min(y1, y2) - 2, Math.max(x1, x2) + 2, Math.max(y1, y2) + 2);
-        }
+        if (waits(i, Math.min(x1, x2) - 2, Math.min(y1, y2) - 2, Math.max(x1, x2) + 2, Math.max(y1, y2) + 2)) break;
         const source = imageCanvas(image, options.imageCache);
         if (!source) break;
         ctx.save();
@@ -255,10 +282,14 @@ export function playDisplayList(ctx, list, width, height, ratio = 1, options = {
       default:
         throw new Error(`display list: unknown op ${op} at ${i}`);
     }
-    i += ITEM_LENGTH[op];
-  }
+  };
+
+  for (let i = 0; i < n.length; i += ITEM_LENGTH[n[i]]) drawItem(i);
   flush();
-  if (hairlines) hairlines.finish();
+  if (hairlines) {
+    release();
+    hairlines.finish();
+  }
   ctx.restore();
 }
 

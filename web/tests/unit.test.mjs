@@ -1,7 +1,7 @@
 // The page's pure parts under node (node --test web/tests/): no browser needed.
 import test from 'node:test';
 import assert from 'node:assert/strict';
-import { clipSegment, growthAt, textMetrics, items, ITEM_LENGTH, OP } from '../page/player.js';
+import { clipSegment, growthAt, textMetrics, items, ITEM_LENGTH, OP, playDisplayList } from '../page/player.js';
 import { drawHairline, unpremultiply, cutToBox, HairlineBatch } from '../page/hairline.js';
 import { mirroredValue, clientTwips } from '../page/forms.js';
 import { translationTable } from '../page/ts-table.mjs';
@@ -276,10 +276,10 @@ test('overlapping thin lines lay their ink over one another, the later on top', 
 test('a batch of thin lines lays only the box they inked over the canvas, once', () => {
   const calls = [];
   const ctx = {
-    createImageData: (w, h) => ({ data: new Uint8ClampedArray(w * h * 4), width: w, height: h }),
     drawImage: (...args) => calls.push(args.slice(1)),
   };
   globalThis.OffscreenCanvas ??= class { constructor(w, h) { this.width = w; this.height = h; } getContext() { return { putImageData: () => {} }; } };
+  globalThis.ImageData ??= class { constructor(data, w, h) { Object.assign(this, { data, width: w, height: h }); } };
   const batch = new HairlineBatch(ctx, 40, 30);
   batch.add(10.5, 5.5, 20.5, 5.5, 0, 0, 0);
   batch.add(12.5, 8, 12.5, 12, 0, 0, 0);
@@ -288,21 +288,16 @@ test('a batch of thin lines lays only the box they inked over the canvas, once',
   assert.equal(calls.length, 1);
   const [, , w, h, left, top] = calls[0];
   assert.ok(left <= 10 && top <= 5 && left + w >= 21 && top + h >= 12 && w <= 14 && h <= 10, JSON.stringify(calls[0]));
-  // an item apart from the pending hairlines is drawn without laying them; one near them is not
+  // an item apart from the pending hairlines may be drawn before them; one near them may not
   batch.add(30.5, 20.5, 35.5, 20.5, 255, 0, 0);
-  const rows = [
-    { name: 'far to the left', box: [0, 0, 20, 29], lays: false },
-    { name: 'just above', box: [28, 10, 38, 19], lays: false },
-    { name: 'touching its end', box: [36, 18, 39, 22], lays: true },
-  ];
-  for (const row of rows) {
-    const before = calls.length;
-    if (row.lays) continue; // checked last: laying empties the batch
-    batch.flushUnder(...row.box);
-    assert.equal(calls.length, before, row.name);
-  }
-  batch.flushUnder(...rows[2].box);
-  assert.equal(calls.length, 2, rows[2].name);
+  for (const [name, box, near] of [
+    ['far to the left', [0, 0, 20, 29], false],
+    ['just above', [28, 10, 38, 19], false],
+    ['touching its end', [36, 18, 39, 22], true],
+  ]) assert.equal(batch.inkedNear(...box), near, name);
+  batch.flush();
+  assert.equal(calls.length, 2);
+  assert.equal(batch.inkedNear(36, 18, 39, 22), false, 'nothing left to lay');
   // the layer is clean again for the next batch
   batch.add(30.5, 20.5, 35.5, 20.5, 255, 0, 0);
   batch.finish();
@@ -313,10 +308,10 @@ test('a batch of thin lines lays only the box they inked over the canvas, once',
 test('pictures saved large, one after another, lay their thin lines and let go of their pixels', () => {
   const carried = []; // the canvas each layer was carried on
   const ctx = {
-    createImageData: (w, h) => ({ data: new Uint8ClampedArray(w * h * 4), width: w, height: h }),
     drawImage: (carrier) => carried.push(carrier),
   };
   globalThis.OffscreenCanvas ??= class { constructor(w, h) { this.width = w; this.height = h; } getContext() { return { putImageData: () => {} }; } };
+  globalThis.ImageData ??= class { constructor(data, w, h) { Object.assign(this, { data, width: w, height: h }); } };
   for (const round of [1, 2]) {
     const batch = new HairlineBatch(ctx, 4200, 4200);
     for (let k = 0; k < 3; ++k) {
@@ -331,4 +326,27 @@ test('pictures saved large, one after another, lay their thin lines and let go o
   // a picture without thin lines after it
   new HairlineBatch(ctx, 100, 100).finish();
   assert.equal(carried.length, 0);
+});
+
+test('items near thin lines wait for them, and come under the thin lines drawn after them', () => {
+  globalThis.OffscreenCanvas ??= class { constructor(w, h) { this.width = w; this.height = h; } getContext() { return { putImageData: () => {} }; } };
+  globalThis.ImageData ??= class { constructor(data, w, h) { Object.assign(this, { data, width: w, height: h }); } };
+  const line = (y1, y2) => [OP.line, 10, y1, 90, y2, 0, 0, 0, 1, 0];
+  const text = (y) => [OP.text, 40, y, 0, 0, 0, 0, 0, 0, 0, 0];
+  for (const [name, drawn, want] of [
+    ['labels beside an axis: its thin lines laid once, then the labels', [line(10, 10), text(12), line(80, 80), text(13)], 'lines text text'],
+    ['a thin line across a waiting label lies over it', [line(10, 10), text(12), line(5, 30)], 'lines text lines'],
+    ['a label before any thin line is drawn at once', [text(50), line(50, 50)], 'text lines'],
+  ]) {
+    const order = [];
+    const ctx = new Proxy({
+      measureText: () => ({ width: 20 }),
+      fillText: () => order.push('text'),
+      drawImage: () => order.push('lines'),
+      createImageData: () => null,
+    }, { get: (target, key) => target[key] ?? (() => {}), set: () => true });
+    const nums = new Float64Array([OP.scale, 0, 0, 100, 100, ...drawn.flat()]);
+    playDisplayList(ctx, { nums, texts: ['35'], images: [], widthTwips: 1500, heightTwips: 1500 }, 100, 100);
+    assert.equal(order.join(' '), want, name);
+  }
 });
