@@ -7,7 +7,9 @@
 //   message to the worker until the main picture is drawn on its canvas, and until the first
 //   animation frame after that (the frame that shows it): median and 90th percentile. The
 //   steps follow one another at once, as a bar dragged (the page paints drafts then), or
-//   --apart MS after the last was shown (200: single steps, painted the desktop's way);
+//   --apart MS after the last was shown (200: single steps, painted the desktop's way), plus a
+//   random part of a 60 Hz frame: a user's steps come at any point of the display's frames,
+//   and steps a whole number of frames apart would each wait the same part of a frame;
 // - the first picture: from the start of the page's loading until the main picture is drawn;
 // - the longest task on the page's main thread (Chromium's long-task observer) while the
 //   theory window computes its curves, and while it computes a Lee diagram for a few seconds;
@@ -33,6 +35,7 @@ const apartMs = Math.max(0, Number(option('--apart', '0')));
 const jsonOut = option('--json', '');
 const chromium = option('--chromium', '/usr/bin/chromium');
 const MAIN = 'arxiki.Picture1';
+const FRAME_MS = 1000 / 60;
 
 // Runs in the page before its own scripts: timestamps of the steps sent to the worker and of
 // each picture the worker sends back, drawn, and shown.
@@ -115,7 +118,7 @@ try {
   await settle();
   const toDrawn = [], toShown = [], workerMs = [];
   for (let i = 0; i < steps; ++i) {
-    if (apartMs) await new Promise((resolve) => setTimeout(resolve, apartMs));
+    if (apartMs) await new Promise((resolve) => setTimeout(resolve, apartMs + Math.random() * FRAME_MS));
     const before = await page.evaluate(() => window.__bench.pictures.length);
     const sentAt = await page.evaluate((v) => {
       window.rainbowPage.step('set', 'arxiki', 'goniatheta', v);
