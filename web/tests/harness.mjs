@@ -50,8 +50,8 @@ export async function openPage(browser, url, downloads, { width = 1280, height =
   page.errors = errors;
   const started = Date.now();
   await page.goto(url, { waitUntil: 'domcontentloaded' });
-  await page.waitForFunction(() => window.rainbowPage && window.rainbowPage.lists.has('arxiki.Picture1') &&
-    Number(document.documentElement.dataset.painted || 0) > 0, { timeout: 30000 });
+  await page.waitForFunction(() => window.rainbowPage &&
+    document.querySelector('canvas[data-picture="arxiki.Picture1"]')?.dataset.paintedSize, { timeout: 30000 });
   const loadMs = await page.evaluate(() => performance.now());
   useScreen(await page.evaluate(() => window.rainbowPage.screen));
   return { page, loadMs: Math.round(loadMs), wallMs: Date.now() - started };
