@@ -27,8 +27,9 @@ const out = option('--out', path.join(root, 'build-web'));
 const corePath = option('--core', path.join(out, 'web', 'rainbow-core.js'));
 const read = (file) => fs.readFileSync(path.join(here, file), 'utf8');
 
-// The page's modules in the order they depend on one another.
-const MODULES = ['hairline.js', 'player.js', 'svg.js', 'forms.js', 'help.js', 'i18n.js', 'page.js'];
+// The page's modules in the order they depend on one another, and the worker's.
+const MODULES = ['hairline.js', 'player.js', 'painter.js', 'svg.js', 'forms.js', 'help.js', 'i18n.js', 'page.js'];
+const WORKER_MODULES = ['hairline.js', 'player.js', 'painter.js', 'worker.js'];
 
 // The page's ES modules as one script: each module in a function of its own, its exports
 // returned, its imports taken from the modules before it.
@@ -145,7 +146,8 @@ function build() {
     throw new Error(`no core module at ${corePath}: build it with scripts/web`);
   }
   const core = fs.readFileSync(corePath, 'utf8');
-  const worker = read('worker.js');
+  // A classic worker script (a module worker cannot start from file://).
+  const worker = joinModules(WORKER_MODULES.map((file) => ({ file, source: read(file) })));
   const data = {
     RAINBOW_TRANSLATIONS: translationTable(fs.readFileSync(path.join(root, 'qt', 'i18n', 'rainbow_el.ts'), 'utf8')),
     RAINBOW_HELP: helpPages(),

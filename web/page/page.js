@@ -1,6 +1,7 @@
 // The page: the program's windows as tabs, their pictures played on canvases, a toolbar for
 // what the desktop's picture menu offers, the program itself in a worker.
-import { playDisplayList, growthAt, textMetrics, imageCanvas, DEFAULT_GROWTH } from './player.js';
+import { playDisplayList, growthAt, imageCanvas } from './player.js';
+import { PicturePainter, screenTextPixels, DRAFT_MS } from './painter.js';
 import { displayListSvg } from './svg.js';
 import { FormView, controlList, make } from './forms.js';
 import { HelpView } from './help.js';
@@ -8,16 +9,11 @@ import { translator } from './i18n.js';
 
 // The desktop program's bound on a saved picture's side.
 const LARGEST_PICTURE_PIXELS = 10000;
-// On the screen, a picture's text never shrinks below the desktop's normal font, nor grows
-// beyond this much over its designed size.
-const DESKTOP_TEXT_PIXELS = 12;
-const LARGEST_TEXT_GROWTH = 1.3;
-// What one animation frame may spend painting pictures, in milliseconds.
+// Where the page paints its pictures itself, what one animation frame may spend on them, in
+// milliseconds.
 const PAINT_BUDGET_MS = 12;
-// While steps follow one another this closely (a bar dragged), pictures are painted with the
-// browser's own thin lines, three to five times faster; this long after the last step they
-// are painted again with the desktop's.
-const DRAFT_MS = 150;
+// The page paints its pictures itself, even where the worker could (for the tests).
+const PAGE_PAINTS = new URLSearchParams(location.search).get('paint') === 'page';
 
 const $ = (selector) => document.querySelector(selector);
 const language = (navigator.language || 'en').toLowerCase().startsWith('el') ? 'el' : 'en';
@@ -29,18 +25,19 @@ const state = {
   views: new Map(), // name -> FormView
   tabs: new Map(), // name -> tab button
   lists: new Map(), // "form.picture" -> display list
-  dirty: new Set(),
+  // Who paints the pictures: the worker, on the canvases the page hands it, or the page.
+  workerPaints: false,
+  painter: null, // the page's own painter, where the worker cannot paint
+  viewsSent: new Map(), // name -> the view last sent to the worker, as a key
+  handedOver: new WeakSet(), // the canvases given to the worker
   active: 'arxiki',
+  room: null, // the windows' room, {width, height} CSS pixels
   chosenPicture: null, // the picture the toolbar acts on
   busy: false,
   frameRequested: false,
   paintedThisFrame: new Set(), // pictures painted since the last animation frame
-  lastStepAt: -Infinity,
-  drafts: new Set(), // pictures painted with the browser's thin lines, to be painted again
-  redraft: 0, // the timer that paints them again
   waiters: new Map(), // id -> resolve, for state and help pictures
   nextId: 1,
-  imageCaches: new WeakMap(),
   stepsSent: [], // the steps the controls sent, for the tests
 };
 
@@ -57,14 +54,39 @@ function makeWorker() {
 }
 
 function send(message, transfer) {
-  if (message.type === 'step') state.lastStepAt = performance.now();
+  if (message.type === 'step') state.painter.stepTaken();
   state.worker.postMessage(message, transfer || []);
+}
+
+// The page's @font-face rules, for the worker to paint with the same fonts.
+function fontFaces() {
+  const faces = [];
+  for (const sheet of document.styleSheets) {
+    let rules = [];
+    try {
+      rules = sheet.cssRules;
+    } catch {
+      continue; // a sheet from elsewhere
+    }
+    for (const rule of rules) {
+      if (!(rule instanceof CSSFontFaceRule)) continue;
+      const style = rule.style;
+      faces.push({
+        family: style.getPropertyValue('font-family').trim().replace(/^["']|["']$/g, ''),
+        weight: style.getPropertyValue('font-weight') || 'normal',
+        style: style.getPropertyValue('font-style') || 'normal',
+        src: style.getPropertyValue('src'),
+      });
+    }
+  }
+  return faces;
 }
 
 function start() {
   state.worker = makeWorker();
   state.worker.onmessage = (e) => received(e.data);
   state.worker.onerror = (e) => status(e.message || 'worker error', true);
+  if (!PAGE_PAINTS) send({ type: 'fonts', faces: fontFaces() });
   // The program lays its windows out for the screen, as the desktop program does.
   state.screen = { width: Math.round(screen.width || 1920), height: Math.round(screen.height || 1080) };
   send({
@@ -87,7 +109,9 @@ function ask(message, transfer) {
 function received(m) {
   switch (m.type) {
     case 'ready':
-      performance.mark('rainbow-ready'); break;
+      performance.mark('rainbow-ready');
+      state.workerPaints = !!m.paints && !PAGE_PAINTS && 'transferControlToOffscreen' in HTMLCanvasElement.prototype;
+      break;
     case 'restarted':
       // The program ended (END): the page is the program afresh.
       status('');
@@ -98,8 +122,12 @@ function received(m) {
     case 'picture':
       if (!state.lists.size) performance.mark('rainbow-first-picture');
       state.lists.set(m.name, m);
-      state.dirty.add(m.name);
+      if (state.workerPaints) break;
+      state.painter.setList(m.name, m);
       if (!paintAtOnce(m.name)) requestPaint();
+      break;
+    case 'painted':
+      painted(m.name, m);
       break;
     case 'busy':
       state.busy = m.busy;
@@ -112,6 +140,7 @@ function received(m) {
       break;
     case 'lesson': download(new Blob([m.text], { type: 'application/json' }), 'lesson.json'); break;
     case 'state':
+    case 'pixels':
     case 'pong':
     case 'helpPicture': {
       const resolve = state.waiters.get(m.id);
@@ -131,6 +160,7 @@ function takeForms(forms) {
     if (!view) {
       const panel = make('section', { className: 'window', id: `window-${name}`, 'data-form': name, role: 'tabpanel' }, $('#windows'));
       view = new FormView(name, panel, (s) => takeStep(s.action, name, s.control, s.value));
+      view.room = state.room;
       state.views.set(name, view);
       panel.addEventListener('pointerdown', (e) => {
         if (e.target.tagName === 'CANVAS') state.chosenPicture = e.target.dataset.picture;
@@ -155,8 +185,7 @@ function takeForms(forms) {
     }
   }
   if (!forms[state.active] || !forms[state.active].shown) activate('arxiki');
-  markResized();
-  requestPaint();
+  syncViews();
 }
 
 // A user's step, sent to the program.
@@ -192,17 +221,38 @@ function activate(name) {
   }
   const view = state.views.get(name);
   if (view) view.layout();
-  for (const key of state.lists.keys()) if (key.startsWith(`${name}.`)) state.dirty.add(key);
-  requestPaint();
+  syncViews();
 }
 
-// Marks for painting the pictures whose canvas is no longer the size it was painted at.
-function markResized() {
-  for (const name of state.lists.keys()) {
-    const [form, picture] = splitName(name);
-    const canvas = state.views.get(form)?.canvas(picture);
-    if (canvas && canvas.dataset.paintedSize !== `${canvas.clientWidth}x${canvas.clientHeight}`) state.dirty.add(name);
+// Tells the painter every picture's canvas, the size it is shown at and whether it is shown.
+// The worker is sent what changed, with the canvases it has not had.
+function syncViews() {
+  const ratio = window.devicePixelRatio || 1;
+  const changed = [], transfer = [];
+  for (const [form, view] of state.views) {
+    for (const [picture, canvas] of view.canvases) {
+      const name = `${form}.${picture}`;
+      const shown = !view.element.hidden && !canvas.hidden;
+      const size = { ...view.pictureSize(picture), ratio, shown };
+      if (!state.workerPaints) {
+        state.painter.setView(name, { canvas, ...size });
+        continue;
+      }
+      const key = JSON.stringify(size);
+      const handOver = !state.handedOver.has(canvas);
+      if (!handOver && state.viewsSent.get(name) === key) continue;
+      state.viewsSent.set(name, key);
+      const message = { name, ...size };
+      if (handOver) {
+        message.canvas = canvas.transferControlToOffscreen();
+        state.handedOver.add(canvas);
+        transfer.push(message.canvas);
+      }
+      changed.push(message);
+    }
   }
+  if (changed.length) send({ type: 'views', views: changed }, transfer);
+  if (!state.workerPaints) requestPaint();
 }
 
 function requestPaint() {
@@ -211,98 +261,44 @@ function requestPaint() {
   requestAnimationFrame(paintDirty);
 }
 
-function growthOf(list) {
-  return list.referencePixels ? { longerSide: !!list.longerSide, referencePixels: list.referencePixels }
-    : DEFAULT_GROWTH;
-}
-
-// The smallest text on the screen for a picture shown width x height CSS pixels.
-function screenTextPixels(list, width, height) {
-  const designed = textMetrics(growthOf(list), width, height).pixels;
-  return Math.min(DESKTOP_TEXT_PIXELS, LARGEST_TEXT_GROWTH * designed);
-}
-
-// Whether pictures are painted as drafts now (see DRAFT_MS).
-const drafting = () => performance.now() - state.lastStepAt < DRAFT_MS;
-
-// Paints the drafts again, the desktop's way, once the steps have stopped.
-function paintDraftsAgain() {
-  state.redraft = 0;
-  if (drafting()) {
-    state.redraft = setTimeout(paintDraftsAgain, DRAFT_MS);
-    return;
+// A picture was painted (by the page or the worker).
+function painted(name, { size, draft }) {
+  const [form, picture] = splitName(name);
+  const canvas = state.views.get(form)?.canvas(picture);
+  if (canvas) {
+    canvas.dataset.paintedSize = size;
+    canvas.dataset.draft = String(draft);
   }
-  for (const name of state.drafts) state.dirty.add(name);
-  state.drafts.clear();
-  requestPaint();
-}
-
-function paint(canvas, list) {
-  const draft = drafting();
-  const name = canvas.dataset.picture;
-  if (draft) {
-    state.drafts.add(name);
-    if (!state.redraft) state.redraft = setTimeout(paintDraftsAgain, DRAFT_MS);
-  } else {
-    state.drafts.delete(name);
-  }
-  const width = canvas.clientWidth, height = canvas.clientHeight;
-  if (!width || !height) return;
-  const ratio = window.devicePixelRatio || 1;
-  const pw = Math.ceil(width * ratio), ph = Math.ceil(height * ratio);
-  if (canvas.width !== pw) canvas.width = pw;
-  if (canvas.height !== ph) canvas.height = ph;
-  let cache = state.imageCaches.get(list);
-  if (!cache) state.imageCaches.set(list, (cache = new Map()));
-  playDisplayList(canvas.getContext('2d'), list, width, height, ratio, {
-    minTextPixels: screenTextPixels(list, width, height), imageCache: cache, hairlines: !draft,
-  });
-  canvas.dataset.paintedSize = `${width}x${height}`;
-  canvas.dataset.draft = String(draft);
   // How many pictures the page has painted: the tests wait for the first.
   const root = document.documentElement;
   if (!root.dataset.painted) performance.mark('rainbow-first-paint');
   root.dataset.painted = String(Number(root.dataset.painted || 0) + 1);
   // For the benchmark, which times a step until the frame that shows its picture.
-  document.dispatchEvent(new CustomEvent('rainbow-painted', { detail: canvas.dataset.picture }));
+  document.dispatchEvent(new CustomEvent('rainbow-painted', { detail: name }));
 }
 
 // Paints a picture as soon as it arrives, rather than in the next animation frame: the frame
 // after shows it, one frame sooner. A picture that changes again before that frame waits for
 // it, so that a picture is painted at most twice a frame.
 function paintAtOnce(name) {
-  if (!fontsReady || state.paintedThisFrame.has(name)) return false;
-  const [form, picture] = splitName(name);
-  const view = state.views.get(form);
-  const canvas = view && !view.element.hidden ? view.canvas(picture) : null;
-  if (!canvas) return false;
-  paint(canvas, state.lists.get(name));
-  state.dirty.delete(name);
+  if (!fontsReady || state.paintedThisFrame.has(name) || !state.painter.paint(name)) return false;
   state.paintedThisFrame.add(name);
   requestPaint();
   return true;
 }
 
+// A frame paints what fits in its time; the rest follows in the next frames, so that the page
+// stays free to take the user's input while many pictures change at once.
 function paintDirty() {
   state.frameRequested = false;
   state.paintedThisFrame.clear();
-  if (!fontsReady) return;
-  const began = performance.now();
-  for (const name of state.dirty) {
-    // A frame paints what fits in its time; the rest follows in the next frames, so that the
-    // page stays free to take the user's input while many pictures change at once.
-    if (performance.now() - began > PAINT_BUDGET_MS) {
-      requestPaint();
-      break;
-    }
-    const [form, picture] = splitName(name);
-    const view = state.views.get(form);
-    if (!view || view.element.hidden) continue;
-    const canvas = view.canvas(picture);
-    const list = state.lists.get(name);
-    if (canvas && list) paint(canvas, list);
-    state.dirty.delete(name);
-  }
+  if (!fontsReady || state.workerPaints) return;
+  if (!state.painter.paintDirty(PAINT_BUDGET_MS)) requestPaint();
+}
+
+// How many pictures are drafts still to be painted again.
+async function pendingDrafts() {
+  return state.workerPaints ? (await ask({ type: 'ping' })).drafts : state.painter.pendingDrafts;
 }
 
 const splitName = (name) => [name.slice(0, name.indexOf('.')), name.slice(name.indexOf('.') + 1)];
@@ -449,16 +445,21 @@ function setUpToolbar() {
   });
 }
 
+state.painter = new PicturePainter({ painted, wake: requestPaint });
 document.documentElement.lang = language;
 performance.mark('rainbow-page-script');
 setUpToolbar();
 state.help = new HelpView($('#help'), language, window.RAINBOW_HELP || {}, window.RAINBOW_HELP_PICTURES || {},
   (message) => ask({ type: 'helpPicture', ...message }), tr);
-new ResizeObserver(() => {
+// The windows' room, told to each window as it changes: a window then lays itself out without
+// asking the browser for its size.
+new ResizeObserver((entries) => {
+  const box = entries[entries.length - 1].contentRect;
+  state.room = { width: box.width, height: box.height };
+  for (const view of state.views.values()) view.room = state.room;
   const view = state.views.get(state.active);
   if (view) view.layout();
-  markResized();
-  requestPaint();
+  syncViews();
 }).observe($('#windows'));
 // The program starts at once; pictures wait for the fonts, which load meanwhile.
 const fontsLoaded = Promise.all([
@@ -489,10 +490,20 @@ window.rainbowPage = {
       if (!answer.busy) break;
       await new Promise((resolve) => setTimeout(resolve, 50));
     }
-    while (state.redraft) await new Promise((resolve) => setTimeout(resolve, DRAFT_MS));
+    while (await pendingDrafts()) await new Promise((resolve) => setTimeout(resolve, DRAFT_MS));
     await new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve)));
   },
-  get drafts() { return state.drafts.size; },
+  drafts: pendingDrafts,
+  // What a picture's canvas shows: {width, height, data} (RGBA bytes).
+  shownPixels: async (name) => {
+    if (state.workerPaints) return ask({ type: 'pixels', name });
+    const [form, picture] = splitName(name);
+    const canvas = state.views.get(form).canvas(picture);
+    return canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
+  },
+  get workerPaints() { return state.workerPaints; },
+  workerFonts: async () => (await ask({ type: 'ping' })).fonts,
+  screenTextPixels: (name, width, height) => screenTextPixels(state.lists.get(name), width, height),
   // Plays a picture's list as the render command paints it (no smallest text).
   play: (ctx, name, width, height, ratio = 1, options = {}) =>
     playDisplayList(ctx, state.lists.get(name), width, height, ratio, options),

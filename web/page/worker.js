@@ -1,8 +1,11 @@
 /* The program in a Web Worker: one session of the core module, driven by the page's messages.
-   A classic worker script: the module's own script comes before it (in the bundle, in the
-   same Blob), or is loaded from beside it. */
-/* global createRainbowCore, importScripts, WebAssembly */
-'use strict';
+   Where the browser lets it, the worker also paints the windows' pictures on canvases the
+   page hands over, so that the page's own thread stays free for the user while pictures are
+   painted. The bundler joins this file and the painter into a classic worker script; the
+   module's own script comes before it (in the bundle, in the same Blob), or is loaded from
+   beside it. */
+/* global createRainbowCore, importScripts, WebAssembly, FontFace */
+import { PicturePainter } from './painter.js';
 
 if (typeof createRainbowCore === 'undefined') importScripts('rainbow-core.js');
 
@@ -16,6 +19,31 @@ let screen = { width: 1920, height: 1080 };
 let working = false; // a slice is scheduled
 let wasBusy = false;
 const waiting = []; // messages that came before the module was ready
+
+// Whether this worker can paint on canvases: it needs them and the pictures' fonts.
+const canPaint = typeof OffscreenCanvas === 'function' && typeof FontFace === 'function' && !!self.fonts;
+let fontsReady = false;
+const painter = new PicturePainter({
+  painted: (name, how) => post({ type: 'painted', name, ...how }),
+  wake: () => paintPictures(),
+});
+
+function paintPictures() {
+  if (fontsReady) painter.paintDirty();
+}
+
+// The fonts of the page's pictures (their CSS sources), added to the worker's own.
+function loadFonts(faces) {
+  const loads = (faces || []).map((f) => {
+    const face = new FontFace(f.family, f.src, { weight: f.weight || 'normal', style: f.style || 'normal' });
+    self.fonts.add(face);
+    return face.load();
+  });
+  Promise.all(loads).catch(() => {}).then(() => {
+    fontsReady = true;
+    paintPictures();
+  });
+}
 
 function post(message, transfer) {
   self.postMessage(message, transfer || []);
@@ -32,10 +60,10 @@ function sendForms() {
 }
 
 // A picture's display list as a message, and the buffers it transfers rather than copies.
-function pictureMessage(type, list) {
+function pictureMessage(type, list, transferImages = true) {
   const transfer = [list.nums.buffer];
   const images = (list.images || []).map((image) => {
-    transfer.push(image.rgb.buffer);
+    if (transferImages) transfer.push(image.rgb.buffer);
     return { width: image.width, height: image.height, rgb: image.rgb };
   });
   return [{
@@ -45,11 +73,19 @@ function pictureMessage(type, list) {
   }, transfer];
 }
 
-// Sends every picture whose display list changed, its numbers transferred.
+// Paints every picture whose display list changed and sends it to the page (which keeps it to
+// save it, and paints it where this worker cannot), a copy of its numbers transferred: the
+// painter keeps the list to paint it again.
 function sendPictures() {
-  for (const name of session.changedPictures()) {
+  const changed = session.changedPictures().map((name) => {
     const dot = name.indexOf('.');
-    const [message, transfer] = pictureMessage('picture', session.picture(name.slice(0, dot), name.slice(dot + 1)));
+    const list = session.picture(name.slice(0, dot), name.slice(dot + 1));
+    painter.setList(name, list);
+    return [name, list];
+  });
+  paintPictures();
+  for (const [name, list] of changed) {
+    const [message, transfer] = pictureMessage('picture', { ...list, nums: list.nums.slice() }, false);
     post({ ...message, name }, transfer);
   }
 }
@@ -93,12 +129,13 @@ function startSession() {
 function handle(message) {
   switch (message.type) {
     case 'start':
-      post({ type: 'ready' });
+      post({ type: 'ready', paints: canPaint });
       screen = { width: message.width | 0 || 1920, height: message.height | 0 || 1080 };
       translations = message.translations || '';
       startSession();
       break;
     case 'step': {
+      painter.stepTaken();
       const error = session.step(message.action, message.form, message.control,
         message.value === undefined ? 0 : message.value);
       if (error) post({ type: 'error', message: error });
@@ -123,8 +160,26 @@ function handle(message) {
       session.restart();
       afterChange();
       break;
+    case 'views':
+      // The page's canvases (each handed over once), their sizes, and which are shown.
+      for (const view of message.views) painter.setView(view.name, view);
+      paintPictures();
+      break;
+    case 'pixels': {
+      // For the tests: what a canvas shows.
+      const view = painter.views.get(message.name);
+      const canvas = view && view.canvas;
+      const image = canvas && canvas.width && canvas.height
+        ? canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height) : null;
+      post({ type: 'pixels', id: message.id, width: image ? image.width : 0, height: image ? image.height : 0,
+        data: image ? image.data : null }, image ? [image.data.buffer] : []);
+      break;
+    }
     case 'ping':
-      post({ type: 'pong', id: message.id, busy: !!session.busy() });
+      post({
+        type: 'pong', id: message.id, busy: !!session.busy(), drafts: painter.pendingDrafts,
+        fonts: canPaint ? [...self.fonts].filter((face) => face.status === 'loaded').length : 0,
+      });
       break;
     case 'state':
       post({ type: 'state', json: session.stateJson(), id: message.id });
@@ -180,6 +235,11 @@ self.onmessage = (event) => {
         return {};
       },
     }).then(started, notStarted);
+    return;
+  }
+  // The fonts load while the module is still being made ready.
+  if (message && message.type === 'fonts') {
+    if (canPaint) loadFonts(message.faces);
     return;
   }
   if (!core) waiting.push(message);

@@ -39,8 +39,8 @@ test('the start scene is shown, its first picture painted', async ({ page, loadM
   console.log(`      first picture after ${loadMs} ms`);
   const tabs = await page.$$eval('.tab:not([hidden]) .tab-title', (t) => t.map((x) => x.textContent));
   check(tabs.length === 1, `tabs shown: ${JSON.stringify(tabs)}`);
-  const inked = await page.$eval('canvas[data-picture="arxiki.Picture1"]', (c) => {
-    const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+  const inked = await page.evaluate(async () => {
+    const d = (await window.rainbowPage.shownPixels('arxiki.Picture1')).data;
     let n = 0;
     for (let i = 0; i < d.length; i += 4) if (d[i] < 200 || d[i + 1] < 200 || d[i + 2] < 200) ++n;
     return n / (d.length / 4);
@@ -92,7 +92,7 @@ test('pictures painted as drafts while a bar is dragged are painted the desktop\
   }
   console.log(`      drafts seen while dragging: ${seen}`);
   await page.evaluate(() => window.rainbowPage.settled());
-  check(await page.evaluate(() => window.rainbowPage.drafts) === 0, 'drafts left after the steps stopped');
+  check(await page.evaluate(() => window.rainbowPage.drafts()) === 0, 'drafts left after the steps stopped');
   check(!(await draftAt('last')), 'the main picture is still a draft after the steps stopped');
 });
 
@@ -144,7 +144,7 @@ test('each window opens from its button, its controls work, and it closes', asyn
     await page.evaluate(() => window.rainbowPage.settled());
     const shown = await page.$eval(`#window-${form}`, (e) => !e.hidden);
     check(shown, `${form} is not shown after ${button}`);
-    const painted = await page.$$eval(`#window-${form} canvas`, (cs) => cs.filter((c) => c.width > 0).length);
+    const painted = await page.$$eval(`#window-${form} canvas`, (cs) => cs.filter((c) => c.dataset.paintedSize).length);
     check(painted > 0, `${form}: no picture painted`);
     // The theory window's bars start long computations, and its numbers are compared with
     // native in the golden views (the state test): here only that it opens and closes.
@@ -159,6 +159,49 @@ test('each window opens from its button, its controls work, and it closes', asyn
     const state = JSON.parse(await page.evaluate(() => window.rainbowPage.stateJson()));
     check(state.forms[form].shown === false, `${form}: still shown after closing`);
     check(await page.$eval('#window-arxiki', (e) => !e.hidden), 'the main window is not shown again');
+  }
+});
+
+// What a canvas shows, against the page's own playing of its list at that size: the share of
+// pixels off by more than 48, and whether the worker painted it.
+const shownAgainstPlayed = (page, name) => page.evaluate(async (picture) => {
+  const rp = window.rainbowPage;
+  const shown = await rp.shownPixels(picture);
+  const [form, control] = picture.split('.');
+  const canvas = document.querySelector(`#window-${form} canvas[data-picture="${picture}"]`);
+  const [width, height] = canvas.dataset.paintedSize.split('x').map(Number);
+  const played = new OffscreenCanvas(shown.width, shown.height);
+  rp.play(played.getContext('2d'), picture, width, height, 1, { minTextPixels: rp.screenTextPixels(picture, width, height) });
+  const a = shown.data, b = played.getContext('2d').getImageData(0, 0, shown.width, shown.height).data;
+  let off = 0;
+  for (let i = 0; i < a.length; i += 4) {
+    if (Math.max(Math.abs(a[i] - b[i]), Math.abs(a[i + 1] - b[i + 1]), Math.abs(a[i + 2] - b[i + 2])) > 48) ++off;
+  }
+  return { off: off / (a.length / 4), worker: rp.workerPaints, control };
+}, name);
+
+// Where the worker paints, the canvases show what the page's own player paints from the same
+// list, in the page's fonts; where the page paints itself, the same.
+test('the canvases show what the player paints, whether the worker or the page paints them', async ({ browser, work: dir }) => {
+  for (const [query, worker] of [['', true], ['?paint=page', false]]) {
+    const { page } = await openPage(browser, pathToFileURL(pageFile).href + query, dir);
+    try {
+      await page.click('#window-arxiki [data-control="Command7"]');
+      await page.evaluate(() => window.rainbowPage.settled());
+      for (const name of ['theoria.primary', 'theoria.descartes']) {
+        const result = await shownAgainstPlayed(page, name);
+        console.log(`      ${worker ? 'worker' : 'page'} ${name}: ${(100 * result.off).toFixed(2)}% off`);
+        check(result.worker === worker, `${query || 'by default'}: the worker paints: ${result.worker}`);
+        check(result.off <= 0.001, `${name} painted ${worker ? 'by the worker' : 'by the page'}: ${(100 * result.off).toFixed(2)}% off`);
+      }
+      if (worker) {
+        const faces = await page.evaluate(async () => (await window.rainbowPage.workerFonts()));
+        check(faces === 4, `the worker has ${faces} of the page's 4 font faces`);
+      }
+      check(!page.errors.length, page.errors.join('\n'));
+    } finally {
+      await page.close();
+    }
   }
 });
 

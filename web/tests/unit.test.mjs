@@ -8,6 +8,7 @@ import { translationTable } from '../page/ts-table.mjs';
 import { renderSteps, helpPictures } from '../page/render-steps.mjs';
 import { typedList } from '../page/native-shim.mjs';
 import { joinModules } from '../page/bundle.mjs';
+import { PicturePainter } from '../page/painter.js';
 
 test('a reversed scroll bar is mirrored within its range, and back', () => {
   const rows = [
@@ -349,4 +350,33 @@ test('items near thin lines wait for them, and come under the thin lines drawn a
     playDisplayList(ctx, { nums, texts: ['35'], images: [], widthTwips: 1500, heightTwips: 1500 }, 100, 100);
     assert.equal(order.join(' '), want, name);
   }
+});
+
+test('the painter paints a picture when its list or its shown size changes, and drafts again once steps stop', () => {
+  const ctx = new Proxy({ measureText: () => ({ width: 10 }) }, { get: (t, k) => t[k] ?? (() => {}), set: () => true });
+  const canvas = () => ({ width: 0, height: 0, getContext: () => ctx });
+  const list = () => ({ nums: new Float64Array([OP.scale, 0, 0, 100, 100]), texts: [], images: [], widthTwips: 1500, heightTwips: 1500 });
+  let clock = 0;
+  const painted = [];
+  const painter = new PicturePainter({ now: () => clock, painted: (name, how) => painted.push(`${name} ${how.size}${how.draft ? ' draft' : ''}`) });
+  const shown = (width, ratio = 1) => ({ width, height: width, ratio, shown: true });
+  const a = canvas();
+  for (const [what, act, want] of [
+    ['a list with no canvas yet waits', () => painter.setList('w.a', list()), ''],
+    ['a hidden canvas is not painted', () => painter.setView('w.a', { canvas: a, ...shown(100), shown: false }), ''],
+    ['shown, it is painted', () => painter.setView('w.a', shown(100)), 'w.a 100x100'],
+    ['shown again at the same size, it is not', () => painter.setView('w.a', shown(100)), ''],
+    ['at two device pixels a pixel, it is', () => painter.setView('w.a', shown(100, 2)), 'w.a 100x100'],
+    ['a new list is painted', () => painter.setList('w.a', list()), 'w.a 100x100'],
+    ['a step makes it a draft', () => { painter.stepTaken(); painter.setList('w.a', list()); }, 'w.a 100x100 draft'],
+    ['once the steps stop, the draft is painted again', () => { clock += 1000; painter.paintDraftsAgain(); }, 'w.a 100x100'],
+  ]) {
+    painted.length = 0;
+    act();
+    painter.paintDirty();
+    assert.equal(painted.join(', '), want, what);
+  }
+  assert.equal(a.width, 200, 'the canvas holds the device pixels');
+  assert.equal(painter.drafts.size, 0);
+  clearTimeout(painter.redraft);
 });
