@@ -1,5 +1,6 @@
 #include "forms/utf8.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace rainbow {
@@ -92,6 +93,16 @@ std::string in_quotes(std::string_view text) {
     std::string out = "'";
     escape_into(out, text, true);
     return out + "'";
+}
+
+std::string fitted_utf8(std::string_view text, std::size_t bytes) {
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const std::size_t next = end + std::max<std::size_t>(1, utf8_length(text, end));
+        if (next > bytes) break;
+        end = next;
+    }
+    return std::string(text.substr(0, end));
 }
 
 }  // namespace rainbow

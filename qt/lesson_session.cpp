@@ -75,11 +75,7 @@ LessonSession::~LessonSession() {
 
 void LessonSession::start(const Lesson& lesson) {
     // The scenes of the lesson replayed go on in the lesson recorded from here.
-    scene_marks_.clear();
-    for (std::size_t k = 0; k < lesson.scenes.size(); ++k) {
-        scene_marks_.push_back(
-            SceneMark{scene_start(lesson, k), lesson.scenes[k].title, lesson.scenes[k].note});
-    }
+    scene_marks_ = scene_marks_of(lesson);
     // The views go first: they show the program that is replaced. What its windows computed
     // is drawn at once by the new one's (Back in a presented lesson computes nothing again).
     view_.reset();
@@ -113,26 +109,12 @@ void LessonSession::keep_last_session() {
 }
 
 Lesson LessonSession::recorded_lesson() const {
-    Lesson lesson = lesson_of(*program_);
-    const std::size_t steps = lesson.steps.size();
-    for (std::size_t i = 0; i < scene_marks_.size(); ++i) {
-        const SceneMark& mark = scene_marks_[i];
-        if (mark.start > steps) break;
-        // Steps taken before the first scene was begun: a scene of their own, untitled.
-        if (i == 0 && mark.start > 0) lesson.scenes.push_back(Scene{{}, {}, mark.start});
-        const std::size_t end =
-            i + 1 < scene_marks_.size() ? std::min(scene_marks_[i + 1].start, steps) : steps;
-        lesson.scenes.push_back(Scene{mark.title, mark.note, end});
-    }
-    return lesson;
+    return with_scenes(lesson_of(*program_), scene_marks_);
 }
 
 void LessonSession::add_scene(const QString& title, const QString& note) {
-    const std::size_t start = program_->steps().size();
-    // A scene begun twice at the same step is the second one.
-    while (!scene_marks_.empty() && scene_marks_.back().start >= start) scene_marks_.pop_back();
-    scene_marks_.push_back(
-        SceneMark{start, LessonText{title.toStdString(), {}}, LessonText{note.toStdString(), {}}});
+    add_scene_mark(scene_marks_, program_->steps().size(), LessonText{title.toStdString(), {}},
+                   LessonText{note.toStdString(), {}});
 }
 
 bool LessonSession::save_lesson(const QString& file, QString* error) {

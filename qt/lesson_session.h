@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/lesson.h"
+#include "app/presentation.h"
 #include "app/program.h"
 #include "qt/program_view.h"
 
@@ -92,10 +93,6 @@ private:
     QAction* last_session_;
     std::unique_ptr<QMenu> examples_menu_;
     // The scenes recorded: each from its first step to the next one's.
-    struct SceneMark {
-        std::size_t start;
-        LessonText title, note;
-    };
     std::vector<SceneMark> scene_marks_;
     std::unique_ptr<Presenter> presenter_;
     std::unique_ptr<LastSession> kept_;

@@ -13,7 +13,7 @@ namespace rainbow {
 
 Presenter::Presenter(Lesson lesson, std::function<void(const Lesson&)> restart,
                      std::function<ProgramView*()> view)
-    : lesson_(std::move(lesson)),
+    : presentation_(std::move(lesson)),
       restart_(std::move(restart)),
       view_(std::move(view)),
       bar_(std::make_unique<CaptionBar>()) {
@@ -25,40 +25,29 @@ Presenter::Presenter(Lesson lesson, std::function<void(const Lesson&)> restart,
 Presenter::~Presenter() { qApp->removeEventFilter(this); }
 
 void Presenter::begin() {
-    scene_ = 0;
-    restart_(up_to(0));
+    presentation_.begin();
+    restart_(presentation_.up_to(0));
     show_caption();
 }
 
 bool Presenter::next() {
-    if (std::size_t(scene_) + 1 >= scene_count(lesson_)) return false;
-    bring_to_end_of(std::size_t(scene_));
-    ++scene_;
-    for (std::size_t i = scene_start(lesson_, std::size_t(scene_));
-         i < scene_end(lesson_, std::size_t(scene_)); ++i) {
-        view_()->take_step(lesson_.steps[i]);
-    }
+    const std::size_t shown = presentation_.scene();
+    if (!presentation_.next()) return false;
+    bring_to_end_of(shown);
+    for (const Step& step : presentation_.steps_of(presentation_.scene())) view_()->take_step(step);
     show_caption();
     return true;
 }
 
 bool Presenter::back() {
-    if (scene_ == 0) return false;
-    --scene_;
-    bring_to_end_of(std::size_t(scene_));
+    if (!presentation_.back()) return false;
+    bring_to_end_of(presentation_.scene());
     show_caption();
     return true;
 }
 
-Lesson Presenter::up_to(std::size_t k) const {
-    Lesson part = lesson_;
-    part.steps.resize(scene_end(lesson_, k));
-    part.scenes.clear();
-    return part;
-}
-
 void Presenter::bring_to_end_of(std::size_t k) {
-    const Lesson part = up_to(k);
+    const Lesson part = presentation_.up_to(k);
     if (view_()->program().steps() != part.steps) restart_(part);
 }
 
@@ -66,15 +55,9 @@ void Presenter::show_caption() {
     ProgramView* view = view_();
     if (view == nullptr) return;
     const std::string language = ui_language().toStdString();
-    QString title, note;
-    if (!lesson_.scenes.empty()) {
-        const Scene& scene = lesson_.scenes[std::size_t(scene_)];
-        title = QString::fromStdString(scene.title.in(language));
-        note = QString::fromStdString(scene.note.in(language));
-    } else {
-        title = QString::fromStdString(lesson_.title.in(language));
-    }
-    bar_->show_scene(title, note, scene_ + 1, int(scene_count(lesson_)));
+    bar_->show_scene(QString::fromStdString(presentation_.title(language)),
+                     QString::fromStdString(presentation_.note(language)),
+                     int(presentation_.scene()) + 1, int(presentation_.scenes()));
     // The window in front, or else the main window.
     QWidget* front = QApplication::activeWindow();
     if (front == nullptr || front == bar_.get() || !qobject_cast<QMainWindow*>(front)) {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/lesson.h"
+#include "app/presentation.h"
 
 namespace rainbow {
 
@@ -33,8 +33,8 @@ public:
     bool next();
     bool back();
 
-    int scene() const { return scene_; }
-    const Lesson& lesson() const { return lesson_; }
+    int scene() const { return int(presentation_.scene()); }
+    const Lesson& lesson() const { return presentation_.lesson(); }
     const CaptionBar& caption_bar() const { return *bar_; }
 
 signals:
@@ -47,17 +47,14 @@ protected:
 private:
     void go_next() { next(); }
     void go_back() { back(); }
-    // The lesson's steps up to the end of scene `k`.
-    Lesson up_to(std::size_t k) const;
     // The windows as at the end of scene `k`: replayed afresh unless they are so already.
     void bring_to_end_of(std::size_t k);
     void show_caption();
 
-    Lesson lesson_;
+    Presentation presentation_;
     std::function<void(const Lesson&)> restart_;
     std::function<ProgramView*()> view_;
     std::unique_ptr<CaptionBar> bar_;
-    int scene_ = 0;
 };
 
 }  // namespace rainbow

@@ -10,6 +10,7 @@
 
 #include "app/deferred_work.h"
 #include "app/lesson.h"
+#include "app/presentation.h"
 #include "app/program.h"
 #include "app/state_json.h"
 #include "app/step.h"
@@ -325,6 +326,97 @@ TEST(WebSession, OpensItsOwnLessonsAndRefusesBrokenOnesUnchanged) {
         EXPECT_EQ(message.find('\n'), std::string::npos);
         EXPECT_EQ(other.state_json(), state);
     }
+}
+
+std::string settled_state(Session& session) {
+    while (session.busy()) session.work(1000);
+    return session.state_json();
+}
+
+// A guided lesson presented goes scene by scene as the desktop's presenter takes it: each
+// scene ends in the state of its steps replayed afresh, whatever the teacher moved between
+// scenes, and the caption is the scene's in the page's language.
+TEST(WebSession, PresentsAGuidedLessonSceneBySceneAsTheDesktopDoes) {
+    const Lesson lesson = read_lesson_file(LESSONS_DIR "/primary-bow.json");
+    ASSERT_GE(lesson.scenes.size(), 3u);
+    const Presentation scenes(lesson);
+    const auto replayed = [&](std::size_t k) {
+        Session fresh(1920, 1080);
+        EXPECT_EQ(fresh.open_lesson(lesson_json(scenes.up_to(k))), "");
+        return settled_state(fresh);
+    };
+    Session session(1920, 1080);
+    EXPECT_FALSE(session.next_scene());
+    EXPECT_EQ(session.scene_json("en"), "");
+    ASSERT_EQ(session.present_lesson(lesson_json(lesson)), "");
+    const auto shows = [&](std::size_t k) {
+        SCOPED_TRACE("scene " + std::to_string(k + 1));
+        EXPECT_EQ(settled_state(session), replayed(k));
+        for (const char* language : {"en", "el"}) {
+            const Json caption = Json::parse(session.scene_json(language));
+            EXPECT_EQ(caption["scene"], k + 1);
+            EXPECT_EQ(caption["scenes"], lesson.scenes.size());
+            EXPECT_EQ(caption["title"], lesson.scenes[k].title.in(language));
+            EXPECT_EQ(caption["note"], lesson.scenes[k].note.in(language));
+        }
+    };
+    shows(0);
+    EXPECT_FALSE(session.previous_scene());
+    ASSERT_TRUE(session.next_scene());
+    shows(1);
+    // The teacher moves a control; the next scene starts from the end of this one.
+    EXPECT_EQ(session.step("set", "arxiki", "goniatheta", 40), "");
+    ASSERT_TRUE(session.next_scene());
+    shows(2);
+    EXPECT_EQ(session.step("click", "arxiki", "Command7", 0), "");
+    ASSERT_TRUE(session.previous_scene());
+    shows(1);
+    for (std::size_t k = 2; k < lesson.scenes.size(); ++k) {
+        ASSERT_TRUE(session.next_scene());
+        shows(k);
+    }
+    EXPECT_FALSE(session.next_scene());  // past the last scene nothing changes
+    shows(lesson.scenes.size() - 1);
+    session.end_presentation();
+    EXPECT_EQ(session.scene_json("en"), "");
+    EXPECT_FALSE(session.previous_scene());
+}
+
+// Saving a guided lesson opened keeps its scenes, and those begun since; a presented lesson,
+// or the program started afresh, records none.
+TEST(WebSession, ASavedLessonKeepsTheScenesOfTheLessonOpenedAndThoseBegunSince) {
+    const Lesson lesson = read_lesson_file(LESSONS_DIR "/primary-bow.json");
+    Session session(1920, 1080);
+    ASSERT_EQ(session.open_lesson(lesson_json(lesson)), "");
+    Lesson saved = parse_lesson(session.lesson_json());
+    EXPECT_EQ(saved.steps, lesson.steps);
+    EXPECT_EQ(saved.scenes, lesson.scenes);
+
+    EXPECT_EQ(session.step("set", "arxiki", "goniatheta", 35), "");
+    session.add_scene("Η γωνία", "A note.");
+    EXPECT_EQ(session.step("set", "arxiki", "goniatheta", 30), "");
+    saved = parse_lesson(session.lesson_json());
+    ASSERT_EQ(saved.scenes.size(), lesson.scenes.size() + 1);
+    EXPECT_EQ(saved.scenes[lesson.scenes.size() - 1].end, lesson.steps.size() + 1);
+    EXPECT_EQ(saved.scenes.back().title.in("el"), "Η γωνία");
+    EXPECT_EQ(saved.scenes.back().end, lesson.steps.size() + 2);
+
+    // A title too long, over lines, is cut to one line a lesson allows: the lesson still opens.
+    std::string long_title = "Η\nγωνία  ";
+    while (long_title.size() < 2 * largest_title_bytes) long_title += "ακτίνα ";
+    session.add_scene(long_title, std::string(3 * largest_note_bytes, 'x'));
+    EXPECT_EQ(session.step("set", "arxiki", "goniatheta", 25), "");
+    saved = parse_lesson(session.lesson_json());
+    const std::string cut = saved.scenes.back().title.in("el");
+    EXPECT_LE(cut.size(), largest_title_bytes);
+    EXPECT_EQ(cut.rfind("Η γωνία ακτίνα", 0), 0u) << cut;
+    EXPECT_EQ(saved.scenes.back().note.in("el").size(), largest_note_bytes);
+
+    ASSERT_EQ(session.present_lesson(lesson_json(lesson)), "");
+    EXPECT_TRUE(parse_lesson(session.lesson_json()).scenes.empty());
+    session.restart();
+    EXPECT_TRUE(parse_lesson(session.lesson_json()).scenes.empty());
+    EXPECT_EQ(session.scene_json("en"), "");
 }
 
 // The theory window on 10 um drops with its first pictures computed, its work in `work`.

@@ -75,6 +75,12 @@ EMSCRIPTEN_BINDINGS(rainbow_core) {
         .function("work", &Session::work)
         .function("lessonJson", &Session::lesson_json)
         .function("openLesson", &Session::open_lesson)
+        .function("addScene", &Session::add_scene)
+        .function("presentLesson", &Session::present_lesson)
+        .function("nextScene", &Session::next_scene)
+        .function("previousScene", &Session::previous_scene)
+        .function("endPresentation", &Session::end_presentation)
+        .function("sceneJson", &Session::scene_json)
         .function("restart", &Session::restart)
         .function("ended", &Session::ended);
 }

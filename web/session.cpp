@@ -146,6 +146,7 @@ void Session::start() {
 }
 
 void Session::stop() {
+    scene_marks_.clear();
     lesson_steps_.clear();
     lesson_next_ = 0;
     if (work_) work_->discard();  // nothing waiting will ever be seen
@@ -225,28 +226,102 @@ void Session::work(double ms) {
 
 std::string Session::lesson_json() {
     finish_lesson();
-    return rainbow::lesson_json(lesson_of(*program_));
+    return rainbow::lesson_json(with_scenes(lesson_of(*program_), scene_marks_));
 }
 
-std::string Session::open_lesson(const std::string& text) {
-    Lesson lesson;
-    try {
-        lesson = parse_lesson(text);
-        lesson.screen = screen_;  // laid out for the screen it is shown on
-        check_lesson(lesson);
-    } catch (const BadLesson& e) {
-        return e.what();
+void Session::add_scene(const std::string& title, const std::string& note) {
+    finish_lesson();
+    // A title stays on one line; both within what a lesson allows, or it could not be opened.
+    std::string line;
+    for (const char c : title) {
+        const bool space = c == ' ' || c == '\t' || c == '\n' || c == '\r';
+        if (!space)
+            line += c;
+        else if (!line.empty() && line.back() != ' ')
+            line += ' ';
     }
-    stop();
-    start();
-    lesson_steps_ = std::move(lesson.steps);
+    if (!line.empty() && line.back() == ' ') line.pop_back();
+    add_scene_mark(scene_marks_, program_->steps().size(),
+                   LessonText{fitted_utf8(line, largest_title_bytes), {}},
+                   LessonText{fitted_utf8(note, largest_note_bytes), {}});
+}
+
+namespace {
+
+// The lesson in `text` on `screen`, every step checked; throws BadLesson.
+Lesson checked_lesson(const std::string& text, Screen screen) {
+    Lesson lesson = parse_lesson(text);
+    lesson.screen = screen;  // laid out for the screen it is shown on
+    check_lesson(lesson);
+    return lesson;
+}
+
+}  // namespace
+
+std::string Session::open_lesson(const std::string& text) {
     try {
-        take_lesson_steps();
-    } catch (const std::exception& e) {  // checked above: only a failing handler gets here
-        lesson_steps_.clear();
+        const Lesson lesson = checked_lesson(text, screen_);
+        presentation_.reset();
+        replay_afresh(lesson);
+    } catch (const std::exception& e) {  // checked: only a failing handler replays with one
         return e.what();
     }
     return "";
+}
+
+void Session::replay_afresh(const Lesson& lesson) {
+    stop();
+    start();
+    scene_marks_ = scene_marks_of(lesson);
+    take_later(lesson.steps);
+}
+
+void Session::take_later(const std::vector<Step>& steps) {
+    lesson_steps_.insert(lesson_steps_.end(), steps.begin(), steps.end());
+    take_lesson_steps();
+}
+
+std::string Session::present_lesson(const std::string& text) {
+    try {
+        presentation_.emplace(checked_lesson(text, screen_));
+        replay_afresh(presentation_->up_to(0));
+    } catch (const std::exception& e) {
+        presentation_.reset();
+        return e.what();
+    }
+    return "";
+}
+
+void Session::bring_to_end_of(std::size_t k) {
+    const Lesson part = presentation_->up_to(k);
+    finish_lesson();
+    if (program_->steps() != part.steps) replay_afresh(part);
+}
+
+bool Session::next_scene() {
+    if (!presentation_) return false;
+    const std::size_t shown = presentation_->scene();
+    if (!presentation_->next()) return false;
+    bring_to_end_of(shown);
+    take_later(presentation_->steps_of(presentation_->scene()));
+    return true;
+}
+
+bool Session::previous_scene() {
+    if (!presentation_ || !presentation_->back()) return false;
+    bring_to_end_of(presentation_->scene());
+    return true;
+}
+
+void Session::end_presentation() { presentation_.reset(); }
+
+std::string Session::scene_json(const std::string& language) const {
+    if (!presentation_) return "";
+    Json scene = {{"scene", presentation_->scene() + 1},
+                  {"scenes", presentation_->scenes()},
+                  {"title", presentation_->title(language)},
+                  {"note", presentation_->note(language)}};
+    return scene.dump();
 }
 
 void Session::take_lesson_steps() {
@@ -276,6 +351,7 @@ void Session::finish_lesson() {
 }
 
 void Session::restart() {
+    presentation_.reset();
     stop();
     start();
 }

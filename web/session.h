@@ -4,11 +4,13 @@
 // worker has no threads and must stay free to take the next message).
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "app/deferred_work.h"
+#include "app/presentation.h"
 #include "app/program.h"
 #include "app/step.h"
 #include "forms/control_texts.h"
@@ -50,8 +52,11 @@ public:
     // diagram, after a row) stops when the time is up, another runs to its end.
     void work(double ms);
 
-    // The steps taken since start-up as a lesson, in the desktop program's format.
+    // The steps taken since start-up as a lesson, in the desktop program's format, with the
+    // scenes of the lesson opened (its steps are the first ones) and those begun since.
     std::string lesson_json();
+    // Begins a scene at the next step, as the desktop's "Add scene…".
+    void add_scene(const std::string& title, const std::string& note);
     // Replays a lesson on a fresh program on this screen, as the desktop's "Open lesson…"
     // does: "" when opened, else one line naming what is wrong (the program is then unchanged).
     // Its steps are taken at once and its computations run in the slices of work(), ending in
@@ -59,6 +64,19 @@ public:
     // no rows) and those after it are taken there too, once they have ended. A step of the
     // page meanwhile, or saving the lesson, first finishes the lesson's steps at once.
     std::string open_lesson(const std::string& text);
+
+    // Presents a lesson scene by scene, as the desktop's "Present lesson…": the program afresh
+    // with the first scene's steps. "" when presented, else one line naming what is wrong.
+    std::string present_lesson(const std::string& text);
+    // The next (the previous) scene, as the desktop's presenter takes it: the windows are
+    // first brought back to the end of the scene shown (the teacher may have moved controls).
+    // False at the last (the first) scene, or when no lesson is presented.
+    bool next_scene();
+    bool previous_scene();
+    void end_presentation();
+    // The scene shown, {"scene": 1, "scenes": 5, "title": "…", "note": "…"} (1-based, the texts
+    // in `language`, "el" or "en"), or "" when no lesson is presented.
+    std::string scene_json(const std::string& language) const;
     // The program afresh on the same screen.
     void restart();
     bool ended() const;
@@ -66,6 +84,12 @@ public:
 private:
     void start();
     void stop();
+    // The program afresh, the lesson's steps taken as open_lesson takes them.
+    void replay_afresh(const Lesson& lesson);
+    // The windows as at the end of scene `k` of the lesson presented.
+    void bring_to_end_of(std::size_t k);
+    // Queues steps after the lesson's steps left, and takes what can be taken.
+    void take_later(const std::vector<Step>& steps);
     // Takes the lesson's steps left, up to one that waits for the computations under way.
     void take_lesson_steps();
     // Runs the computations and takes every step of the lesson left, at once.
@@ -77,6 +101,8 @@ private:
     std::unique_ptr<Program> program_;
     std::vector<Step> lesson_steps_;  // of a lesson opened and not yet replayed to its end
     std::size_t lesson_next_ = 0;
+    std::vector<SceneMark> scene_marks_;  // of the lesson being recorded
+    std::optional<Presentation> presentation_;
     // What each picture was when last reported: its generation, items, baked items and size.
     std::map<std::string, std::tuple<std::uint64_t, std::size_t, std::size_t, double, double>>
         reported_;
