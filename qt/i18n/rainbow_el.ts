@@ -526,18 +526,18 @@
     </message>
 </context>
 <context>
-    <name>rainbow::WindowSwitcher</name>
+    <name>rainbow::Presenter</name>
     <message>
-        <source>Windows</source>
-        <translation>Παράθυρα</translation>
+        <source>Previous scene</source>
+        <translation>Προηγούμενη σκηνή</translation>
     </message>
     <message>
-        <source>Next window</source>
-        <translation>Επόμενο παράθυρο</translation>
+        <source>Next scene</source>
+        <translation>Επόμενη σκηνή</translation>
     </message>
     <message>
-        <source>Previous window</source>
-        <translation>Προηγούμενο παράθυρο</translation>
+        <source>End the presentation</source>
+        <translation>Τέλος της παρουσίασης</translation>
     </message>
 </context>
 <context>
@@ -551,6 +551,21 @@
 The windows are as they were before it, and the lesson does not keep it.</source>
         <translation>Το «%1» δεν έγινε: %2
 Τα παράθυρα είναι όπως ήταν πριν από αυτό, και το μάθημα δεν το κρατά.</translation>
+    </message>
+</context>
+<context>
+    <name>rainbow::WindowSwitcher</name>
+    <message>
+        <source>Windows</source>
+        <translation>Παράθυρα</translation>
+    </message>
+    <message>
+        <source>Next window</source>
+        <translation>Επόμενο παράθυρο</translation>
+    </message>
+    <message>
+        <source>Previous window</source>
+        <translation>Προηγούμενο παράθυρο</translation>
     </message>
 </context>
 <context>

@@ -526,17 +526,17 @@
     </message>
 </context>
 <context>
-    <name>rainbow::WindowSwitcher</name>
+    <name>rainbow::Presenter</name>
     <message>
-        <source>Windows</source>
+        <source>Previous scene</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Next window</source>
+        <source>Next scene</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Previous window</source>
+        <source>End the presentation</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -549,6 +549,21 @@
     <message>
         <source>%1 could not be done: %2
 The windows are as they were before it, and the lesson does not keep it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rainbow::WindowSwitcher</name>
+    <message>
+        <source>Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous window</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

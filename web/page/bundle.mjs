@@ -28,7 +28,7 @@ const corePath = option('--core', path.join(out, 'web', 'rainbow-core.js'));
 const read = (file) => fs.readFileSync(path.join(here, file), 'utf8');
 
 // The page's modules in the order they depend on one another, and the worker's.
-const MODULES = ['hairline.js', 'player.js', 'painter.js', 'svg.js', 'forms.js', 'help.js', 'i18n.js', 'page.js'];
+const MODULES = ['hairline.js', 'player.js', 'painter.js', 'svg.js', 'forms.js', 'help.js', 'i18n.js', 'lessons.js', 'page.js'];
 const WORKER_MODULES = ['hairline.js', 'player.js', 'painter.js', 'worker.js'];
 
 // The page's ES modules as one script: each module in a function of its own, its exports
@@ -118,6 +118,16 @@ function helpPages() {
   return pages;
 }
 
+// The lessons that come with the program, {file: text}.
+function exampleLessonFiles() {
+  const dir = path.join(root, 'lessons');
+  const lessons = {};
+  for (const file of fs.readdirSync(dir).filter((f) => f.endsWith('.json')).sort()) {
+    lessons[file] = fs.readFileSync(path.join(dir, file), 'utf8');
+  }
+  return lessons;
+}
+
 // A script kept as the text of a plain-text element: it must not close the element.
 function workerSource(text) {
   if (/<\/script/i.test(text)) throw new Error('the worker script holds "</script": it cannot be inlined as text');
@@ -151,6 +161,7 @@ function build() {
   const data = {
     RAINBOW_TRANSLATIONS: translationTable(fs.readFileSync(path.join(root, 'qt', 'i18n', 'rainbow_el.ts'), 'utf8')),
     RAINBOW_HELP: helpPages(),
+    RAINBOW_LESSONS: exampleLessonFiles(),
     RAINBOW_HELP_PICTURES: helpPictures(fs.readFileSync(path.join(root, 'tools', 'help', 'pictures.txt'), 'utf8')),
   };
   const dataScript = Object.entries(data).map(([k, v]) => `window.${k} = ${JSON.stringify(v)};`).join('\n');

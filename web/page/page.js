@@ -5,6 +5,7 @@ import { PicturePainter, screenTextPixels, DRAFT_MS } from './painter.js';
 import { displayListSvg } from './svg.js';
 import { FormView, controlList, make } from './forms.js';
 import { HelpView } from './help.js';
+import { LessonBar } from './lessons.js';
 import { translator } from './i18n.js';
 
 // The desktop program's bound on a saved picture's side.
@@ -138,6 +139,7 @@ function received(m) {
       status(m.lesson ? tr('rainbow::LessonSession', 'This lesson cannot be opened: %1').replace('%1', m.message)
         : `${tr('rainbow::ProgramView', 'The step failed')}: ${m.message}`, true);
       break;
+    case 'scene': state.lessons.show(m.scene); break;
     case 'lesson': download(new Blob([m.text], { type: 'application/json' }), 'lesson.json'); break;
     case 'state':
     case 'pixels':
@@ -395,9 +397,17 @@ async function savePicture() {
   }
 }
 
-function openLessonFile(file) {
+// Opens a lesson file, or presents it (`how` 'present').
+function openLessonFile(file, how = 'lesson') {
   if (!file) return;
-  file.text().then((text) => send({ type: 'lesson', text }));
+  file.text().then((text) => send({ type: how, text }));
+}
+
+// The file picker, for a lesson to open or to present.
+function chooseLessonFile(how) {
+  const input = $('#lesson-file');
+  input.dataset.how = how;
+  input.click();
 }
 
 function showHelp() {
@@ -425,8 +435,11 @@ function setUpToolbar() {
   $('#copy').addEventListener('click', copyPicture);
   $('#save-picture').addEventListener('click', openSaveDialog);
   $('#save-ok').addEventListener('click', (e) => { e.preventDefault(); savePicture(); });
-  $('#open-lesson').addEventListener('click', () => $('#lesson-file').click());
-  $('#lesson-file').addEventListener('change', (e) => { openLessonFile(e.target.files[0]); e.target.value = ''; });
+  $('#open-lesson').addEventListener('click', () => chooseLessonFile('lesson'));
+  $('#lesson-file').addEventListener('change', (e) => {
+    openLessonFile(e.target.files[0], e.target.dataset.how);
+    e.target.value = '';
+  });
   $('#save-lesson').addEventListener('click', () => send({ type: 'saveLesson' }));
   $('#help-button').addEventListener('click', showHelp);
   document.addEventListener('keydown', (e) => {
@@ -446,6 +459,7 @@ function setUpToolbar() {
 }
 
 state.painter = new PicturePainter({ painted, wake: requestPaint });
+state.lessons = new LessonBar({ send, tr, language, lessons: window.RAINBOW_LESSONS || {}, openFile: chooseLessonFile });
 document.documentElement.lang = language;
 performance.mark('rainbow-page-script');
 setUpToolbar();

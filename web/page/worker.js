@@ -15,6 +15,8 @@ const WORK_SLICE_MS = 40;
 let core = null; // the module
 let session = null;
 let translations = '';
+let language = 'en';
+let sceneSent = ''; // the caption of the presented lesson's scene as last sent
 let screen = { width: 1920, height: 1080 };
 let working = false; // a slice is scheduled
 let wasBusy = false;
@@ -116,7 +118,16 @@ function workSlice() {
 function afterChange() {
   sendPictures();
   sendForms();
+  sendScene();
   sendBusy();
+}
+
+// The scene of the lesson presented, when it changes: {scene, scenes, title, note}, or null.
+function sendScene() {
+  const text = session.sceneJson(language);
+  if (text === sceneSent) return;
+  sceneSent = text;
+  post({ type: 'scene', scene: text ? JSON.parse(text) : null });
 }
 
 function startSession() {
@@ -132,6 +143,7 @@ function handle(message) {
       post({ type: 'ready', paints: canPaint });
       screen = { width: message.width | 0 || 1920, height: message.height | 0 || 1080 };
       translations = message.translations || '';
+      language = message.language || 'en';
       startSession();
       break;
     case 'step': {
@@ -153,6 +165,22 @@ function handle(message) {
       afterChange();
       break;
     }
+    case 'present': {
+      const error = session.presentLesson(message.text);
+      if (error) post({ type: 'error', message: error, lesson: true });
+      afterChange();
+      break;
+    }
+    case 'scene':
+      // The presented lesson's next or previous scene, or its end.
+      if (message.go === 'next') session.nextScene();
+      else if (message.go === 'previous') session.previousScene();
+      else session.endPresentation();
+      afterChange();
+      break;
+    case 'addScene':
+      session.addScene(message.title || '', message.note || '');
+      break;
     case 'saveLesson':
       post({ type: 'lesson', text: session.lessonJson() });
       break;

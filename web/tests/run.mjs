@@ -283,6 +283,64 @@ test('help opens on the window\'s page with F1, its pictures drawn live, in the 
   }
 });
 
+// A guided lesson that comes with the program, presented as a teacher does in class: each
+// scene ends in the native program's state for the lesson up to there, whatever the teacher
+// moved between scenes; keys and the bar's buttons step through it.
+test('an example lesson is presented scene by scene, each scene the native state of its steps', async ({ page, work: dir }) => {
+  const lesson = JSON.parse(fs.readFileSync(path.join(root, 'lessons', 'primary-bow.json'), 'utf8'));
+  const upTo = (k) => {
+    const file = path.join(dir, `scenes-${k}.json`);
+    const steps = lesson.scenes.slice(0, k + 1).flatMap((scene) => scene.steps);
+    fs.writeFileSync(file, JSON.stringify({ version: 1, screen: lesson.screen, steps }));
+    return nativeState(render, [], ['--lesson', file]);
+  };
+  const shows = async (k, how) => {
+    await page.evaluate(() => window.rainbowPage.settled());
+    const caption = await page.$eval('#caption-bar', (bar) => !bar.hidden && {
+      title: bar.querySelector('.scene-title').textContent, where: bar.querySelector('.scene-where').textContent,
+    });
+    check(caption && caption.title === lesson.scenes[k].title.en && caption.where === `${k + 1} / ${lesson.scenes.length}`,
+      `${how}: the caption bar shows ${JSON.stringify(caption)}`);
+    sameState(await page.evaluate(() => window.rainbowPage.stateJson()), upTo(k), `${how}: scene ${k + 1}`);
+  };
+  await page.click('#present-lesson');
+  await page.select('#present-dialog select', 'primary-bow.json');
+  await page.click('#present-dialog .ok');
+  await shows(0, 'presented');
+  await page.keyboard.press('PageDown');
+  await shows(1, 'Page Down');
+  await page.evaluate(() => window.rainbowPage.step('set', 'arxiki', 'goniatheta', 40));
+  await page.click('#scene-next');
+  await shows(2, 'the bar\'s next button, after the teacher moved a bar');
+  await page.keyboard.press('PageUp');
+  await shows(1, 'Page Up');
+  await page.keyboard.press('Escape');
+  await page.evaluate(() => window.rainbowPage.settled());
+  check(await page.$eval('#caption-bar', (bar) => bar.hidden), 'the caption bar stays after Escape');
+  check(!page.errors.length, page.errors.join('\n'));
+});
+
+// A scene begun in the page is kept in the lesson saved, as the scenes of a lesson opened.
+test('scenes added in the page and those of an example opened are saved with the lesson', async ({ page, work: dir }) => {
+  await page.click('#examples .menu-title');
+  await page.click('#examples [data-lesson="primary-bow.json"]');
+  await page.evaluate(() => window.rainbowPage.settled());
+  await page.click('#add-scene');
+  await page.type('#scene-dialog input', 'Η γωνία');
+  await page.type('#scene-dialog textarea', 'A note.');
+  await page.click('#scene-dialog .ok');
+  await page.evaluate(() => window.rainbowPage.step('set', 'arxiki', 'goniatheta', 30));
+  fs.rmSync(path.join(dir, 'lesson.json'), { force: true });
+  await page.click('#save-lesson');
+  const saved = JSON.parse(fs.readFileSync(await downloaded(dir, 'lesson.json'), 'utf8'));
+  const example = JSON.parse(fs.readFileSync(path.join(root, 'lessons', 'primary-bow.json'), 'utf8'));
+  const titles = saved.scenes.map((scene) => (typeof scene.title === 'string' ? scene.title : scene.title.en));
+  check(JSON.stringify(titles) === JSON.stringify([...example.scenes.map((scene) => scene.title.en), 'Η γωνία']),
+    `the saved lesson's scenes: ${JSON.stringify(titles)}`);
+  sameState(await page.evaluate(() => window.rainbowPage.stateJson()), nativeState(render, [], ['--lesson', path.join(dir, 'lesson.json')]),
+    'the saved lesson replayed');
+});
+
 test('while the theory window computes, the Lee diagram arrives row by row, progress is shown and Cancel ends it', async ({ page }) => {
   await page.evaluate(() => {
     window.longTasks = [];

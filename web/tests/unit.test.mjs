@@ -9,6 +9,7 @@ import { renderSteps, helpPictures } from '../page/render-steps.mjs';
 import { typedList } from '../page/native-shim.mjs';
 import { joinModules } from '../page/bundle.mjs';
 import { PicturePainter } from '../page/painter.js';
+import { sceneKey, exampleLessons, lessonTitle } from '../page/lessons.js';
 
 test('a reversed scroll bar is mirrored within its range, and back', () => {
   const rows = [
@@ -379,4 +380,23 @@ test('the painter paints a picture when its list or its shown size changes, and 
   assert.equal(a.width, 200, 'the canvas holds the device pixels');
   assert.equal(painter.drafts.size, 0);
   clearTimeout(painter.redraft);
+});
+
+test('a presented lesson steps with the clicker\'s keys, and with the arrows unless a bar has the focus', () => {
+  for (const [key, focused, want] of [
+    ['PageDown', true, 'next'], ['PageUp', true, 'previous'], ['Escape', false, 'end'],
+    ['ArrowRight', false, 'next'], ['ArrowDown', false, 'next'], ['ArrowLeft', false, 'previous'],
+    ['ArrowRight', true, null], ['ArrowUp', true, null], ['Enter', false, null],
+  ]) assert.equal(sceneKey(key, focused), want, `${key}, a control focused: ${focused}`);
+});
+
+test('example lessons are listed by their titles in the page\'s language, a file that is no lesson by its name', () => {
+  const lessons = {
+    'b.json': JSON.stringify({ title: { en: 'Water', el: 'Νερό' } }),
+    'a.json': JSON.stringify({ title: 'Glass' }),
+    'c.json': '{"title": ',
+  };
+  assert.deepEqual(exampleLessons(lessons, 'en').map((x) => x.title), ['c.json', 'Glass', 'Water']);
+  assert.equal(exampleLessons(lessons, 'el').find((x) => x.file === 'b.json').title, 'Νερό');
+  assert.equal(lessonTitle(lessons['b.json'], 'fr', 'b.json'), 'Water');
 });
