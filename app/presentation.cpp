@@ -8,8 +8,8 @@ namespace rainbow {
 std::vector<SceneMark> scene_marks_of(const Lesson& lesson) {
     std::vector<SceneMark> marks;
     for (std::size_t k = 0; k < lesson.scenes.size(); ++k) {
-        marks.push_back(SceneMark{scene_start(lesson, k), lesson.scenes[k].title,
-                                  lesson.scenes[k].note});
+        marks.push_back(
+            SceneMark{scene_start(lesson, k), lesson.scenes[k].title, lesson.scenes[k].note});
     }
     return marks;
 }

@@ -270,8 +270,17 @@ std::string Session::open_lesson(const std::string& text) {
 }
 
 void Session::replay_afresh(const Lesson& lesson) {
-    stop();
+    // The new program's windows draw at once what the old one's computed, as the desktop's do:
+    // Back in a presented lesson computes nothing again.
+    std::unique_ptr<DeferredWork> old_work = std::move(work_);
+    std::unique_ptr<Program> old = std::move(program_);
+    if (old_work) old_work->discard();
+    lesson_steps_.clear();
+    lesson_next_ = 0;
     start();
+    if (old) program_->share_kept_results(*old);
+    old.reset();  // before the work its runners came from
+    old_work.reset();
     scene_marks_ = scene_marks_of(lesson);
     take_later(lesson.steps);
 }
