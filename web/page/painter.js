@@ -39,6 +39,7 @@ export class PicturePainter {
     this.drafts = new Set(); // painted with the browser's thin lines, to be painted again
     this.redraft = 0; // the timer that paints them again
     this.lastStepAt = -Infinity;
+    this.paintings = 0;
     this.imageCaches = new WeakMap(); // list -> its images as canvases
   }
 
@@ -85,7 +86,9 @@ export class PicturePainter {
     if (!this.paintable(name)) return false;
     const view = this.views.get(name);
     const list = this.lists.get(name);
-    const draft = this.drafting();
+    // The first picture of all is a draft too: the desktop's thin lines cost it 100 ms or more
+    // while the browser is cold, which the program's first picture should not wait for.
+    const draft = this.drafting() || this.paintings++ === 0;
     if (draft) {
       this.drafts.add(name);
       if (!this.redraft) this.redraft = setTimeout(() => this.paintDraftsAgain(), DRAFT_MS);

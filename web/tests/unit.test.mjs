@@ -365,7 +365,7 @@ test('the painter paints a picture when its list or its shown size changes, and 
   for (const [what, act, want] of [
     ['a list with no canvas yet waits', () => painter.setList('w.a', list()), ''],
     ['a hidden canvas is not painted', () => painter.setView('w.a', { canvas: a, ...shown(100), shown: false }), ''],
-    ['shown, it is painted', () => painter.setView('w.a', shown(100)), 'w.a 100x100'],
+    ['shown, it is painted, the first picture of all as a draft', () => painter.setView('w.a', shown(100)), 'w.a 100x100 draft'],
     ['shown again at the same size, it is not', () => painter.setView('w.a', shown(100)), ''],
     ['at two device pixels a pixel, it is', () => painter.setView('w.a', shown(100, 2)), 'w.a 100x100'],
     ['a new list is painted', () => painter.setList('w.a', list()), 'w.a 100x100'],
