@@ -18,6 +18,19 @@ export function make(tag, fields = {}, parent = null) {
   return e;
 }
 
+// A menu: a title that opens and closes its items (a pointer down elsewhere closes them too,
+// see the page). Its title's text and its items are the caller's.
+export function makeMenu(parent) {
+  const element = make('div', { className: 'menu' }, parent);
+  const title = make('button', { type: 'button', className: 'menu-title', 'aria-haspopup': 'menu', 'aria-expanded': 'false' }, element);
+  const items = make('div', { className: 'menu-items', role: 'menu', hidden: true }, element);
+  title.addEventListener('click', () => {
+    items.hidden = !items.hidden;
+    title.setAttribute('aria-expanded', String(!items.hidden));
+  });
+  return { element, title, items };
+}
+
 // The controls of a form in the model's order, each with its name.
 export function controlList(form) {
   const c = form.controls || {};
@@ -193,17 +206,8 @@ export class FormView {
         w = make('canvas', { className: 'picture', 'data-picture': `${this.name}.${c.name}`, tabIndex: 0, role: 'img' });
         this.canvases.set(c.name, w);
         break;
-      case 'menu': {
-        w = make('div', { className: 'menu' });
-        const title = make('button', { type: 'button', className: 'menu-title', 'aria-haspopup': 'menu', 'aria-expanded': 'false' }, w);
-        const items = make('div', { className: 'menu-items', role: 'menu', hidden: true }, w);
-        title.addEventListener('click', () => {
-          items.hidden = !items.hidden;
-          title.setAttribute('aria-expanded', String(!items.hidden));
-        });
-        this.menubar.appendChild(w);
-        return w;
-      }
+      case 'menu':
+        return makeMenu(this.menubar).element;
       case 'menuitem': {
         const menu = this.widgets.get(c.container);
         w = make('button', { type: 'button', className: 'menuitem', role: 'menuitemcheckbox' });

@@ -2,7 +2,7 @@
 // with the program, a lesson presented scene by scene with a caption bar along the bottom
 // (Page Down and Page Up, what a presenter's clicker sends, or the arrow keys when no control
 // has the focus, or the bar's buttons on a touch screen; Escape ends it), and "Add scene…".
-import { make } from './forms.js';
+import { make, makeMenu } from './forms.js';
 
 // A lesson's title in `language`: a text, or texts by language tag; else its file's name.
 export function lessonTitle(text, language, file) {
@@ -46,7 +46,7 @@ export class LessonBar {
     this.scene = null;
     const $ = (s) => document.querySelector(s);
     this.bar = $('#caption-bar');
-    this.setUpExamples($('#examples'));
+    this.setUpExamples($('#present-lesson'));
     this.setUpPresentDialog($('#present-dialog'));
     this.setUpSceneDialog($('#scene-dialog'));
     const go = (where) => () => this.send({ type: 'scene', go: where });
@@ -73,15 +73,14 @@ export class LessonBar {
     b.addEventListener('click', click);
   }
 
-  // The menu of example lessons: choosing one opens it, as the desktop's menu does.
-  setUpExamples(menu) {
-    const title = menu.querySelector('.menu-title');
-    const items = menu.querySelector('.menu-items');
+  // The menu of example lessons, before `next` in the toolbar: choosing one opens it, as the
+  // desktop's menu does.
+  setUpExamples(next) {
+    if (!this.examples.length) return;
+    const { element, title, items } = makeMenu(null);
+    element.id = 'examples';
+    next.before(element);
     title.textContent = this.tr('rainbow::LessonSession', 'Example lessons');
-    title.addEventListener('click', () => {
-      items.hidden = !items.hidden;
-      title.setAttribute('aria-expanded', String(!items.hidden));
-    });
     for (const example of this.examples) {
       const item = make('button', { type: 'button', className: 'menuitem', role: 'menuitem', textContent: example.title }, items);
       item.dataset.lesson = example.file;
@@ -90,7 +89,6 @@ export class LessonBar {
         this.send({ type: 'lesson', text: example.text });
       });
     }
-    menu.hidden = !this.examples.length;
   }
 
   // "Present lesson…": an example lesson, or one from a file.
